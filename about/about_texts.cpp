@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "about/about_texts.h"
+
+#include "about/version.h"
+
+namespace sumafac {
+
+std::string versionText()
+{
+    return "Versión " + std::to_string(VersionMajor) + "." + std::to_string(VersionMinor) + "." +
+           std::to_string(VersionRevision);
+}
+
+} // namespace sumafac

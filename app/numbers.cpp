@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/numbers.h"
+
+#include <limits>
+
+namespace sumafac {
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Appends one digit to value; false on overflow.
+bool pushDigit(std::int64_t& value, char digit)
+{
+    constexpr auto max = std::numeric_limits<std::int64_t>::max();
+    const int d = digit - '0';
+    if (value > (max - d) / 10) {
+        return false;
+    }
+    value = value * 10 + d;
+    return true;
+}
+
+// Takes an optional sign off the front; true when it was a minus.
+bool takeSign(std::string_view& text)
+{
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        const bool negative = text.front() == '-';
+        text.remove_prefix(1);
+        return negative;
+    }
+    return false;
+}
+
+} // namespace
+
+std::int64_t leadingNumber(std::string_view text)
+{
+    std::string compact;
+    for (char c : text) {
+        if (!isBlank(c)) {
+            compact.push_back(c);
+        }
+    }
+    std::string_view rest = compact;
+    const bool negative = takeSign(rest);
+    std::int64_t value = 0;
+    for (char c : rest) {
+        if (!isDigit(c)) {
+            break;
+        }
+        if (!pushDigit(value, c)) {
+            value = std::numeric_limits<std::int64_t>::max();
+            break;
+        }
+    }
+    return negative ? -value : value;
+}
+
+std::optional<std::int64_t> strictWhole(std::string_view text)
+{
+    std::string_view rest = trimBlanks(text);
+    const bool negative = takeSign(rest);
+    if (rest.empty()) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (char c : rest) {
+        if (!isDigit(c) || !pushDigit(value, c)) {
+            return std::nullopt;
+        }
+    }
+    return negative ? -value : value;
+}
+
+std::optional<Cents> strictAmount(std::string_view text)
+{
+    std::string_view rest = trimBlanks(text);
+    const bool negative = takeSign(rest);
+    const auto comma = rest.find(',');
+    const std::string_view whole = rest.substr(0, comma);
+    const std::string_view decimals = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
+    if ((whole.empty() && decimals.empty()) || decimals.size() > 2) {
+        return std::nullopt;
+    }
+    Cents value = 0;
+    for (char c : whole) {
+        if (!isDigit(c) || !pushDigit(value, c)) {
+            return std::nullopt;
+        }
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        const char c = i < decimals.size() ? decimals[i] : '0';
+        if (!isDigit(c) || !pushDigit(value, c)) {
+            return std::nullopt;
+        }
+    }
+    return negative ? -value : value;
+}
+
+std::string amountText(Cents amount)
+{
+    // Work on the magnitude as unsigned so that the most negative value formats too.
+    const bool negative = amount < 0;
+    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
+    const std::uint64_t cents = magnitude % 100;
+    // Appended piece by piece: prepending to a string trips a false -Wrestrict in GCC 12.
+    std::string text(negative ? 1 : 0, '-');
+    text += std::to_string(magnitude / 100);
+    text += ',';
+    text += static_cast<char>('0' + cents / 10);
+    text += static_cast<char>('0' + cents % 10);
+    return text;
+}
+
+std::string labelNumber(std::int64_t value)
+{
+    std::string text(value < 0 ? 0 : 1, ' ');
+    text += cellNumber(value);
+    return text;
+}
+
+std::string cellNumber(std::int64_t value)
+{
+    return std::to_string(value);
+}
+
+bool addChecked(std::int64_t& a, std::int64_t b)
+{
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum)) {
+        return false;
+    }
+    a = sum;
+    return true;
+}
+
+} // namespace sumafac

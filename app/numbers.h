@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How the program reads numbers out of text and writes them back. Amounts are exact: whole cents in 64 bits.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sumafac {
+
+// An amount of money in cents. Taxpayers' categories hang on these totals, so no binary floating point anywhere.
+using Cents = std::int64_t;
+
+// Leading-number rule: blanks anywhere are ignored, an optional sign, then digits up to the first character that
+// cannot continue a number. An empty text, or one that does not begin with a number, gives 0. Values too large for
+// 64 bits stop growing at the largest one.
+std::int64_t leadingNumber(std::string_view text);
+
+// Strict conversion of a whole number: blanks around it allowed, an optional sign, digits only. Anything else,
+// or a value that does not fit in 64 bits, is nothing.
+std::optional<std::int64_t> strictWhole(std::string_view text);
+
+// Strict conversion of an amount: blanks around it allowed, an optional sign, digits with at most one decimal
+// comma and at most two decimals ("1234,50", "12", "0,1"). Anything else is nothing, among it "1.234,50".
+std::optional<Cents> strictAmount(std::string_view text);
+
+// Amount text "##########0.00" with the decimal comma: 1234567 cents gives "12345,67", 0 gives "0,00".
+std::string amountText(Cents amount);
+
+// A whole number as it is written into a label: one blank in the sign place (" 3"), or the minus ("-3").
+std::string labelNumber(std::int64_t value);
+
+// A whole number as it is written into a table cell: plain digits ("12").
+std::string cellNumber(std::int64_t value);
+
+// Adds b to a; false (a unchanged) when the sum would not fit in 64 bits.
+bool addChecked(std::int64_t& a, std::int64_t b);
+
+} // namespace sumafac

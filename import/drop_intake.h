@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A file dropped on Text1: copied, extracted with the archive tool, read and posted.
+#pragma once
+
+#include "app/form.h"
+
+#include <string>
+#include <vector>
+
+namespace sumafac {
+
+// files: the dropped paths in the order of the drop; only the first is imported.
+void Text1_OLEDragDrop(Form& form, const std::vector<std::string>& files);
+
+} // namespace sumafac

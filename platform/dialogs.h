@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Modal dialogs: message box, input box and the file-open dialog.
+#pragma once
+
+#include <string>
+
+namespace sumafac::platform {
+
+// Message box styles and answers, with the values the program has always used.
+inline constexpr int vbOKOnly = 0;
+inline constexpr int vbCritical = 16;
+inline constexpr int vbYesNoInformation = 68; // Yes and No, information icon, Yes the default
+inline constexpr int vbOK = 1;
+inline constexpr int vbYes = 6;
+inline constexpr int vbNo = 7;
+
+// CommonDialog1 as the load prepares it.
+struct OpenFileRequest
+{
+    std::string title;
+    std::string filterDescription; // e.g. "Sumafac(*.Sa1)"
+    std::string namePrefix;        // files listed: names starting with this ...
+    std::string extension;         // ... and ending in this, both without regard to letter case
+    std::string initialFolder;
+};
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // Blocks until answered. An empty title means the application title, "Sumafac". Returns vbOK, vbYes or vbNo.
+    virtual int MsgBox(const std::string& prompt, int style, const std::string& title = {}) = 0;
+    // Blocks until answered; returns the typed text, or "" when cancelled.
+    virtual std::string InputBox(const std::string& prompt) = 0;
+    // Blocks until a file is chosen; returns its full path, or "" when cancelled.
+    virtual std::string ShowOpen(const OpenFileRequest& request) = 0;
+};
+
+} // namespace sumafac::platform

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File operations on whole files. Paths are UTF-8 text; contents are raw bytes in std::string.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sumafac::platform {
+
+class Files
+{
+public:
+    virtual ~Files() = default;
+
+    // True for an ordinary file (not a folder).
+    virtual bool exists(const std::string& path) const = 0;
+    virtual bool isDirectory(const std::string& path) const = 0;
+    virtual std::optional<std::uint64_t> size(const std::string& path) const = 0;
+    // The whole file, or nothing when it cannot be read.
+    virtual std::optional<std::string> read(const std::string& path) const = 0;
+    // Creates or truncates path and writes bytes; false when any part failed.
+    virtual bool write(const std::string& path, const std::string& bytes) = 0;
+    // Copies from over to, replacing to; false on failure.
+    virtual bool copy(const std::string& from, const std::string& to) = 0;
+    // Renames from to to, replacing an existing to in one step; false on failure.
+    virtual bool replace(const std::string& from, const std::string& to) = 0;
+    // Deletes an ordinary file; true when no such file remains.
+    virtual bool remove(const std::string& path) = 0;
+    // Names (not paths) of the entries of a folder.
+    virtual std::vector<std::string> list(const std::string& folder) const = 0;
+    // Whether the user may create files in folder.
+    virtual bool isWritableFolder(const std::string& folder) const = 0;
+};
+
+} // namespace sumafac::platform

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/native.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace sumafac::platform {
+namespace {
+
+std::vector<char*> argvOf(const std::string& program, const std::vector<std::string>& args)
+{
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const auto& arg : args) {
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    }
+    argv.push_back(nullptr);
+    return argv;
+}
+
+// In the child after fork: only async-signal-safe calls. Standard input and output go to /dev/null so that a
+// tool that asks a question gets end-of-file instead of waiting, and prints nothing over our own output.
+[[noreturn]] void execChild(const std::string& workingDir, char* const* argv, int errorPipe)
+{
+    const int devNull = ::open("/dev/null", O_RDWR);
+    if (devNull >= 0) {
+        ::dup2(devNull, STDIN_FILENO);
+        ::dup2(devNull, STDOUT_FILENO);
+        ::dup2(devNull, STDERR_FILENO);
+    }
+    if (!workingDir.empty() && ::chdir(workingDir.c_str()) != 0) {
+        const int error = errno;
+        [[maybe_unused]] auto n = ::write(errorPipe, &error, sizeof error);
+        ::_exit(127);
+    }
+    ::execvp(argv[0], argv);
+    const int error = errno;
+    [[maybe_unused]] auto n = ::write(errorPipe, &error, sizeof error);
+    ::_exit(127);
+}
+
+// Forks and execs; returns the child's pid, or -1 when the program could not be started at all.
+pid_t spawn(const std::string& program, const std::vector<std::string>& args, const std::string& workingDir)
+{
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
+        return -1;
+    }
+    auto argv = argvOf(program, args);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(pipeFds[0]);
+        execChild(workingDir, argv.data(), pipeFds[1]);
+    }
+    ::close(pipeFds[1]);
+    if (pid < 0) {
+        ::close(pipeFds[0]);
+        return -1;
+    }
+    // The pipe closes without data when exec succeeded.
+    int childError = 0;
+    ssize_t got;
+    do {
+        got = ::read(pipeFds[0], &childError, sizeof childError);
+    } while (got < 0 && errno == EINTR);
+    ::close(pipeFds[0]);
+    if (got > 0) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        return -1;
+    }
+    return pid;
+}
+
+class PosixProcessRunner final : public ProcessRunner
+{
+public:
+    ProcessResult run(const std::string& program,
+                      const std::vector<std::string>& args,
+                      const std::string& workingDir,
+                      std::chrono::milliseconds timeLimit) override
+    {
+        const pid_t pid = spawn(program, args, workingDir);
+        if (pid < 0) {
+            return {};
+        }
+        const auto deadline = std::chrono::steady_clock::now() + timeLimit;
+        auto pause = std::chrono::microseconds(200);
+        int status = 0;
+        for (;;) {
+            const pid_t done = ::waitpid(pid, &status, WNOHANG);
+            if (done == pid) {
+                break;
+            }
+            if (done < 0 && errno != EINTR) {
+                return {ProcessResult::Outcome::Crashed, -1};
+            }
+            if (std::chrono::steady_clock::now() >= deadline) {
+                ::kill(pid, SIGKILL);
+                ::waitpid(pid, &status, 0);
+                return {ProcessResult::Outcome::TimedOut, -1};
+            }
+            // Short pauses first: the archive tool usually ends within a few milliseconds.
+            std::this_thread::sleep_for(pause);
+            pause = std::min(pause * 2, std::chrono::microseconds(20000));
+        }
+        if (WIFEXITED(status)) {
+            return {ProcessResult::Outcome::Exited, WEXITSTATUS(status)};
+        }
+        return {ProcessResult::Outcome::Crashed, -1};
+    }
+
+    bool startDetached(const std::string& program, const std::vector<std::string>& args) override
+    {
+        // A middle process that ends at once leaves the tool to init, so no zombie stays behind.
+        int pipeFds[2];
+        if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
+            return false;
+        }
+        auto argv = argvOf(program, args);
+        const pid_t middle = ::fork();
+        if (middle == 0) {
+            ::close(pipeFds[0]);
+            ::setsid();
+            if (::fork() == 0) {
+                execChild({}, argv.data(), pipeFds[1]);
+            }
+            ::_exit(0);
+        }
+        ::close(pipeFds[1]);
+        if (middle < 0) {
+            ::close(pipeFds[0]);
+            return false;
+        }
+        int status = 0;
+        ::waitpid(middle, &status, 0);
+        int childError = 0;
+        ssize_t got;
+        do {
+            got = ::read(pipeFds[0], &childError, sizeof childError);
+        } while (got < 0 && errno == EINTR);
+        ::close(pipeFds[0]);
+        return got == 0;
+    }
+
+    std::string findOnPath(const std::string& name) const override
+    {
+        const char* path = std::getenv("PATH");
+        if (name.empty() || path == nullptr) {
+            return {};
+        }
+        std::istringstream folders(path);
+        std::string folder;
+        while (std::getline(folders, folder, ':')) {
+            const std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + name;
+            if (::access(candidate.c_str(), X_OK) == 0) {
+                return candidate;
+            }
+        }
+        return {};
+    }
+};
+
+} // namespace
+
+std::unique_ptr<ProcessRunner> makeNativeProcessRunner()
+{
+    return std::make_unique<PosixProcessRunner>();
+}
+
+} // namespace sumafac::platform

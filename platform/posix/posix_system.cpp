@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The parts of the system that have no registry: every key fails to open, as a missing key would.
+#include "platform/native.h"
+
+#include <unistd.h>
+
+namespace sumafac::platform {
+namespace {
+
+class NoRegistry final : public Registry
+{
+public:
+    long RegOpenKeyExA(std::uint32_t, const std::string&, std::uint32_t, RegistryHandle&) override { return 2; }
+    long RegQueryValueExA(RegistryHandle, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&,
+                          std::uint32_t&) override
+    {
+        return 6;
+    }
+    long RegCloseKey(RegistryHandle) override { return 6; }
+};
+
+} // namespace
+
+std::unique_ptr<Registry> makeNativeRegistry()
+{
+    return std::make_unique<NoRegistry>();
+}
+
+std::string executableFolder()
+{
+    char buffer[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0) {
+        return ".";
+    }
+    std::string path(buffer, static_cast<std::size_t>(length));
+    const auto slash = path.rfind('/');
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+char pathSeparator()
+{
+    return '/';
+}
+
+} // namespace sumafac::platform

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Message box, input box and file-open dialog as Qt shows them.
+#pragma once
+
+#include "platform/dialogs.h"
+
+class QWidget;
+
+namespace sumafac::gui {
+
+class QtDialogs final : public platform::Dialogs
+{
+public:
+    // parent: the window the dialogs are modal to; may be set later.
+    explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    int MsgBox(const std::string& prompt, int style, const std::string& title = {}) override;
+    std::string InputBox(const std::string& prompt) override;
+    std::string ShowOpen(const platform::OpenFileRequest& request) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace sumafac::gui

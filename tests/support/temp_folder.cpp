@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/temp_folder.h"
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace sumafac::testing {
+
+TempFolder::TempFolder(const std::string& nameHint)
+{
+    static std::atomic<int> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    const fs::path folder =
+        fs::temp_directory_path() / (nameHint + "-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    fs::create_directories(folder);
+    m_path = folder.string();
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ec;
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(m_path, ec);
+}
+
+std::string TempFolder::put(const std::string& name, const std::string& bytes) const
+{
+    std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file(name);
+}
+
+std::string TempFolder::get(const std::string& name) const
+{
+    std::ifstream in(file(name), std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+bool TempFolder::has(const std::string& name) const
+{
+    return fs::exists(file(name));
+}
+
+} // namespace sumafac::testing
