@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/memory_window.h"
 #include "platform/native.h"
+#include "tests/support/faulty_files.h"
 #include "tests/support/recording_dialogs.h"
 #include "tests/support/temp_folder.h"
 
@@ -21,7 +22,8 @@ struct HeadlessForm
     TempFolder folder;
     MemoryWindow window;
     RecordingDialogs dialogs;
-    std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
+    // The system's files; faults are injected per test through its filters.
+    std::unique_ptr<FaultyFiles> files = std::make_unique<FaultyFiles>();
     std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
     Form1 form1{Form{window, dialogs, *files, *processes, folder.path()}};
 };
