@@ -28,10 +28,7 @@ struct Form
     std::chrono::milliseconds toolTimeLimit = std::chrono::seconds(60);
 
     // ProgramFolder, one separator and name.
-    std::string pathIn(const std::string& name) const
-    {
-        return ProgramFolder + platform::pathSeparator() + name;
-    }
+    std::string pathIn(const std::string& name) const { return ProgramFolder + platform::pathSeparator() + name; }
 };
 
 } // namespace sumafac

@@ -11,7 +11,7 @@ namespace sumafac {
 
 class Form1
 {
-public:
+  public:
     explicit Form1(Form form) : m_form(std::move(form)) {}
 
     Form& form() { return m_form; }
@@ -26,7 +26,7 @@ public:
     void Mncargar_Click();
     void Mnacerca_Click();
 
-private:
+  private:
     Form m_form;
 };
 

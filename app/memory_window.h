@@ -13,7 +13,7 @@ namespace sumafac {
 
 class MemoryWindow final : public platform::WindowState
 {
-public:
+  public:
     MemoryWindow();
 
     std::string caption(platform::Label label) const override;
@@ -40,7 +40,7 @@ public:
     int aboutBoxRequests() const { return m_aboutBoxRequests; }
     bool ended() const { return m_ended; }
 
-private:
+  private:
     std::map<platform::Label, std::string> m_captions;
     std::map<platform::Label, platform::Rgb> m_colors;
     std::map<platform::Control, bool> m_enabled;

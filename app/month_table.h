@@ -10,7 +10,7 @@ namespace sumafac {
 
 class MonthTable
 {
-public:
+  public:
     static constexpr int Rows = 14;
     static constexpr int Columns = 3;
     static constexpr int TotalsRow = 13;
@@ -27,14 +27,14 @@ public:
     int colWidth(int column) const;
     bool setColWidth(int column, int twips);
 
-private:
+  private:
     std::array<std::array<std::string, Columns>, Rows> m_cells{};
     std::array<int, Columns> m_colWidths{DefaultColWidth, DefaultColWidth, DefaultColWidth};
 };
 
 // Headings of row 0 and column 0, the same in all three tables.
-inline constexpr std::array<const char*, 12> MonthNames = {"ENERO", "FEBRERO", "MARZO",      "ABRIL",
-                                                           "MAYO",  "JUNIO",   "JULIO",      "AGOSTO",
+inline constexpr std::array<const char*, 12> MonthNames = {"ENERO",      "FEBRERO", "MARZO",     "ABRIL",
+                                                           "MAYO",       "JUNIO",   "JULIO",     "AGOSTO",
                                                            "SEPTIEMBRE", "OCTUBRE", "NOVIEMBRE", "DICIEMBRE"};
 inline constexpr const char* CountHeading = "C.FACTURAS";
 inline constexpr const char* AmountHeading = "IMPORTE";

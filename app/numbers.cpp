@@ -120,7 +120,8 @@ std::string amountText(Cents amount)
 {
     // Work on the magnitude as unsigned so that the most negative value formats too.
     const bool negative = amount < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
     const std::uint64_t cents = magnitude % 100;
     // Appended piece by piece: prepending to a string trips a false -Wrestrict in GCC 12.
     std::string text(negative ? 1 : 0, '-');

@@ -26,7 +26,7 @@ struct OpenFileRequest
 
 class Dialogs
 {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // Blocks until answered. An empty title means the application title, "Sumafac". Returns vbOK, vbYes or vbNo.

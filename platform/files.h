@@ -11,7 +11,7 @@ namespace sumafac::platform {
 
 class Files
 {
-public:
+  public:
     virtual ~Files() = default;
 
     // True for an ordinary file (not a folder).

@@ -24,7 +24,7 @@ std::string fromPath(const fs::path& path)
 
 class NativeFiles final : public Files
 {
-public:
+  public:
     bool exists(const std::string& path) const override
     {
         std::error_code ec;

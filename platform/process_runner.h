@@ -17,7 +17,7 @@ struct ProcessResult
 
 class ProcessRunner
 {
-public:
+  public:
     virtual ~ProcessRunner() = default;
 
     // Runs program with args in workingDir, with no standard input, and waits for it to end. A program still

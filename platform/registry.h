@@ -18,14 +18,12 @@ using RegistryHandle = std::uintptr_t;
 
 class Registry
 {
-public:
+  public:
     virtual ~Registry() = default;
 
     // 0 on success, with handle set.
-    virtual long RegOpenKeyExA(std::uint32_t root,
-                               const std::string& keyName,
-                               std::uint32_t accessMask,
-                               RegistryHandle& handle) = 0;
+    virtual long
+    RegOpenKeyExA(std::uint32_t root, const std::string& keyName, std::uint32_t accessMask, RegistryHandle& handle) = 0;
     // On entry size is buffer.size(); on return the number of bytes stored. 0 on success; a value larger than the
     // buffer is a failure.
     virtual long RegQueryValueExA(RegistryHandle handle,

@@ -25,7 +25,7 @@ struct Rgb
 // All calls are synchronous and made on the window's own thread.
 class WindowState
 {
-public:
+  public:
     virtual ~WindowState() = default;
 
     virtual std::string caption(Label label) const = 0;

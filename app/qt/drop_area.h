@@ -12,17 +12,17 @@ class DropArea final : public QLabel
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DropArea)
 
-public:
+  public:
     explicit DropArea(QWidget* parent = nullptr);
 
     // The prompt is set in this font, made smaller only as far as needed for the whole text to fit the box.
     void setPromptFont(const QFont& font);
     void setPromptText(const QString& text);
 
-signals:
+  signals:
     void filesDropped(const QStringList& paths);
 
-protected:
+  protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
@@ -30,7 +30,7 @@ protected:
 
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void setHighlighted(bool highlighted);
     void fitFont();
 

@@ -21,8 +21,7 @@ int main(int argc, char* argv[])
     auto registry = sumafac::platform::makeNativeRegistry();
     sumafac::gui::QtDialogs dialogs;
 
-    sumafac::gui::MainWindow window(
-        {dialogs, *files, *processes, *registry, sumafac::platform::executableFolder()});
+    sumafac::gui::MainWindow window({dialogs, *files, *processes, *registry, sumafac::platform::executableFolder()});
     dialogs.setParent(&window);
     window.show();
     return QApplication::exec();

@@ -183,9 +183,12 @@ void MainWindow::createResultPanel()
     m_Frame1->setObjectName("Frame1");
     m_Frame1->setFrameShape(QFrame::Box);
     m_Frame1->setGeometry(twipsRect(this, 6720, 480, 3855, 3255));
-    const std::array<std::pair<Label, const char*>, 6> lines = {
-        {{Label::Label1, "Label1"}, {Label::Label4, "Label4"}, {Label::Label5, "Label5"},
-         {Label::Label6, "Label6"}, {Label::Label7, "Label7"}, {Label::Label8, "Label8"}}};
+    const std::array<std::pair<Label, const char*>, 6> lines = {{{Label::Label1, "Label1"},
+                                                                 {Label::Label4, "Label4"},
+                                                                 {Label::Label5, "Label5"},
+                                                                 {Label::Label6, "Label6"},
+                                                                 {Label::Label7, "Label7"},
+                                                                 {Label::Label8, "Label8"}}};
     int top = 360;
     for (const auto& [which, name] : lines) {
         auto* line = new QLabel(m_Frame1);

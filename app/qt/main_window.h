@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+
 #include <array>
 #include <map>
 
@@ -40,7 +41,7 @@ class MainWindow final : public QMainWindow, public platform::WindowState
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
-public:
+  public:
     explicit MainWindow(Services services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -67,7 +68,7 @@ public:
     void showAboutBox() override;
     void endProgram() override;
 
-private:
+  private:
     void createMenu();
     void createTables();
     void createControls();

@@ -14,7 +14,7 @@ class MonthGridModel final : public QAbstractTableModel
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MonthGridModel)
 
-public:
+  public:
     explicit MonthGridModel(QObject* parent = nullptr);
 
     const MonthTable& table() const { return m_table; }
@@ -25,7 +25,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-private:
+  private:
     MonthTable m_table;
     QFont m_font;
 };

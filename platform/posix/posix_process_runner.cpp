@@ -81,7 +81,7 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& args, co
 
 class PosixProcessRunner final : public ProcessRunner
 {
-public:
+  public:
     ProcessResult run(const std::string& program,
                       const std::vector<std::string>& args,
                       const std::string& workingDir,

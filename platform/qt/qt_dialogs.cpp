@@ -49,7 +49,8 @@ std::string QtDialogs::ShowOpen(const platform::OpenFileRequest& request)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // Qt's own dialog, so that the pattern is matched without regard to letter case on every system.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    const QString pattern = QString::fromStdString(request.namePrefix) + "*" + QString::fromStdString(request.extension);
+    const QString pattern =
+        QString::fromStdString(request.namePrefix) + "*" + QString::fromStdString(request.extension);
     dialog.setNameFilter(QString::fromStdString(request.filterDescription) + " (" + pattern + ")");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};

@@ -10,7 +10,7 @@ namespace sumafac::gui {
 
 class QtDialogs final : public platform::Dialogs
 {
-public:
+  public:
     // parent: the window the dialogs are modal to; may be set later.
     explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
@@ -19,7 +19,7 @@ public:
     std::string InputBox(const std::string& prompt) override;
     std::string ShowOpen(const platform::OpenFileRequest& request) override;
 
-private:
+  private:
     QWidget* m_parent;
 };
 

@@ -14,7 +14,7 @@ using platform::Rgb;
 
 class Form1Test : public ::testing::Test
 {
-protected:
+  protected:
     void expectLinesGrey(int level)
     {
         for (const auto label : ResultLines) {

@@ -15,7 +15,8 @@ struct LeadingCase
 };
 
 class LeadingNumber : public ::testing::TestWithParam<LeadingCase>
-{};
+{
+};
 
 TEST_P(LeadingNumber, ReadsDigitsUpToTheFirstOtherCharacter)
 {
@@ -24,10 +25,17 @@ TEST_P(LeadingNumber, ReadsDigitsUpToTheFirstOtherCharacter)
 
 INSTANTIATE_TEST_SUITE_P(Texts,
                          LeadingNumber,
-                         ::testing::Values(LeadingCase{" 1 2", 12}, LeadingCase{"03", 3}, LeadingCase{"", 0},
-                                           LeadingCase{"12abc", 12}, LeadingCase{"   ", 0}, LeadingCase{"abc", 0},
-                                           LeadingCase{"00000012", 12}, LeadingCase{" 3", 3}, LeadingCase{"2024", 2024},
-                                           LeadingCase{"-5", -5}, LeadingCase{"20 24x9", 2024},
+                         ::testing::Values(LeadingCase{" 1 2", 12},
+                                           LeadingCase{"03", 3},
+                                           LeadingCase{"", 0},
+                                           LeadingCase{"12abc", 12},
+                                           LeadingCase{"   ", 0},
+                                           LeadingCase{"abc", 0},
+                                           LeadingCase{"00000012", 12},
+                                           LeadingCase{" 3", 3},
+                                           LeadingCase{"2024", 2024},
+                                           LeadingCase{"-5", -5},
+                                           LeadingCase{"20 24x9", 2024},
                                            LeadingCase{"2024/2023", 2024},
                                            LeadingCase{"99999999999999999999999", INT64_MAX}));
 
@@ -38,7 +46,8 @@ struct StrictCase
 };
 
 class StrictAmount : public ::testing::TestWithParam<StrictCase>
-{};
+{
+};
 
 TEST_P(StrictAmount, AcceptsOnlyNumbersWithTheDecimalComma)
 {
@@ -47,12 +56,19 @@ TEST_P(StrictAmount, AcceptsOnlyNumbersWithTheDecimalComma)
 
 INSTANTIATE_TEST_SUITE_P(Texts,
                          StrictAmount,
-                         ::testing::Values(StrictCase{" 12 ", 1200}, StrictCase{"1234,50", 123450},
-                                           StrictCase{"0000000012345,67", 1234567}, StrictCase{"0,1", 10},
-                                           StrictCase{"-5,50", -550}, StrictCase{"12,", 1200}, StrictCase{",5", 50},
-                                           StrictCase{"12a", std::nullopt}, StrictCase{"", std::nullopt},
-                                           StrictCase{"1.234,50", std::nullopt}, StrictCase{"1,234", std::nullopt},
-                                           StrictCase{",", std::nullopt}, StrictCase{"1 2", std::nullopt},
+                         ::testing::Values(StrictCase{" 12 ", 1200},
+                                           StrictCase{"1234,50", 123450},
+                                           StrictCase{"0000000012345,67", 1234567},
+                                           StrictCase{"0,1", 10},
+                                           StrictCase{"-5,50", -550},
+                                           StrictCase{"12,", 1200},
+                                           StrictCase{",5", 50},
+                                           StrictCase{"12a", std::nullopt},
+                                           StrictCase{"", std::nullopt},
+                                           StrictCase{"1.234,50", std::nullopt},
+                                           StrictCase{"1,234", std::nullopt},
+                                           StrictCase{",", std::nullopt},
+                                           StrictCase{"1 2", std::nullopt},
                                            StrictCase{"12.5", std::nullopt},
                                            StrictCase{"999999999999999999999", std::nullopt}));
 

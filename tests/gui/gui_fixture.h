@@ -20,9 +20,8 @@ namespace sumafac::testing {
 
 class GuiTest : public ::testing::Test
 {
-protected:
-    template <typename T>
-    T* child(const char* name)
+  protected:
+    template <typename T> T* child(const char* name)
     {
         T* found = window->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name;

@@ -25,8 +25,8 @@ TEST_F(GuiTest, StartsAsTheWindowIsDescribed)
     EXPECT_EQ(label("Text1")->toolTip(), "Arrastra aqui los archivos bajados de la AFIP");
     EXPECT_TRUE(label("Text1")->font().italic());
     EXPECT_TRUE(label("Text1")->acceptDrops());
-    EXPECT_EQ(label("Text1")->geometry(), QRect(6360 * dpi / 1440, 6000 * dpi / 1440, 4215 * dpi / 1440,
-                                                1095 * dpi / 1440));
+    EXPECT_EQ(label("Text1")->geometry(),
+              QRect(6360 * dpi / 1440, 6000 * dpi / 1440, 4215 * dpi / 1440, 1095 * dpi / 1440));
 
     EXPECT_EQ(button("Command5")->text(), "&Salir");
     EXPECT_EQ(button("Command2")->text(), "&Copiar");

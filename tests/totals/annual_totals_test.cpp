@@ -10,7 +10,7 @@ namespace {
 
 class AnnualTotals : public ::testing::Test
 {
-protected:
+  protected:
     AnnualTotals() { InitialiseMonthTables(window); }
 
     void put(int table, int row, const std::string& count, const std::string& amount)
@@ -86,7 +86,8 @@ struct HalvesCase
 };
 
 class ThirdTable : public AnnualTotals, public ::testing::WithParamInterface<HalvesCase>
-{};
+{
+};
 
 TEST_P(ThirdTable, TakesJanuaryToJuneFromTheNewerYearAndRecomputesItsTotals)
 {
@@ -118,8 +119,10 @@ TEST_P(ThirdTable, TakesJanuaryToJuneFromTheNewerYearAndRecomputesItsTotals)
 
 INSTANTIATE_TEST_SUITE_P(CaptionOrders,
                          ThirdTable,
-                         ::testing::Values(HalvesCase{"2023", "2024", 2}, HalvesCase{"2024", "2023", 1},
-                                           HalvesCase{"2024", "2024", 2}, HalvesCase{"", "2024", 2}));
+                         ::testing::Values(HalvesCase{"2023", "2024", 2},
+                                           HalvesCase{"2024", "2023", 1},
+                                           HalvesCase{"2024", "2024", 2},
+                                           HalvesCase{"", "2024", 2}));
 
 TEST_F(AnnualTotals, ThirdTableTotalOfAKnownWindow)
 {

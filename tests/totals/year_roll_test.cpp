@@ -18,7 +18,8 @@ struct LabelCase
 };
 
 class CopiaFlexLabel : public ::testing::TestWithParam<LabelCase>
-{};
+{
+};
 
 TEST_P(CopiaFlexLabel, NamesTheNewerYearFirst)
 {
@@ -33,19 +34,22 @@ TEST_P(CopiaFlexLabel, NamesTheNewerYearFirst)
 
 INSTANTIATE_TEST_SUITE_P(CaptionOrders,
                          CopiaFlexLabel,
-                         ::testing::Values(LabelCase{"2023", "2024", "2024/2023"}, LabelCase{"2024", "2023", "2024/2023"},
-                                           LabelCase{"2024", "2024", "2024/2024"}, LabelCase{"", "2024", "2024/"}));
+                         ::testing::Values(LabelCase{"2023", "2024", "2024/2023"},
+                                           LabelCase{"2024", "2023", "2024/2023"},
+                                           LabelCase{"2024", "2024", "2024/2024"},
+                                           LabelCase{"", "2024", "2024/"}));
 
 class YearRoll : public ::testing::Test
 {
-protected:
+  protected:
     YearRoll()
     {
         InitialiseMonthTables(window);
         for (int table = 1; table <= 3; ++table) {
             for (int row = 1; row <= 13; ++row) {
                 window.setTextMatrix(table, row, 1, std::to_string(table * 100 + row));
-                window.setTextMatrix(table, row, 2, row % 4 == 0 ? "" : std::to_string(table) + "," + std::to_string(row));
+                window.setTextMatrix(table, row, 2,
+                                     row % 4 == 0 ? "" : std::to_string(table) + "," + std::to_string(row));
             }
         }
         window.setTabCaption(2, "label");
@@ -98,7 +102,8 @@ struct RollCase
 };
 
 class YearRollOrders : public YearRoll, public ::testing::WithParamInterface<RollCase>
-{};
+{
+};
 
 TEST_P(YearRollOrders, KeepsTheNewerYearInTheFirstTableAndFreesTheOthers)
 {
@@ -124,8 +129,10 @@ TEST_P(YearRollOrders, KeepsTheNewerYearInTheFirstTableAndFreesTheOthers)
 
 INSTANTIATE_TEST_SUITE_P(CaptionOrders,
                          YearRollOrders,
-                         ::testing::Values(RollCase{"2023", "2024", true, "2024"}, RollCase{"2024", "2023", false, "2024"},
-                                           RollCase{"2024", "2024", false, "2024"}, RollCase{"", "2024", true, "2024"}));
+                         ::testing::Values(RollCase{"2023", "2024", true, "2024"},
+                                           RollCase{"2024", "2023", false, "2024"},
+                                           RollCase{"2024", "2024", false, "2024"},
+                                           RollCase{"", "2024", true, "2024"}));
 
 } // namespace
 } // namespace sumafac

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/batch_run.h"
+
+#include "app/form1.h"
+#include "app/memory_window.h"
+#include "cli/cli_dialogs.h"
+#include "cli/state_printer.h"
+
+namespace sumafac::cli {
+
+int runBatch(const CommandLine& line,
+             const std::string& programFolder,
+             platform::Files& files,
+             platform::ProcessRunner& processes,
+             std::ostream& out,
+             std::ostream& err)
+{
+    MemoryWindow window;
+    CliDialogs dialogs(err, line.yes);
+    Form1 form1(Form{window, dialogs, files, processes, programFolder});
+    form1.Form_Load();
+
+    for (const Step& step : line.steps) {
+        switch (step.kind) {
+        case Step::Kind::Drop:
+            form1.Text1_OLEDragDrop({step.argument});
+            break;
+        case Step::Kind::Roll:
+            form1.Command2_Click();
+            break;
+        case Step::Kind::Clear:
+            form1.Command1_Click();
+            break;
+        case Step::Kind::Save:
+            // The save routine runs even where the menu item would be disabled.
+            form1.MnGrabar_Click();
+            break;
+        case Step::Kind::Load:
+            dialogs.chooseFile(step.argument);
+            form1.Mncargar_Click();
+            dialogs.chooseFile({});
+            break;
+        case Step::Kind::Print:
+            printState(window, step.argument, out);
+            break;
+        }
+    }
+    return dialogs.errorShown() ? ExitErrorShown : ExitOk;
+}
+
+} // namespace sumafac::cli

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/command_line.h"
+
+namespace sumafac::cli {
+
+const char* const Usage = R"(uso: sumafac-cli [--folder CARPETA] [--yes] PASO...
+Pasos, en el orden dado:
+  --drop ARCHIVO | ARCHIVO   importa ARCHIVO como si se lo arrastrara a la ventana
+  --roll                     boton "Copiar"
+  --clear                    boton "Borrar"
+  --save                     Archivo > Guardar
+  --load ARCHIVO             Archivo > Cargar, eligiendo ARCHIVO
+  --print text|csv|json      muestra el estado de la ventana en la salida estandar
+Opciones:
+  --folder CARPETA           carpeta de trabajo y de archivos guardados (por defecto, la del programa)
+  --yes                      responde Si a "El archivo existe, sobrescribir?" (sin ella, No)
+)";
+
+ParseResult parseCommandLine(const std::vector<std::string>& args)
+{
+    CommandLine line;
+    bool filesOnly = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto nextValue = [&]() -> std::optional<std::string> {
+            if (i + 1 >= args.size()) {
+                return std::nullopt;
+            }
+            return args[++i];
+        };
+        if (filesOnly || arg.empty() || arg.rfind("--", 0) != 0) {
+            line.steps.push_back({Step::Kind::Drop, arg});
+        } else if (arg == "--") {
+            filesOnly = true;
+        } else if (arg == "--yes") {
+            line.yes = true;
+        } else if (arg == "--roll") {
+            line.steps.push_back({Step::Kind::Roll, {}});
+        } else if (arg == "--clear") {
+            line.steps.push_back({Step::Kind::Clear, {}});
+        } else if (arg == "--save") {
+            line.steps.push_back({Step::Kind::Save, {}});
+        } else if (arg == "--folder" || arg == "--drop" || arg == "--load" || arg == "--print") {
+            const auto argument = nextValue();
+            if (!argument) {
+                return {std::nullopt, "falta el valor de " + arg};
+            }
+            if (arg == "--folder") {
+                line.folder = *argument;
+            } else if (arg == "--drop") {
+                line.steps.push_back({Step::Kind::Drop, *argument});
+            } else if (arg == "--load") {
+                line.steps.push_back({Step::Kind::Load, *argument});
+            } else if (*argument == "text" || *argument == "csv" || *argument == "json") {
+                line.steps.push_back({Step::Kind::Print, *argument});
+            } else {
+                return {std::nullopt, "formato desconocido para --print: " + *argument};
+            }
+        } else {
+            return {std::nullopt, "opcion desconocida: " + arg};
+        }
+    }
+    if (line.steps.empty()) {
+        return {std::nullopt, "no se indico ningun paso"};
+    }
+    return {line, {}};
+}
+
+} // namespace sumafac::cli

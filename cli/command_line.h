@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The batch front end's command line: sumafac-cli [--folder DIR] [--yes] STEP...
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sumafac::cli {
+
+struct Step
+{
+    enum class Kind { Drop, Roll, Clear, Save, Load, Print };
+    Kind kind;
+    std::string argument; // the file of Drop and Load, the format of Print (text, csv, json)
+};
+
+struct CommandLine
+{
+    std::optional<std::string> folder;
+    bool yes = false;
+    std::vector<Step> steps;
+};
+
+// The parsed command line, or the reason it is not one (in Spanish, for the usage message).
+struct ParseResult
+{
+    std::optional<CommandLine> commandLine;
+    std::string error;
+};
+
+ParseResult parseCommandLine(const std::vector<std::string>& args);
+
+extern const char* const Usage;
+
+} // namespace sumafac::cli

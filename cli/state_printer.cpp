@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/state_printer.h"
+
+#include "app/month_table.h"
+#include "app/result_panel.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace sumafac::cli {
+
+using platform::Label;
+using platform::WindowState;
+
+namespace {
+
+constexpr int Tables = 3;
+
+// Characters on screen, not bytes: month names and amounts are ASCII, but a loaded file may bring accents.
+std::size_t displayWidth(const std::string& text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string padRight(const std::string& text, std::size_t width)
+{
+    const std::size_t shown = displayWidth(text);
+    return text + std::string(shown < width ? width - shown : 0, ' ');
+}
+
+std::string padLeft(const std::string& text, std::size_t width)
+{
+    const std::size_t shown = displayWidth(text);
+    return std::string(shown < width ? width - shown : 0, ' ') + text;
+}
+
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string jsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace
+
+void printText(const WindowState& window, std::ostream& out)
+{
+    out << "CUIT: " << window.caption(Label::Label3) << '\n';
+    for (int table = 1; table <= Tables; ++table) {
+        std::size_t nameWidth = 6;
+        std::size_t countWidth = displayWidth(window.textMatrix(table, 0, MonthTable::CountColumn));
+        std::size_t amountWidth = displayWidth(window.textMatrix(table, 0, MonthTable::AmountColumn));
+        for (int row = 1; row <= MonthTable::TotalsRow; ++row) {
+            nameWidth = std::max(nameWidth, displayWidth(window.textMatrix(table, row, 0)));
+            countWidth = std::max(countWidth, displayWidth(window.textMatrix(table, row, MonthTable::CountColumn)));
+            amountWidth = std::max(amountWidth, displayWidth(window.textMatrix(table, row, MonthTable::AmountColumn)));
+        }
+        out << "\nSolapa " << table << ": " << window.tabCaption(table - 1) << '\n';
+        for (int row = 0; row <= MonthTable::TotalsRow; ++row) {
+            const std::string name = row == MonthTable::TotalsRow ? "TOTAL" : window.textMatrix(table, row, 0);
+            std::string text = padRight(name, nameWidth) + "  " +
+                               padLeft(window.textMatrix(table, row, 1), countWidth) + "  " +
+                               padLeft(window.textMatrix(table, row, 2), amountWidth);
+            text.erase(text.find_last_not_of(' ') + 1);
+            out << text << '\n';
+        }
+    }
+}
+
+void printCsv(const WindowState& window, std::ostream& out)
+{
+    out << "table,caption,row,month,count,amount\n";
+    for (int table = 1; table <= Tables; ++table) {
+        for (int row = 1; row <= MonthTable::TotalsRow; ++row) {
+            out << table << ',' << csvField(window.tabCaption(table - 1)) << ',' << row << ','
+                << csvField(window.textMatrix(table, row, 0)) << ','
+                << csvField(window.textMatrix(table, row, MonthTable::CountColumn)) << ','
+                << csvField(window.textMatrix(table, row, MonthTable::AmountColumn)) << '\n';
+        }
+    }
+}
+
+void printJson(const WindowState& window, std::ostream& out)
+{
+    out << "{\"cuit\": " << jsonString(window.caption(Label::Label3)) << ", \"captions\": [";
+    for (int tab = 0; tab < Tables; ++tab) {
+        out << (tab ? ", " : "") << jsonString(window.tabCaption(tab));
+    }
+    out << "], \"tables\": [";
+    for (int table = 1; table <= Tables; ++table) {
+        out << (table > 1 ? ", " : "") << '[';
+        for (int row = 1; row <= MonthTable::TotalsRow; ++row) {
+            out << (row > 1 ? ", " : "") << '[' << jsonString(window.textMatrix(table, row, MonthTable::CountColumn))
+                << ", " << jsonString(window.textMatrix(table, row, MonthTable::AmountColumn)) << ']';
+        }
+        out << ']';
+    }
+    out << "], \"panel\": {\"visible\": " << (window.frameVisible() ? "true" : "false") << ", \"lines\": [";
+    for (std::size_t i = 0; i < ResultLines.size(); ++i) {
+        out << (i ? ", " : "") << jsonString(window.caption(ResultLines[i]));
+    }
+    out << "]}, \"save_enabled\": " << (window.enabled(platform::Control::MnGrabar) ? "true" : "false")
+        << ", \"drop_text\": " << jsonString(window.dropText()) << "}\n";
+}
+
+void printState(const WindowState& window, const std::string& format, std::ostream& out)
+{
+    if (format == "json") {
+        printJson(window, out);
+    } else if (format == "csv") {
+        printCsv(window, out);
+    } else {
+        printText(window, out);
+    }
+    out.flush();
+}
+
+} // namespace sumafac::cli
