@@ -1,8 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Sumafac with its tests (warnings as errors) and runs every test.
+# Installs what is missing, builds Sumafac with its tests (warnings as errors) and runs every test:
+# first a plain build, then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-cmake --build build/test -j"$(nproc)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j"$(nproc)"
+jobs=$(nproc)
+
+# build_and_test FOLDER [extra cmake arguments...]
+build_and_test() {
+    local folder=$1
+    shift
+    echo "== $folder"
+    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@"
+    cmake --build "$folder" -j"$jobs"
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$folder" --output-on-failure -j"$jobs"
+}
+
+build_and_test build/test
+build_and_test build/asan \
+    "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
