@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real main window, built as the program builds it, leaving at its first paint.
+#include "app/qt/main_window.h"
+#include "first_paint.h"
+#include "platform/native.h"
+#include "platform/qt/qt_dialogs.h"
+
+#include <QFont>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    auto files = sumafac::platform::makeNativeFiles();
+    auto processes = sumafac::platform::makeNativeProcessRunner();
+    auto registry = sumafac::platform::makeNativeRegistry();
+    sumafac::gui::QtDialogs dialogs;
+    sumafac::gui::MainWindow window({dialogs, *files, *processes, *registry, sumafac::platform::executableFolder()});
+    QuitOnFirstPaint quitter;
+    window.installEventFilter(&quitter);
+    window.show();
+    return QApplication::exec();
+}
