@@ -9,10 +9,10 @@ namespace {
 
 class NoRegistry final : public Registry
 {
-public:
+  public:
     long RegOpenKeyExA(std::uint32_t, const std::string&, std::uint32_t, RegistryHandle&) override { return 2; }
-    long RegQueryValueExA(RegistryHandle, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&,
-                          std::uint32_t&) override
+    long RegQueryValueExA(
+        RegistryHandle, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&, std::uint32_t&) override
     {
         return 6;
     }
@@ -24,6 +24,13 @@ public:
 std::unique_ptr<Registry> makeNativeRegistry()
 {
     return std::make_unique<NoRegistry>();
+}
+
+std::vector<std::string> systemInformationTools()
+{
+    // Desktop programs that open on a summary of the machine: HardInfo (both generations), the KDE Info Center,
+    // CPU-X, and GNOME's System Monitor last, as most desktops have it and it shows the machine at least in part.
+    return {"hardinfo2", "hardinfo", "kinfocenter", "cpu-x", "gnome-system-monitor"};
 }
 
 std::string executableFolder()
