@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/main_window.h"
 
+#include "about/qt/about_box.h"
 #include "app/qt/drop_area.h"
 #include "app/qt/month_grid_model.h"
 #include "app/qt/twips.h"
@@ -183,9 +184,12 @@ void MainWindow::createResultPanel()
     m_Frame1->setObjectName("Frame1");
     m_Frame1->setFrameShape(QFrame::Box);
     m_Frame1->setGeometry(twipsRect(this, 6720, 480, 3855, 3255));
-    const std::array<std::pair<Label, const char*>, 6> lines = {
-        {{Label::Label1, "Label1"}, {Label::Label4, "Label4"}, {Label::Label5, "Label5"},
-         {Label::Label6, "Label6"}, {Label::Label7, "Label7"}, {Label::Label8, "Label8"}}};
+    const std::array<std::pair<Label, const char*>, 6> lines = {{{Label::Label1, "Label1"},
+                                                                 {Label::Label4, "Label4"},
+                                                                 {Label::Label5, "Label5"},
+                                                                 {Label::Label6, "Label6"},
+                                                                 {Label::Label7, "Label7"},
+                                                                 {Label::Label8, "Label8"}}};
     int top = 360;
     for (const auto& [which, name] : lines) {
         auto* line = new QLabel(m_Frame1);
@@ -315,7 +319,19 @@ void MainWindow::setColWidth(int table, int column, int width)
     }
 }
 
-void MainWindow::showAboutBox() {}
+void MainWindow::showAboutBox()
+{
+    // One box at a time: a box already open is brought to the front as it is. A closed box is only waiting to be
+    // deleted, so a new one is set up.
+    if (m_aboutBox.isNull() || m_aboutBox->isHidden()) {
+        Form& form = m_form1.form();
+        m_aboutBox = new AboutBox(
+            {m_registry, form.files, form.processes, form.dialogs, platform::systemInformationTools()}, this);
+    }
+    m_aboutBox->show();
+    m_aboutBox->raise();
+    m_aboutBox->activateWindow();
+}
 
 void MainWindow::endProgram()
 {
