@@ -2,6 +2,7 @@
 #include "about/about_texts.h"
 
 #include "about/version.h"
+#include "app/window_texts.h"
 
 namespace sumafac {
 
@@ -9,6 +10,11 @@ std::string versionText()
 {
     return "Versión " + std::to_string(VersionMajor) + "." + std::to_string(VersionMinor) + "." +
            std::to_string(VersionRevision);
+}
+
+std::string aboutTitle()
+{
+    return std::string("Acerca de ") + ApplicationTitle;
 }
 
 } // namespace sumafac

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace sumafac::platform {
 
@@ -15,6 +16,10 @@ std::unique_ptr<Files> makeNativeFiles();
 std::unique_ptr<ProcessRunner> makeNativeProcessRunner();
 // On systems without a registry every key fails to open.
 std::unique_ptr<Registry> makeNativeRegistry();
+
+// Names of the system's own information tools, most wanted first, for the About box to look up on PATH where the
+// registry names no tool. Empty where the registry is the place to look.
+std::vector<std::string> systemInformationTools();
 
 // Folder of the running executable, without a trailing separator.
 std::string executableFolder();

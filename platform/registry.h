@@ -10,6 +10,10 @@ namespace sumafac::platform {
 
 inline constexpr std::uint32_t HKEY_LOCAL_MACHINE_ROOT = 0x80000002u;
 inline constexpr std::uint32_t KEY_ALL_ACCESS_MASK = 0x2003Fu;
+// Query, enumerate and notify only: what a standard user is granted below HKEY_LOCAL_MACHINE.
+inline constexpr std::uint32_t KEY_READ_MASK = 0x20019u;
+inline constexpr long ERROR_ACCESS_DENIED_CODE = 5;
+inline constexpr long ERROR_MORE_DATA_CODE = 234;
 inline constexpr long ERROR_SUCCESS_CODE = 0;
 inline constexpr std::uint32_t REG_SZ_TYPE = 1;
 inline constexpr std::uint32_t REG_DWORD_TYPE = 4;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/main_window.h"
 
+#include "about/qt/about_box.h"
 #include "app/qt/drop_area.h"
 #include "app/qt/month_grid_model.h"
 #include "app/qt/twips.h"
@@ -318,7 +319,19 @@ void MainWindow::setColWidth(int table, int column, int width)
     }
 }
 
-void MainWindow::showAboutBox() {}
+void MainWindow::showAboutBox()
+{
+    // One box at a time: a box already open is brought to the front as it is. A closed box is only waiting to be
+    // deleted, so a new one is set up.
+    if (m_aboutBox.isNull() || m_aboutBox->isHidden()) {
+        Form& form = m_form1.form();
+        m_aboutBox = new AboutBox(
+            {m_registry, form.files, form.processes, form.dialogs, platform::systemInformationTools()}, this);
+    }
+    m_aboutBox->show();
+    m_aboutBox->raise();
+    m_aboutBox->activateWindow();
+}
 
 void MainWindow::endProgram()
 {

@@ -26,6 +26,13 @@ std::unique_ptr<Registry> makeNativeRegistry()
     return std::make_unique<NoRegistry>();
 }
 
+std::vector<std::string> systemInformationTools()
+{
+    // Desktop programs that open on a summary of the machine: HardInfo (both generations), the KDE Info Center,
+    // CPU-X, and GNOME's System Monitor last, as most desktops have it and it shows the machine at least in part.
+    return {"hardinfo2", "hardinfo", "kinfocenter", "cpu-x", "gnome-system-monitor"};
+}
+
 std::string executableFolder()
 {
     char buffer[4096];
