@@ -9,10 +9,10 @@ namespace {
 
 class NoRegistry final : public Registry
 {
-public:
+  public:
     long RegOpenKeyExA(std::uint32_t, const std::string&, std::uint32_t, RegistryHandle&) override { return 2; }
-    long RegQueryValueExA(RegistryHandle, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&,
-                          std::uint32_t&) override
+    long RegQueryValueExA(
+        RegistryHandle, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&, std::uint32_t&) override
     {
         return 6;
     }
@@ -41,6 +41,16 @@ std::string executableFolder()
 char pathSeparator()
 {
     return '/';
+}
+
+std::string archiveToolPath(const std::string& programFolder, const Files& files, const ProcessRunner& processes)
+{
+    // A 7z kept beside the program wins, as 7z.exe does on Windows; otherwise the system's own (p7zip-full).
+    const std::string beside = programFolder + "/7z";
+    if (files.exists(beside)) {
+        return beside;
+    }
+    return processes.findOnPath("7z");
 }
 
 } // namespace sumafac::platform
