@@ -9,10 +9,10 @@ namespace {
 
 class NoRegistry final : public Registry
 {
-  public:
+public:
     long RegOpenKeyExA(std::uint32_t, const std::string&, std::uint32_t, RegistryHandle&) override { return 2; }
-    long RegQueryValueExA(
-        RegistryHandle, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&, std::uint32_t&) override
+    long RegQueryValueExA(RegistryHandle, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&,
+                          std::uint32_t&) override
     {
         return 6;
     }

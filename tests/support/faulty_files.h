@@ -12,17 +12,17 @@ namespace sumafac::testing {
 
 class FaultyFiles final : public platform::Files
 {
-  public:
+public:
     FaultyFiles();
 
     // Each fault applies to paths for which it returns true; by default no path fails.
     using PathFilter = std::function<bool(const std::string& path)>;
-    PathFilter failWrite;      // writes half of the bytes, then reports failure (a full disk)
-    PathFilter failCopy;       // the copy does not happen
-    PathFilter failReplace;    // the rename does not happen
-    PathFilter failRemove;     // the file stays
-    PathFilter failRead;       // as if unreadable
-    PathFilter readOnlyFolder; // isWritableFolder is false, and writes and copies into it fail
+    PathFilter failWrite;        // writes half of the bytes, then reports failure (a full disk)
+    PathFilter failCopy;         // the copy does not happen
+    PathFilter failReplace;      // the rename does not happen
+    PathFilter failRemove;       // the file stays
+    PathFilter failRead;         // as if unreadable
+    PathFilter readOnlyFolder;   // isWritableFolder is false, and writes and copies into it fail
 
     int writes = 0; // number of write calls
 
@@ -40,7 +40,7 @@ class FaultyFiles final : public platform::Files
     // Matches every path.
     static bool any(const std::string&) { return true; }
 
-  private:
+private:
     static bool hits(const PathFilter& filter, const std::string& path) { return filter && filter(path); }
     bool inReadOnlyFolder(const std::string& path) const;
 

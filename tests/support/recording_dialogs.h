@@ -12,7 +12,7 @@ namespace sumafac::testing {
 
 class RecordingDialogs final : public platform::Dialogs
 {
-  public:
+public:
     struct Message
     {
         std::string prompt;

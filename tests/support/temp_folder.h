@@ -8,7 +8,7 @@ namespace sumafac::testing {
 
 class TempFolder
 {
-  public:
+public:
     explicit TempFolder(const std::string& nameHint = "sumafac-test");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -23,7 +23,7 @@ class TempFolder
     std::string get(const std::string& name) const;
     bool has(const std::string& name) const;
 
-  private:
+private:
     std::string m_path;
 };
 
