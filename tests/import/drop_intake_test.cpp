@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A whole drop with the real 7z over archives made here, and with stand-in tools that misbehave.
 #include "app/window_texts.h"
-#include "import/archive_tool.h"
 #include "tests/import/import_fixture.h"
 #include "tests/support/archive_builder.h"
 
@@ -159,27 +158,12 @@ TEST_F(DropIntake, ADamagedArchiveIsNotTrustedEvenWhenItsHeaderReads)
     expectNothingPosted({NotValid});
 }
 
-TEST_F(DropIntake, ATruncatedArchiveIsNotValid)
-{
-    goodArchive();
-    const std::string bytes = downloads.get("F2002.zip");
-    drop({downloads.put("corto.zip", bytes.substr(0, bytes.size() / 2))});
-    expectNothingPosted({NotValid});
-}
-
 TEST_F(DropIntake, AStaleHeaderIsNeverReadAsTheArchives)
 {
     app.put("Cabecera.txt", headerFile({HeaderRecord{}}));
     app.put("CABECERA.TXT", headerFile({HeaderRecord{}}));
     drop({archive("sin.zip", {{"Detalle.txt", "D"}})});
     expectNothingPosted({NotValid});
-}
-
-TEST_F(DropIntake, AStaleCopyInAnotherCaseIsRemoved)
-{
-    app.put("Borrar.zip", "old");
-    drop({goodArchive()});
-    expectPostedMarch();
 }
 
 TEST_F(DropIntake, ADropWithoutFilesSaysSo)
@@ -341,17 +325,6 @@ TEST_F(DropIntake, NoToolAnywhereSaysWhatIsMissing)
     drop({goodArchive()});
     expectNothingPosted({"ERROR, no se encuentra el programa 7z, que abre los archivos de la AFIP: instalelo (7-Zip) "
                          "o copielo en la carpeta del programa"});
-}
-
-TEST_F(DropIntake, ExecCmdRunsInTheProgramFolderAndReportsTheExitCode)
-{
-    standInTool("[ -f borrar.zip ] && exit 7\nexit 3");
-    const std::string tool = app.programFolder + "/7z";
-    EXPECT_EQ(ExecCmd(app.form(), tool, {}).exitCode, 3);
-    app.put("borrar.zip", "x");
-    const auto result = ExecCmd(app.form(), tool, {});
-    EXPECT_EQ(result.outcome, platform::ProcessResult::Outcome::Exited);
-    EXPECT_EQ(result.exitCode, 7);
 }
 
 } // namespace
