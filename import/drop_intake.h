@@ -9,7 +9,8 @@
 
 namespace sumafac {
 
-// files: the dropped paths in the order of the drop; only the first is imported.
+// files: the dropped paths in the order of the drop; only the first is imported. Whatever happens, the drop ends
+// with the prompt back in Text1 and neither working file in ProgramFolder.
 void Text1_OLEDragDrop(Form& form, const std::vector<std::string>& files);
 
 } // namespace sumafac

@@ -27,4 +27,8 @@ std::string executableFolder();
 // The path separator of this system, used to address a file in a folder.
 char pathSeparator();
 
+// The archive tool a drop runs to extract the header file: the system's own choice of where it lives. Returns the
+// program to start (a full path), or "" when there is none.
+std::string archiveToolPath(const std::string& programFolder, const Files& files, const ProcessRunner& processes);
+
 } // namespace sumafac::platform

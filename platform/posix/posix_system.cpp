@@ -50,4 +50,14 @@ char pathSeparator()
     return '/';
 }
 
+std::string archiveToolPath(const std::string& programFolder, const Files& files, const ProcessRunner& processes)
+{
+    // A 7z kept beside the program wins, as 7z.exe does on Windows; otherwise the system's own (p7zip-full).
+    const std::string beside = programFolder + "/7z";
+    if (files.exists(beside)) {
+        return beside;
+    }
+    return processes.findOnPath("7z");
+}
+
 } // namespace sumafac::platform

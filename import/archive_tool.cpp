@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/archive_tool.h"
+
+#include "import/import_texts.h"
+#include "import/working_files.h"
+#include "platform/native.h"
+
+namespace sumafac {
+namespace {
+
+enum class Attempt { Ended, Failed, Blocked };
+
+// One try: the stale header goes first, since 7z reports a missing member as success and would leave it to be
+// read as this archive's; then the tool. Blocked when either step could not be taken at all.
+Attempt extractOnce(Form& form, const std::string& tool, std::string& blocker)
+{
+    if (!removeWorkingFile(form, HeaderFileName)) {
+        blocker = StaleHeaderMessage + form.pathIn(HeaderFileName);
+        return Attempt::Blocked;
+    }
+    const platform::ProcessResult result = ExecCmd(form, tool, ArchiveToolArguments);
+    switch (result.outcome) {
+    case platform::ProcessResult::Outcome::NotStarted:
+        blocker = ToolNotStartedMessage + tool;
+        return Attempt::Blocked;
+    case platform::ProcessResult::Outcome::Exited:
+        return result.exitCode == 0 ? Attempt::Ended : Attempt::Failed;
+    case platform::ProcessResult::Outcome::Crashed:
+    case platform::ProcessResult::Outcome::TimedOut:
+        break;
+    }
+    return Attempt::Failed;
+}
+
+bool endDrop(Form& form, const std::string& message)
+{
+    removeWorkingFiles(form);
+    form.dialogs.MsgBox(message, platform::vbCritical);
+    return false;
+}
+
+} // namespace
+
+platform::ProcessResult ExecCmd(Form& form, const std::string& tool, const std::vector<std::string>& args)
+{
+    return form.processes.run(tool, args, form.ProgramFolder, form.toolTimeLimit);
+}
+
+bool CargarSIAP(Form& form)
+{
+    const std::string tool = platform::archiveToolPath(form.ProgramFolder, form.files, form.processes);
+    if (tool.empty()) {
+        return endDrop(form, NoToolMessage);
+    }
+    std::string blocker;
+    Attempt attempt = extractOnce(form, tool, blocker);
+    if (attempt == Attempt::Blocked) {
+        // The user is asked to close what holds the file; one more try once they have, and no more: a lasting fault
+        // must not keep the drop going round.
+        form.dialogs.MsgBox(InUseMessage, platform::vbCritical);
+        attempt = extractOnce(form, tool, blocker);
+    }
+    switch (attempt) {
+    case Attempt::Ended:
+        return true;
+    case Attempt::Blocked:
+        return endDrop(form, blocker);
+    case Attempt::Failed:
+        break;
+    }
+    // A tool that failed, crashed or was ended may have written part of a header: none of it is trusted.
+    return endDrop(form, NotValidMessage);
+}
+
+} // namespace sumafac

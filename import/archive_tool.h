@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Running the archive tool (7-Zip's 7z) to take Cabecera.txt out of the working copy borrar.zip.
+#pragma once
+
+#include "app/form.h"
+#include "platform/process_runner.h"
+
+#include <string>
+#include <vector>
+
+namespace sumafac {
+
+// What the tool is given, one argument each, so that no blank in a path can split or start anything:
+// extract without folders; answer yes to any question; match member names in any letter case; a password that
+// makes an encrypted archive fail at once instead of asking for one.
+inline const std::vector<std::string> ArchiveToolArguments = {"e",         "-y",         "-ssc-",
+                                                              "-pSumafac", "borrar.zip", "Cabecera.txt"};
+
+// Runs tool with args in ProgramFolder, with no input, and waits for it at most form.toolTimeLimit; a tool still
+// running then is ended.
+platform::ProcessResult ExecCmd(Form& form, const std::string& tool, const std::vector<std::string>& args);
+
+// Extracts Cabecera.txt from borrar.zip in ProgramFolder. True when the tool ended well, so that whatever header it
+// wrote (or did not write, for an archive without one) is for the reader to judge. False when the drop must end
+// here; the user has been told why and both working files are gone.
+bool CargarSIAP(Form& form);
+
+} // namespace sumafac
