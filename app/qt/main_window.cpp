@@ -3,6 +3,7 @@
 
 #include "app/qt/drop_area.h"
 #include "app/qt/month_grid_model.h"
+#include "app/qt/program_look.h"
 #include "app/qt/twips.h"
 #include "app/result_panel.h"
 #include "app/window_texts.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -53,6 +55,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 {
     setObjectName("Form1");
     setWindowTitle(WindowCaption);
+    setWindowIcon(programIcon());
     // A fixed single border: no resizing, no maximise or minimise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
