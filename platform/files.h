@@ -32,6 +32,8 @@ class Files
     virtual std::vector<std::string> list(const std::string& folder) const = 0;
     // Whether the user may create files in folder.
     virtual bool isWritableFolder(const std::string& folder) const = 0;
+    // Creates folder and any missing folders above it; true when it is a folder afterwards (also when it was one).
+    virtual bool createFolder(const std::string& folder) = 0;
 };
 
 } // namespace sumafac::platform

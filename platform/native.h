@@ -24,6 +24,10 @@ std::vector<std::string> systemInformationTools();
 // Folder of the running executable, without a trailing separator.
 std::string executableFolder();
 
+// The folder where this user's programs keep their own data, without a trailing separator: on POSIX systems
+// $XDG_DATA_HOME when it is an absolute path, else ~/.local/share. "" when the system tells no such folder.
+std::string userDataFolder();
+
 // The path separator of this system, used to address a file in a folder.
 char pathSeparator();
 

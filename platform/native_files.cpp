@@ -127,6 +127,13 @@ class NativeFiles final : public Files
         fs::remove(probe, ec);
         return true;
     }
+
+    bool createFolder(const std::string& folder) override
+    {
+        std::error_code ec;
+        fs::create_directories(toPath(folder), ec);
+        return fs::is_directory(toPath(folder), ec);
+    }
 };
 
 } // namespace

@@ -9,6 +9,7 @@ packages=(
     p7zip-full
     fonts-liberation fonts-dejavu-core
     xvfb xauth x11-apps imagemagick
+    dpkg-dev desktop-file-utils librsvg2-bin
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Sumafac with its tests (warnings as errors) and runs every test:
-# first a plain build, then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# first a plain build, then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer; then builds the
+# Debian package and checks it, and checks that the sample archives are the ones their script makes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -19,3 +20,5 @@ build_and_test() {
 build_and_test build/test
 build_and_test build/asan \
     "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
+tools/check-package.sh build/package
+examples/make-examples.sh --check

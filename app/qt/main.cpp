@@ -1,27 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // sumafac: the window program.
+#include "app/program_folder.h"
 #include "app/qt/main_window.h"
-#include "app/window_texts.h"
+#include "app/qt/program_look.h"
 #include "platform/native.h"
 #include "platform/qt/qt_dialogs.h"
 
 #include <QApplication>
-#include <QFont>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(sumafac::ApplicationTitle);
-    // The window's fonts where the system has no such faces.
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    sumafac::gui::setUpApplication();
 
     auto files = sumafac::platform::makeNativeFiles();
     auto processes = sumafac::platform::makeNativeProcessRunner();
     auto registry = sumafac::platform::makeNativeRegistry();
     sumafac::gui::QtDialogs dialogs;
 
-    sumafac::gui::MainWindow window({dialogs, *files, *processes, *registry, sumafac::platform::executableFolder()});
+    const sumafac::ProgramFolderChoice programFolder = sumafac::chooseProgramFolder(
+        *files, sumafac::platform::executableFolder(), sumafac::platform::userDataFolder());
+    if (!programFolder.usable) {
+        // Every drop, save and load needs the folder; say why now instead of failing at each of them.
+        dialogs.MsgBox(sumafac::programFolderError(programFolder), sumafac::platform::vbCritical);
+        return 1;
+    }
+
+    sumafac::gui::MainWindow window({dialogs, *files, *processes, *registry, programFolder.folder});
     dialogs.setParent(&window);
     window.show();
     return QApplication::exec();

@@ -4,6 +4,7 @@
 #include "about/qt/about_box.h"
 #include "app/qt/drop_area.h"
 #include "app/qt/month_grid_model.h"
+#include "app/qt/program_look.h"
 #include "app/qt/twips.h"
 #include "app/result_panel.h"
 #include "app/window_texts.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -54,6 +56,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 {
     setObjectName("Form1");
     setWindowTitle(WindowCaption);
+    setWindowIcon(programIcon());
     // A fixed single border: no resizing, no maximise or minimise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The parts of the system that have no registry: every key fails to open, as a missing key would.
+// The parts of the system that have no registry (every key fails to open, as a missing key would), and where
+// the executable and the user's data live.
 #include "platform/native.h"
 
+#include <cstdlib>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace sumafac::platform {
@@ -43,6 +46,31 @@ std::string executableFolder()
     std::string path(buffer, static_cast<std::size_t>(length));
     const auto slash = path.rfind('/');
     return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+std::string userDataFolder()
+{
+    const auto trimmed = [](std::string folder) {
+        while (folder.size() > 1 && folder.back() == '/') {
+            folder.pop_back();
+        }
+        return folder;
+    };
+    // A relative XDG_DATA_HOME is invalid and must be ignored, as the freedesktop base directory rules say.
+    if (const char* dataHome = std::getenv("XDG_DATA_HOME"); dataHome != nullptr && dataHome[0] == '/') {
+        return trimmed(dataHome);
+    }
+    std::string home;
+    if (const char* variable = std::getenv("HOME"); variable != nullptr && variable[0] == '/') {
+        home = variable;
+    } else if (const passwd* user = ::getpwuid(::getuid());
+               user != nullptr && user->pw_dir != nullptr && user->pw_dir[0] == '/') {
+        home = user->pw_dir;
+    } else {
+        return {};
+    }
+    home = trimmed(home);
+    return (home == "/" ? std::string() : home) + "/.local/share";
 }
 
 char pathSeparator()

@@ -66,6 +66,20 @@ std::vector<std::string> FaultyFiles::list(const std::string& folder) const
     return m_real->list(folder);
 }
 
+bool FaultyFiles::createFolder(const std::string& folder)
+{
+    // New folders need a writable folder above them: the nearest one that already exists.
+    std::string above = folder;
+    while (!m_real->isDirectory(above)) {
+        const auto slash = above.find_last_of("/\\");
+        above = slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : above.substr(0, slash);
+    }
+    if (above != folder && hits(readOnlyFolder, above)) {
+        return false;
+    }
+    return m_real->createFolder(folder);
+}
+
 bool FaultyFiles::isWritableFolder(const std::string& folder) const
 {
     return !hits(readOnlyFolder, folder) && m_real->isWritableFolder(folder);

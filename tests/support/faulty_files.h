@@ -22,7 +22,7 @@ class FaultyFiles final : public platform::Files
     PathFilter failReplace;    // the rename does not happen
     PathFilter failRemove;     // the file stays
     PathFilter failRead;       // as if unreadable
-    PathFilter readOnlyFolder; // isWritableFolder is false, and writes and copies into it fail
+    PathFilter readOnlyFolder; // isWritableFolder is false, and writes, copies and new folders into it fail
 
     int writes = 0; // number of write calls
 
@@ -36,6 +36,8 @@ class FaultyFiles final : public platform::Files
     bool remove(const std::string& path) override;
     std::vector<std::string> list(const std::string& folder) const override;
     bool isWritableFolder(const std::string& folder) const override;
+    // Fails when the folder is missing and the nearest existing folder above it is read-only.
+    bool createFolder(const std::string& folder) override;
 
     // Matches every path.
     static bool any(const std::string&) { return true; }

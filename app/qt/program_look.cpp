@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qt/program_look.h"
+
+#include "app/window_texts.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+
+// The icons are compiled into a static library; nothing else would keep their resource in the executable.
+static void initialiseIconResource()
+{
+    Q_INIT_RESOURCE(sumafac);
+}
+
+namespace sumafac::gui {
+
+QIcon programIcon()
+{
+    initialiseIconResource();
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QString(":/icons/sumafac-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setWindowIcon(programIcon());
+    // The window's fonts where the system has no such faces.
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+}
+
+} // namespace sumafac::gui

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every window of the program shares: its name, its icon and the faces that stand in for its fonts.
+#pragma once
+
+class QIcon;
+
+namespace sumafac::gui {
+
+// The program's icon in all its sizes.
+QIcon programIcon();
+
+// Sets the application's name and icon and the font substitutes; call once the QApplication exists.
+void setUpApplication();
+
+} // namespace sumafac::gui

@@ -1,0 +1,32 @@
+# What `cmake --install` puts where, and the Debian package that CPack builds from it (`cpack -G DEB`).
+include(GNUInstallDirs)
+
+install(TARGETS sumafac-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(SUMAFAC_GUI)
+    install(TARGETS sumafac RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+# The menu entry and its icon, where freedesktop menus look for them.
+install(FILES data/sumafac.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/icons/sumafac.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 16 32 48 64 128 256)
+    install(FILES data/icons/sumafac-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME sumafac.png)
+endforeach()
+
+set(CPACK_PACKAGE_NAME sumafac)
+set(CPACK_PACKAGE_VENDOR "Sumafac")
+set(CPACK_PACKAGE_CONTACT "Sumafac <sumafac@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Suma lo facturado por mes y por año a partir de los archivos de la AFIP")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Sumafac suma lo facturado electrónicamente, mes a mes, por año calendario y en los doce meses de julio a "
+       "junio, a partir de los archivos que el contribuyente baja de la AFIP. Cada cifra es exacta al centavo.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+# The libraries (Qt 6 widgets, gui and core, the C++ runtime) come from dpkg-shlibdeps; the archive tool is run,
+# not linked, so it is named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "p7zip-full")
+include(CPack)
