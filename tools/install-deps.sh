@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     p7zip-full
     fonts-liberation fonts-dejavu-core
-    xvfb xauth x11-apps imagemagick
+    xvfb xauth x11-utils x11-apps imagemagick bc time
     dpkg-dev desktop-file-utils librsvg2-bin
 )
 

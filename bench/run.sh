@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Builds Sumafac in Release with its benchmarks, measures start-up, import and the per-call costs side by side with
+# their floors, and prints one table of medians and ratios. Nothing here runs under ctest.
+#   bench/run.sh [RUNS]        (default 21 runs per start-up measurement, 7 per import measurement)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-21}
+import_runs=$(( (runs + 2) / 3 ))
+build=build/bench
+tools/install-deps.sh
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSUMAFAC_TESTS=OFF -DSUMAFAC_BENCH=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" >/dev/null
+work=$(mktemp -d)
+trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+export XDG_RUNTIME_DIR=$work/runtime && mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+
+# measure NAME COMMAND...: runs the command $runs times; leaves the median wall time (ms) and peak RSS (KiB).
+measure() {
+    local name=$1 n=$2
+    shift 2
+    : >"$work/$name.ms"
+    : >"$work/$name.kb"
+    for _ in $(seq "$n"); do
+        local start end
+        start=$(date +%s%N)
+        /usr/bin/time -f %M -o "$work/rss" "$@" >/dev/null 2>&1
+        end=$(date +%s%N)
+        echo "scale=3; ($end - $start) / 1000000" | bc >>"$work/$name.ms"
+        cat "$work/rss" >>"$work/$name.kb"
+    done
+    median <"$work/$name.ms" >"$work/$name.ms.median"
+    median <"$work/$name.kb" >"$work/$name.kb.median"
+}
+
+# One virtual display for every start-up run.
+display=:$((150 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+probe=$build/bench/sumafac_startup_probe
+bare=$build/bench/bare_window_probe
+for platform in xcb offscreen; do
+    "$bare" -platform "$platform" >/dev/null 2>&1 || true # warm the caches once
+    DISPLAY=$display measure "start-$platform-sumafac" "$runs" "$probe" -platform "$platform"
+    DISPLAY=$display measure "start-$platform-bare" "$runs" "$bare" -platform "$platform"
+done
+
+# Import: 24 monthly archives in one sumafac-cli run against 24 bare runs of the archive tool on the same archives.
+cat >"$work/import-sumafac.sh" <<SCRIPT
+rm -rf "$work/folder" && mkdir "$work/folder"
+"$PWD/$build/cli/sumafac-cli" --folder "$work/folder" $PWD/examples/*.zip
+SCRIPT
+cat >"$work/import-bare.sh" <<SCRIPT
+rm -rf "$work/folder" && mkdir "$work/folder" && cd "$work/folder"
+for archive in $PWD/examples/*.zip; do
+    cp "\$archive" borrar.zip
+    7z e -y -ssc- borrar.zip Cabecera.txt </dev/null >/dev/null
+    rm -f Cabecera.txt borrar.zip
+done
+SCRIPT
+measure import-sumafac "$import_runs" bash "$work/import-sumafac.sh"
+measure import-bare "$import_runs" bash "$work/import-bare.sh"
+
+ratio() { echo "scale=2; $1 / $2" | bc; }
+row() { # label, ours, floor, unit, target
+    printf '| %-34s | %10s | %10s | %6s | %-8s |\n' "$1" "$2 $4" "$3 $4" "$(ratio "$2" "$3")" "$5"
+}
+get() { cat "$work/$1.median"; }
+
+echo
+echo "Sumafac benchmarks, $(date -u +%Y-%m-%d), $(nproc) cores, $(uname -sr), medians of $runs start-ups and $import_runs imports"
+echo
+printf '| %-34s | %13s | %13s | %6s | %-8s |\n' measurement sumafac floor ratio target
+echo '|------------------------------------|---------------|---------------|--------|----------|'
+row "start-up to first paint, Xvfb" "$(get start-xcb-sumafac.ms)" "$(get start-xcb-bare.ms)" ms "<= 1.30"
+row "peak memory, Xvfb" "$(get start-xcb-sumafac.kb)" "$(get start-xcb-bare.kb)" KiB "<= 1.35"
+row "start-up to first paint, offscreen" "$(get start-offscreen-sumafac.ms)" "$(get start-offscreen-bare.ms)" ms ""
+row "peak memory, offscreen" "$(get start-offscreen-sumafac.kb)" "$(get start-offscreen-bare.kb)" KiB ""
+row "import of 24 archives" "$(get import-sumafac.ms)" "$(get import-bare.ms)" ms "<= 1.10"
+echo
+echo "Per call (Google Benchmark, median of 5 repetitions):"
+"$build/bench/sumafac_micro_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
+    awk '/_median/ {printf "  %-28s %10s %s\n", $1, $2, $3}'
