@@ -1,15 +1,283 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/saved_period_file.h"
 
+#include "app/month_table.h"
+#include "app/numbers.h"
+#include "storage/cp1252.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
 namespace sumafac {
+namespace {
+
+using platform::Label;
+
+constexpr const char* OverwritePrompt = "El archivo existe, sobrescribir?";
+constexpr const char* OverwriteTitle = "sobreescribir?";
+constexpr const char* CuitPrompt = "CUIT?";
+constexpr const char* OpenTitle = "Archivos guardados de este CUIT";
+constexpr const char* OpenFilter = "Sumafac(*.Sa1)";
+constexpr const char* Extension = ".sa1";
+// The new contents go here first; the name does not end in ".sa1", so a leftover never shows in the open dialog.
+constexpr const char* TemporarySuffix = ".tmp";
+// The longest file name the usual file systems take, in bytes.
+constexpr std::size_t LongestFileName = 255;
+// A saved file is well under two kilobytes; anything this big was chosen by mistake and is not read into memory.
+constexpr std::uint64_t LargestSavedFile = 1024 * 1024;
+// Four leading values (CUIT and three captions), then 26 cells per table.
+constexpr int FirstCellLine = 5;
+constexpr int CellsPerTable = 2 * MonthTable::TotalsRow;
+
+struct CellPlace
+{
+    int table;
+    int row;
+    int column;
+};
+
+// Table, row and column of file line 5 to 82.
+CellPlace cellOfLine(int line)
+{
+    const int index = line - FirstCellLine;
+    const int inTable = index % CellsPerTable;
+    return {1 + index / CellsPerTable, 1 + inTable / 2, 1 + inTable % 2};
+}
+
+// A cell as it is stored: without leading and trailing spaces.
+std::string trimSpaces(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Names Windows keeps for devices, in any letter case and with blanks after them.
+bool isDeviceName(std::string stem)
+{
+    while (!stem.empty() && stem.back() == ' ') {
+        stem.pop_back();
+    }
+    std::transform(stem.begin(), stem.end(), stem.begin(), [](unsigned char c) { return std::toupper(c); });
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") {
+        return true;
+    }
+    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' && stem[3] <= '9';
+}
+
+// Whether name can be created in the program folder and nowhere else on every system the program runs on. The CUIT
+// and the captions come from the tables, and a loaded file can bring anything into them.
+bool isSafeFileName(const std::string& name)
+{
+    if (name.size() + std::char_traits<char>::length(TemporarySuffix) > LongestFileName) {
+        return false;
+    }
+    // A leading dot hides the file from listings; a leading blank is lost by some tools.
+    if (name.front() == '.' || name.front() == ' ' || name.find("..") != std::string::npos) {
+        return false;
+    }
+    const bool forbidden = std::any_of(name.begin(), name.end(), [](unsigned char c) {
+        return c < 0x20 || c == 0x7F ||
+               std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
+    });
+    // Windows takes "CON.txt" and the like for a device, whatever follows the first dot.
+    return !forbidden && !isDeviceName(name.substr(0, name.find('.')));
+}
+
+// The 82 values in file order, as the window holds them.
+std::vector<std::string> valuesOnScreen(const platform::WindowState& window)
+{
+    std::vector<std::string> values{window.caption(Label::Label3), window.tabCaption(0), window.tabCaption(1),
+                                    window.tabCaption(2)};
+    for (int line = FirstCellLine; line <= SavedValueCount; ++line) {
+        const CellPlace cell = cellOfLine(line);
+        values.push_back(trimSpaces(window.textMatrix(cell.table, cell.row, cell.column)));
+    }
+    return values;
+}
+
+// Up to 82 values: each ends at a carriage return, which may be followed by a line feed; the last one may also
+// end at the end of the file. Nothing after the 82nd value is looked at.
+std::vector<std::string> valuesInFile(const std::string& bytes)
+{
+    std::vector<std::string> values;
+    std::size_t pos = 0;
+    while (values.size() < static_cast<std::size_t>(SavedValueCount) && pos < bytes.size()) {
+        const auto end = std::min(bytes.find('\r', pos), bytes.size());
+        values.push_back(bytes.substr(pos, end - pos));
+        pos = end + 1;
+        if (pos < bytes.size() && bytes[pos] == '\n') {
+            ++pos;
+        }
+    }
+    return values;
+}
+
+// A value as a message quotes it: never more than a short line.
+std::string quoted(const std::string& bytes)
+{
+    constexpr std::size_t Longest = 40;
+    return "\"" + utf8FromCp1252(bytes.substr(0, Longest)) + (bytes.size() > Longest ? "...\"" : "\"");
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void showError(Form& form, const std::string& text)
+{
+    form.dialogs.MsgBox(text, platform::vbCritical);
+}
+
+// The first cell that neither is empty nor reads as a number of its column's kind, as a message; nothing when
+// every cell is fine. The totals add these cells up, so anything else would break them after the load.
+std::optional<std::string> firstBadCell(const std::vector<std::string>& values)
+{
+    for (int line = FirstCellLine; line <= SavedValueCount; ++line) {
+        const std::string& value = values[line - 1];
+        const CellPlace cell = cellOfLine(line);
+        const bool isCount = cell.column == MonthTable::CountColumn;
+        if (value.empty() || (isCount ? strictWhole(value).has_value() : strictAmount(value).has_value())) {
+            continue;
+        }
+        const std::string month = cell.row == MonthTable::TotalsRow ? "TOTAL" : MonthNames[cell.row - 1];
+        return "el valor " + quoted(value) + " de la línea " + std::to_string(line) + " (tabla " +
+               std::to_string(cell.table) + ", " + month + ", " + (isCount ? "cantidad de facturas" : "importe") +
+               ") no es un número.";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string savedFileName(const std::string& cuit, const std::string& caption0, const std::string& caption1)
+{
+    std::string name = cuit + "_" + caption0;
+    if (!caption1.empty()) {
+        name += "_" + caption1;
+    }
+    return name + Extension;
+}
 
 void MnGrabar_Click(Form& form)
 {
     Grabarflex3(form);
 }
 
-void Grabarflex3(Form&) {}
+void Grabarflex3(Form& form)
+{
+    platform::WindowState& window = form.window;
+    if (window.caption(Label::Label3).empty()) {
+        return;
+    }
+    const std::string name = savedFileName(window.caption(Label::Label3), window.tabCaption(0), window.tabCaption(1));
+    if (!isSafeFileName(name)) {
+        showError(form, "No se puede guardar: el CUIT y los años de las solapas no sirven como nombre de archivo (no "
+                        "pueden tener / \\ : * ? \" < > |, \"..\" ni caracteres de control).");
+        return;
+    }
 
-void Mncargar_Click(Form&) {}
+    std::string bytes;
+    for (const std::string& value : valuesOnScreen(window)) {
+        const auto encoded = cp1252FromUtf8(value);
+        if (!encoded) {
+            showError(form, "No se puede guardar: el texto \"" + value +
+                                "\" tiene caracteres que un archivo .sa1 no puede guardar.");
+            return;
+        }
+        bytes += *encoded + '\r';
+    }
+
+    const std::string path = form.pathIn(name);
+    // A file whose length cannot be told is treated as one with contents: better one question too many.
+    const bool replacing = form.files.exists(path) && form.files.size(path).value_or(1) > 0;
+    if (replacing &&
+        form.dialogs.MsgBox(OverwritePrompt, platform::vbYesNoInformation, OverwriteTitle) != platform::vbYes) {
+        return;
+    }
+
+    // Written beside the old file and renamed over it in one step: a full disk or a fault half way leaves the
+    // former contents in place.
+    const std::string temporary = form.pathIn(name + TemporarySuffix);
+    if (!form.files.write(temporary, bytes) || !form.files.replace(temporary, path)) {
+        form.files.remove(temporary);
+        showError(form, "No se pudo guardar el archivo " + name + " en la carpeta del programa." +
+                            (replacing ? " El archivo anterior quedó como estaba." : ""));
+    }
+}
+
+void Mncargar_Click(Form& form)
+{
+    const std::string cuit = form.dialogs.InputBox(CuitPrompt);
+    if (cuit.empty()) {
+        return;
+    }
+    platform::OpenFileRequest request;
+    request.title = OpenTitle;
+    request.filterDescription = OpenFilter;
+    request.namePrefix = cuit;
+    request.extension = Extension;
+    request.initialFolder = form.ProgramFolder;
+    const std::string path = form.dialogs.ShowOpen(request);
+    if (path.empty()) {
+        return;
+    }
+    loadSavedPeriodFile(form, path);
+}
+
+void loadSavedPeriodFile(Form& form, const std::string& path)
+{
+    if (!form.files.exists(path)) {
+        return;
+    }
+    const std::string name = fileNameOf(path);
+    const auto size = form.files.size(path);
+    if (size == std::uint64_t{0}) {
+        return;
+    }
+    if (size > LargestSavedFile) {
+        showError(form,
+                  "No se puede cargar el archivo " + name + ": es demasiado grande para ser un archivo guardado.");
+        return;
+    }
+    const auto bytes = form.files.read(path);
+    if (!bytes) {
+        showError(form, "No se pudo leer el archivo " + name + ".");
+        return;
+    }
+    if (bytes->empty()) {
+        return;
+    }
+
+    const std::vector<std::string> values = valuesInFile(*bytes);
+    if (values.size() < static_cast<std::size_t>(SavedValueCount)) {
+        showError(form, "No se puede cargar el archivo " + name + ": tiene " + std::to_string(values.size()) +
+                            " valores y un archivo guardado tiene " + std::to_string(SavedValueCount) + ".");
+        return;
+    }
+    if (const auto problem = firstBadCell(values)) {
+        showError(form, "No se puede cargar el archivo " + name + ": " + *problem);
+        return;
+    }
+
+    // Everything checked: only now is the window touched, and then all of it.
+    platform::WindowState& window = form.window;
+    window.setCaption(Label::Label3, utf8FromCp1252(values[0]));
+    for (int tab = 0; tab < 3; ++tab) {
+        window.setTabCaption(tab, utf8FromCp1252(values[1 + tab]));
+    }
+    for (int line = FirstCellLine; line <= SavedValueCount; ++line) {
+        const CellPlace cell = cellOfLine(line);
+        window.setTextMatrix(cell.table, cell.row, cell.column, utf8FromCp1252(values[line - 1]));
+    }
+}
 
 } // namespace sumafac

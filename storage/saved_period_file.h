@@ -1,16 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the work on screen to a ".sa1" file in the program folder and loading it back.
+//
+// A saved file holds 82 values in Windows-1252, each followed by one carriage return: the CUIT, the three tab
+// captions, then the count and amount cells of rows 1 to 13 of tables 1, 2 and 3.
 #pragma once
 
 #include "app/form.h"
 
+#include <string>
+
 namespace sumafac {
+
+inline constexpr int SavedValueCount = 82;
 
 // "Guardar".
 void MnGrabar_Click(Form& form);
+// Saves under the CUIT and the years of tabs 0 and 1. Asks before replacing a file that has contents; writes a
+// temporary file and puts it in place only when complete, so a failed save never costs the former file.
+// Names that would leave the program folder, and texts the code page cannot hold, are refused with a message.
 void Grabarflex3(Form& form);
 
-// "Cargar".
+// "Cargar": asks for the CUIT, lets the user choose one of its files in the program folder and loads it.
 void Mncargar_Click(Form& form);
+
+// The load once a file has been chosen. A missing or empty file ends silently; an unreadable one, one with fewer
+// than 82 values, or one whose table cells are not numbers is refused with a message. Either the whole file is
+// taken or the window is left exactly as it was.
+void loadSavedPeriodFile(Form& form, const std::string& path);
+
+// CUIT "_" caption 0, then "_" caption 1 when it is not empty, then ".sa1".
+std::string savedFileName(const std::string& cuit, const std::string& caption0, const std::string& caption1);
 
 } // namespace sumafac

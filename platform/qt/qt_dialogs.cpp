@@ -4,8 +4,10 @@
 #include "app/window_texts.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSortFilterProxyModel>
 
 namespace sumafac::gui {
 namespace {
@@ -14,6 +16,38 @@ QString titleOr(const std::string& title)
 {
     return QString::fromStdString(title.empty() ? std::string(ApplicationTitle) : title);
 }
+
+// Lists the folders and the files whose names begin with prefix and end in extension, both without regard to
+// letter case. A name filter of the dialog cannot do this: it splits its pattern at blanks and reads "*", "?" and
+// "[" in the typed CUIT as wildcards.
+class NameFilter final : public QSortFilterProxyModel
+{
+  public:
+    NameFilter(QString prefix, QString extension, QObject* parent)
+        : QSortFilterProxyModel(parent), m_prefix(std::move(prefix)), m_extension(std::move(extension))
+    {
+    }
+
+  protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (files == nullptr) {
+            return true;
+        }
+        const QModelIndex index = files->index(row, 0, parent);
+        if (files->isDir(index)) {
+            return true;
+        }
+        const QString name = files->fileName(index);
+        return name.size() >= m_prefix.size() + m_extension.size() && name.startsWith(m_prefix, Qt::CaseInsensitive) &&
+               name.endsWith(m_extension, Qt::CaseInsensitive);
+    }
+
+  private:
+    QString m_prefix;
+    QString m_extension;
+};
 
 } // namespace
 
@@ -47,11 +81,13 @@ std::string QtDialogs::ShowOpen(const platform::OpenFileRequest& request)
     QFileDialog dialog(m_parent, QString::fromStdString(request.title), QString::fromStdString(request.initialFolder));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // Qt's own dialog, so that the pattern is matched without regard to letter case on every system.
+    // Qt's own dialog, the only one that takes a filtering model.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    const QString pattern =
-        QString::fromStdString(request.namePrefix) + "*" + QString::fromStdString(request.extension);
-    dialog.setNameFilter(QString::fromStdString(request.filterDescription) + " (" + pattern + ")");
+    dialog.setProxyModel(
+        new NameFilter(QString::fromStdString(request.namePrefix), QString::fromStdString(request.extension), &dialog));
+    // The model does the filtering; the dialog's own filter lets everything through and shows only the description.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(QString::fromStdString(request.filterDescription) + " (*)");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
