@@ -151,6 +151,8 @@ void MainWindow::createControls()
     Label2->setFont(sansSerif(13.5, true));
 
     auto* Label3 = new QLabel(centralWidget());
+    // A loaded file can bring any text; it is shown as written, never as markup.
+    Label3->setTextFormat(Qt::PlainText);
     Label3->setObjectName("Label3");
     Label3->setGeometry(twipsRect(this, 1080, 6000, 4335, 375));
     Label3->setFont(sansSerif(13.5, true));
@@ -196,6 +198,7 @@ void MainWindow::createResultPanel()
     int top = 360;
     for (const auto& [which, name] : lines) {
         auto* line = new QLabel(m_Frame1);
+        line->setTextFormat(Qt::PlainText);
         line->setObjectName(name);
         line->setGeometry(twipsRect(this, 120, top, 3615, 375));
         line->setFont(QFont("Arial", 12, QFont::Bold));

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/native.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <poll.h>
 #include <sstream>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -79,6 +82,44 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& args, co
     return pid;
 }
 
+// Waits until pid ends or the deadline passes; true (with its status) when it ended. A process descriptor wakes us
+// the moment the tool ends; kernels without one get short polls instead.
+bool waitForExit(pid_t pid, std::chrono::steady_clock::time_point deadline, int& status)
+{
+    using namespace std::chrono;
+    const int processFd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+    if (processFd >= 0) {
+        for (;;) {
+            const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
+            pollfd ready{processFd, POLLIN, 0};
+            const int polled = ::poll(&ready, 1, static_cast<int>(std::clamp<long long>(left, 0, 60'000)));
+            if (polled > 0) {
+                ::close(processFd);
+                return ::waitpid(pid, &status, 0) == pid;
+            }
+            if ((polled == 0 && left <= 0) || (polled < 0 && errno != EINTR)) {
+                ::close(processFd);
+                if (polled == 0) {
+                    return false;
+                }
+                break;
+            }
+        }
+    }
+    auto pause = microseconds(100);
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            return true;
+        }
+        if ((done < 0 && errno != EINTR) || steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, microseconds(2000));
+    }
+}
+
 class PosixProcessRunner final : public ProcessRunner
 {
   public:
@@ -91,25 +132,11 @@ class PosixProcessRunner final : public ProcessRunner
         if (pid < 0) {
             return {};
         }
-        const auto deadline = std::chrono::steady_clock::now() + timeLimit;
-        auto pause = std::chrono::microseconds(200);
         int status = 0;
-        for (;;) {
-            const pid_t done = ::waitpid(pid, &status, WNOHANG);
-            if (done == pid) {
-                break;
-            }
-            if (done < 0 && errno != EINTR) {
-                return {ProcessResult::Outcome::Crashed, -1};
-            }
-            if (std::chrono::steady_clock::now() >= deadline) {
-                ::kill(pid, SIGKILL);
-                ::waitpid(pid, &status, 0);
-                return {ProcessResult::Outcome::TimedOut, -1};
-            }
-            // Short pauses first: the archive tool usually ends within a few milliseconds.
-            std::this_thread::sleep_for(pause);
-            pause = std::min(pause * 2, std::chrono::microseconds(20000));
+        if (!waitForExit(pid, std::chrono::steady_clock::now() + timeLimit, status)) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return {ProcessResult::Outcome::TimedOut, -1};
         }
         if (WIFEXITED(status)) {
             return {ProcessResult::Outcome::Exited, WEXITSTATUS(status)};

@@ -99,6 +99,57 @@ TEST_F(CliProcess, RollAndClearRunTheButtons)
     EXPECT_EQ(cleared.out.rfind("{\"cuit\": \"27999999990\", \"captions\": [\"2022\", \"\", \"\"], ", 0), 0u);
 }
 
+TEST_F(CliProcess, SavesExactBytesAsksBeforeOverwritingAndLoadsBack)
+{
+    const std::string march = archive("2023", "03");
+    const std::string july = archive("2024", "07");
+    const CliRun saved = cli({march, july, "--roll", archive("2025", "02"), "--save"});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    ASSERT_TRUE(folder.has("20123456786_2024_2025.sa1"));
+    // After the roll table 1 holds 2024 (July and the totals that came over), table 2 holds 2025; table 3 is rebuilt.
+    std::vector<std::string> values = {"20123456786", "2024", "2025", "2025/2024"};
+    for (int table = 1; table <= 3; ++table) {
+        for (int row = 1; row <= 13; ++row) {
+            const bool february = row == 2 && table != 1;
+            const bool july = row == 7 && table != 2;
+            const bool totals = row == 13;
+            std::string count;
+            std::string amount;
+            if (february || (totals && table == 2)) {
+                count = "2", amount = "102,50";
+            } else if (july || (totals && table == 1)) {
+                count = "7", amount = "107,50";
+            } else if (totals) {
+                count = "9", amount = "210,00";
+            }
+            values.push_back(count);
+            values.push_back(amount);
+        }
+    }
+    std::string expected;
+    for (const auto& value : values) {
+        expected += value + "\r";
+    }
+    EXPECT_EQ(folder.get("20123456786_2024_2025.sa1"), expected);
+
+    const std::string savedFile = folder.file("20123456786_2024_2025.sa1");
+    const CliRun refused = cli({march, "--save"});
+    EXPECT_EQ(refused.status, 0);
+    EXPECT_EQ(refused.err, "");
+    const CliRun kept = cli({archive("2024", "01"), archive("2025", "01"), "--save"});
+    EXPECT_EQ(kept.err, "Sumafac: El archivo existe, sobrescribir?\n");
+    EXPECT_EQ(folder.get("20123456786_2024_2025.sa1"), expected);
+
+    const CliRun loaded =
+        cli({"--load", savedFile, "--print", "json", "--clear", "--load", savedFile, "--yes", "--save"});
+    EXPECT_EQ(loaded.status, 0) << loaded.err;
+    EXPECT_EQ(loaded.out.rfind("{\"cuit\": \"20123456786\", \"captions\": [\"2024\", \"2025\", \"2025/2024\"], ", 0),
+              0u)
+        << loaded.out;
+    EXPECT_NE(loaded.out.find("\"save_enabled\": false"), std::string::npos) << loaded.out;
+    EXPECT_EQ(folder.get("20123456786_2024_2025.sa1"), expected);
+}
+
 TEST_F(CliProcess, UsageErrorsExitWithTwo)
 {
     for (const auto& args : std::vector<std::vector<std::string>>{{}, {"--print", "xml"}, {"--frobnicate"}}) {

@@ -59,6 +59,16 @@ TEST_F(GuiTest, StartsAsTheWindowIsDescribed)
     }
 }
 
+TEST_F(GuiTest, ShowsCaptionsAsWrittenNeverAsMarkup)
+{
+    window->setCaption(platform::Label::Label3, "<b>2012</b>");
+    window->setCaption(platform::Label::Label1, "<i>x</i>");
+    EXPECT_EQ(label("Label3")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label("Label1")->textFormat(), Qt::PlainText);
+    window->setTabCaption(0, "A&B");
+    EXPECT_EQ(window->tabCaption(0), "A&B");
+}
+
 TEST_F(GuiTest, FadesTheResultPanelOnTimerTicks)
 {
     window->setFrameVisible(true);
