@@ -123,7 +123,11 @@ std::vector<std::string> valuesInFile(const std::string& bytes)
 std::string quoted(const std::string& bytes)
 {
     constexpr std::size_t Longest = 40;
-    return "\"" + utf8FromCp1252(bytes.substr(0, Longest)) + (bytes.size() > Longest ? "...\"" : "\"");
+    // Appended, not prepended: prepending to a string trips a false -Wrestrict in GCC 12.
+    std::string text(1, '"');
+    text += utf8FromCp1252(bytes.substr(0, Longest));
+    text += bytes.size() > Longest ? "...\"" : "\"";
+    return text;
 }
 
 std::string fileNameOf(const std::string& path)
