@@ -22,4 +22,9 @@ std::string executableFolder();
 // The path separator of this system, used to address a file in a folder.
 char pathSeparator();
 
+// Full path of the archive tool that a drop runs: the one in programFolder when there is one (7z, on Windows
+// 7z.exe), otherwise the one found on PATH, otherwise the path in programFolder, so that a missing tool shows as
+// a missing header file.
+std::string archiveToolPath(const std::string& programFolder, const Files& files, const ProcessRunner& processes);
+
 } // namespace sumafac::platform

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/native.h"
+#include "platform/native_replace.h"
 
 #include <filesystem>
 #include <fstream>
@@ -24,7 +25,7 @@ std::string fromPath(const fs::path& path)
 
 class NativeFiles final : public Files
 {
-public:
+  public:
     bool exists(const std::string& path) const override
     {
         std::error_code ec;
@@ -86,12 +87,7 @@ public:
         return !ec;
     }
 
-    bool replace(const std::string& from, const std::string& to) override
-    {
-        std::error_code ec;
-        fs::rename(toPath(from), toPath(to), ec);
-        return !ec;
-    }
+    bool replace(const std::string& from, const std::string& to) override { return replaceInOneStep(from, to); }
 
     bool remove(const std::string& path) override
     {
