@@ -7,8 +7,14 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh windows
 build=${1:-build/windows}
 
+# 7-Zip for Windows, built once and kept (SUMAFAC_SKIP_7ZA=1 leaves out the tests that need it).
+archive_tool=
+if [ "${SUMAFAC_SKIP_7ZA:-0}" != 1 ]; then
+    archive_tool=$(tools/build-7za.sh)
+fi
+
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Debug \
-    -DSUMAFAC_GUI=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+    -DSUMAFAC_GUI=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DSUMAFAC_WINDOWS_ARCHIVE_TOOL="$archive_tool"
 cmake --build "$build" -j"$(nproc)"
 
 # Wine needs no display. Its prefix lives with the build, never in the user's home. Mono and Gecko are not
