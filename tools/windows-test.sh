@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh windows
-build=${1:-build/windows}
+build=$(realpath -m "${1:-build/windows}")
 
 # 7-Zip for Windows, built once and kept (SUMAFAC_SKIP_7ZA=1 leaves out the tests that need it).
 archive_tool=
@@ -19,7 +19,7 @@ cmake --build "$build" -j"$(nproc)"
 
 # Wine needs no display. Its prefix lives with the build, never in the user's home. Mono and Gecko are not
 # wanted: nothing here is .NET or HTML, and asking for them only slows the first start.
-export WINEPREFIX="$PWD/$build/wine-prefix"
+export WINEPREFIX="$build/wine-prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
@@ -27,7 +27,7 @@ unset DISPLAY
 
 # One Wine server for the whole run, with Wine's own background programs already up: otherwise every test would
 # wait for them to start and stop again. Their output goes to a log, so that no pipe of ctest's stays open.
-wine_log="$PWD/$build/wine.log"
+wine_log="$build/wine.log"
 stop_wine() {
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
