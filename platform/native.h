@@ -31,8 +31,9 @@ std::string userDataFolder();
 // The path separator of this system, used to address a file in a folder.
 char pathSeparator();
 
-// The archive tool a drop runs to extract the header file: the system's own choice of where it lives. Returns the
-// program to start (a full path), or "" when there is none.
+// The archive tool a drop runs to extract the header file: the one in programFolder when there is one (7z, on
+// Windows 7z.exe), otherwise the one found on PATH. Returns the program to start (a full path), or "" when there is
+// none.
 std::string archiveToolPath(const std::string& programFolder, const Files& files, const ProcessRunner& processes);
 
 } // namespace sumafac::platform

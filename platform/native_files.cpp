@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/native.h"
+#include "platform/native_replace.h"
 
 #include <filesystem>
 #include <fstream>
@@ -86,12 +87,7 @@ class NativeFiles final : public Files
         return !ec;
     }
 
-    bool replace(const std::string& from, const std::string& to) override
-    {
-        std::error_code ec;
-        fs::rename(toPath(from), toPath(to), ec);
-        return !ec;
-    }
+    bool replace(const std::string& from, const std::string& to) override { return replaceInOneStep(from, to); }
 
     bool remove(const std::string& path) override
     {

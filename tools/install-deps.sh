@@ -1,16 +1,34 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Sumafac need, only those still missing.
+#   tools/install-deps.sh            the native build, its window program and its tests
+#   tools/install-deps.sh windows    the cross build for Windows (mingw-w64) and Wine to run its tests
+#   tools/install-deps.sh 7za        what building 7-Zip for Windows from Debian's sources needs
 set -euo pipefail
 
-packages=(
-    cmake g++ make pkg-config
-    qt6-base-dev libgl-dev
-    libgtest-dev libbenchmark-dev
-    p7zip-full
-    fonts-liberation fonts-dejavu-core
-    xvfb xauth x11-utils x11-apps imagemagick bc time
-    dpkg-dev desktop-file-utils librsvg2-bin
-)
+case "${1:-}" in
+"")
+    packages=(
+        cmake g++ make pkg-config
+        qt6-base-dev libgl-dev
+        libgtest-dev libbenchmark-dev
+        p7zip-full
+        fonts-liberation fonts-dejavu-core
+        xvfb xauth x11-utils x11-apps imagemagick bc time
+        dpkg-dev desktop-file-utils librsvg2-bin
+    )
+    ;;
+windows)
+    # googletest ships the GoogleTest sources that the cross build compiles for Windows.
+    packages=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 p7zip-full)
+    ;;
+7za)
+    packages=(make dpkg-dev xz-utils g++-mingw-w64-x86-64-posix)
+    ;;
+*)
+    echo "uso: $0 [windows|7za]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -22,3 +22,8 @@ build_and_test build/asan \
     "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
 tools/check-package.sh build/package
 examples/make-examples.sh --check
+
+# The same logic cross-built for Windows and tested under Wine; SUMAFAC_SKIP_WINDOWS=1 leaves it out.
+if [ "${SUMAFAC_SKIP_WINDOWS:-0}" != 1 ]; then
+    tools/windows-test.sh
+fi

@@ -1,0 +1,25 @@
+# Cross build for 64-bit Windows with Debian's mingw-w64, tests run under Wine:
+#   cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DSUMAFAC_GUI=OFF
+# The posix threading variant of the compiler is the one whose standard library has std::thread and std::mutex.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(SUMAFAC_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${SUMAFAC_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${SUMAFAC_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${SUMAFAC_MINGW_PREFIX}-windres)
+
+# Headers and libraries of the target only; programs (the emulator) from the build machine.
+set(CMAKE_FIND_ROOT_PATH /usr/${SUMAFAC_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Self-contained executables: no libstdc++, libgcc or winpthread DLLs to ship beside them.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+find_program(SUMAFAC_WINE NAMES wine wine64 wine-stable)
+if(SUMAFAC_WINE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${SUMAFAC_WINE})
+endif()

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Programs started with CreateProcessA. Text is UTF-8: every Windows executable of the project carries a manifest
+// that makes UTF-8 its code page, so the "A" calls take and give UTF-8 paths.
+#include "platform/native.h"
+#include "platform/windows/windows_command_line.h"
+#include "platform/windows/windows_handle.h"
+
+#include <cstdlib>
+#include <sstream>
+
+namespace sumafac::platform {
+namespace {
+
+// Exit codes that are in fact the status of an unhandled exception (0xC0000005 access violation and the like),
+// and the breakpoint that a trap raises.
+bool isExceptionStatus(DWORD code)
+{
+    return (code & 0xF0000000u) == 0xC0000000u || code == 0x80000003u;
+}
+
+DWORD waitMilliseconds(std::chrono::milliseconds timeLimit)
+{
+    if (timeLimit.count() <= 0) {
+        return 0;
+    }
+    // INFINITE itself would never end the wait; the longest finite wait is one below it.
+    if (timeLimit.count() >= static_cast<long long>(INFINITE)) {
+        return INFINITE - 1;
+    }
+    return static_cast<DWORD>(timeLimit.count());
+}
+
+bool isRegularFile(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+class WindowsProcessRunner final : public ProcessRunner
+{
+  public:
+    ProcessResult run(const std::string& program,
+                      const std::vector<std::string>& args,
+                      const std::string& workingDir,
+                      std::chrono::milliseconds timeLimit) override
+    {
+        auto line = windowsCommandLine(program, args);
+        if (!line) {
+            return {};
+        }
+        // The tool reads end-of-file instead of waiting at a console, and writes nothing over our own output.
+        SECURITY_ATTRIBUTES inheritable{};
+        inheritable.nLength = sizeof inheritable;
+        inheritable.bInheritHandle = TRUE;
+        const OwnedHandle nul(::CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                            &inheritable, OPEN_EXISTING, 0, nullptr));
+        if (!nul.valid()) {
+            return {};
+        }
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = nul.get();
+        startup.hStdOutput = nul.get();
+        startup.hStdError = nul.get();
+        PROCESS_INFORMATION started{};
+        // No console window flashes up when the window program runs the tool.
+        const DWORD flags = NORMAL_PRIORITY_CLASS | CREATE_NO_WINDOW;
+        // The tool inherits the error mode: a crash of it then ends it at once, instead of holding it open in a
+        // crash report dialog until the time limit. Our own mode is put back straight after.
+        const UINT ownErrorMode = ::SetErrorMode(0);
+        ::SetErrorMode(ownErrorMode | SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+        const BOOL created = ::CreateProcessA(nullptr, line->data(), nullptr, nullptr, TRUE, flags, nullptr,
+                                              workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &started);
+        ::SetErrorMode(ownErrorMode);
+        if (!created) {
+            return {};
+        }
+        const OwnedHandle process(started.hProcess);
+        const OwnedHandle thread(started.hThread);
+
+        const DWORD waited = ::WaitForSingleObject(process.get(), waitMilliseconds(timeLimit));
+        if (waited != WAIT_OBJECT_0) {
+            ::TerminateProcess(process.get(), 1);
+            // Termination is asynchronous: the process is gone only once its handle is signalled.
+            ::WaitForSingleObject(process.get(), 10000);
+            return {waited == WAIT_TIMEOUT ? ProcessResult::Outcome::TimedOut : ProcessResult::Outcome::Crashed, -1};
+        }
+        DWORD exitCode = 0;
+        if (!::GetExitCodeProcess(process.get(), &exitCode) || isExceptionStatus(exitCode)) {
+            return {ProcessResult::Outcome::Crashed, -1};
+        }
+        return {ProcessResult::Outcome::Exited, static_cast<int>(exitCode)};
+    }
+
+    bool startDetached(const std::string& program, const std::vector<std::string>& args) override
+    {
+        auto line = windowsCommandLine(program, args);
+        if (!line) {
+            return false;
+        }
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWNORMAL;
+        PROCESS_INFORMATION started{};
+        if (!::CreateProcessA(nullptr, line->data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
+                              &startup, &started)) {
+            return false;
+        }
+        // Nobody waits for it: both handles go at once and the program runs on by itself.
+        ::CloseHandle(started.hThread);
+        ::CloseHandle(started.hProcess);
+        return true;
+    }
+
+    std::string findOnPath(const std::string& name) const override
+    {
+        const char* path = std::getenv("PATH");
+        if (name.empty() || path == nullptr) {
+            return {};
+        }
+        // A bare name is an .exe, as CreateProcess itself assumes.
+        const auto lastPart = name.find_last_of("\\/");
+        const bool hasExtension = name.find('.', lastPart == std::string::npos ? 0 : lastPart + 1) != std::string::npos;
+        const std::string fileName = hasExtension ? name : name + ".exe";
+        std::istringstream folders(path);
+        std::string folder;
+        while (std::getline(folders, folder, ';')) {
+            // Folders with blanks are sometimes written in quotation marks.
+            if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') {
+                folder = folder.substr(1, folder.size() - 2);
+            }
+            if (folder.empty()) {
+                continue;
+            }
+            const char last = folder.back();
+            const std::string candidate = folder + (last == '\\' || last == '/' ? "" : "\\") + fileName;
+            if (isRegularFile(candidate)) {
+                return candidate;
+            }
+        }
+        return {};
+    }
+};
+
+} // namespace
+
+std::unique_ptr<ProcessRunner> makeNativeProcessRunner()
+{
+    return std::make_unique<WindowsProcessRunner>();
+}
+
+} // namespace sumafac::platform

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The registry over advapi32, the executable's folder and the archive tool's place on Windows.
+#include "platform/native.h"
+#include "platform/windows/windows_handle.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace sumafac::platform {
+namespace {
+
+// The predefined roots are 32-bit values that Windows sign-extends into 64-bit handles (HKEY_LOCAL_MACHINE is
+// 0xFFFFFFFF80000002 there), so a root is widened through LONG, as the system headers do.
+HKEY rootKey(std::uint32_t root)
+{
+    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
+}
+
+HKEY openedKey(RegistryHandle handle)
+{
+    return reinterpret_cast<HKEY>(handle);
+}
+
+class WindowsRegistry final : public Registry
+{
+  public:
+    long RegOpenKeyExA(std::uint32_t root,
+                       const std::string& keyName,
+                       std::uint32_t accessMask,
+                       RegistryHandle& handle) override
+    {
+        HKEY key = nullptr;
+        const LONG result = ::RegOpenKeyExA(rootKey(root), keyName.c_str(), 0, accessMask, &key);
+        if (result == ERROR_SUCCESS) {
+            handle = reinterpret_cast<RegistryHandle>(key);
+        }
+        return result;
+    }
+
+    long RegQueryValueExA(RegistryHandle handle,
+                          const std::string& valueName,
+                          std::uint32_t& type,
+                          std::vector<std::uint8_t>& buffer,
+                          std::uint32_t& size) override
+    {
+        // Never more than the buffer holds, whatever size the caller passed.
+        DWORD bytes = static_cast<DWORD>(std::min<std::size_t>(size, buffer.size()));
+        // With no buffer at all the call would report success and only the size needed; a one-byte stand-in
+        // keeps "larger than the buffer is a failure" true for an empty buffer too.
+        BYTE none = 0;
+        BYTE* data = buffer.empty() ? &none : buffer.data();
+        DWORD valueType = 0;
+        const LONG result = ::RegQueryValueExA(openedKey(handle), valueName.c_str(), nullptr, &valueType, data, &bytes);
+        if (result != ERROR_SUCCESS) {
+            size = 0;
+            return result;
+        }
+        type = valueType;
+        size = bytes;
+        return result;
+    }
+
+    long RegCloseKey(RegistryHandle handle) override { return ::RegCloseKey(openedKey(handle)); }
+};
+
+} // namespace
+
+std::unique_ptr<Registry> makeNativeRegistry()
+{
+    return std::make_unique<WindowsRegistry>();
+}
+
+std::string executableFolder()
+{
+    // Paths may be longer than MAX_PATH; grow until the whole name fits.
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return ".";
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        if (path.size() >= 32768) {
+            return ".";
+        }
+        path.resize(path.size() * 2);
+    }
+    const auto separator = path.find_last_of("\\/");
+    if (separator == std::string::npos) {
+        return ".";
+    }
+    return path.substr(0, separator);
+}
+
+char pathSeparator()
+{
+    return '\\';
+}
+
+std::string archiveToolPath(const std::string& programFolder, const Files& files, const ProcessRunner& processes)
+{
+    // The tool shipped beside the program comes first; an installed 7-Zip on PATH serves when there is none.
+    const std::string beside = programFolder + "\\7z.exe";
+    if (files.exists(beside)) {
+        return beside;
+    }
+    return processes.findOnPath("7z.exe");
+}
+
+std::vector<std::string> systemInformationTools()
+{
+    // The registry names MSINFO32.EXE; Windows has no other tool to fall back on.
+    return {};
+}
+
+std::string userDataFolder()
+{
+    // Where a program installed under Program Files keeps the user's files.
+    const char* local = std::getenv("LOCALAPPDATA");
+    return local != nullptr && *local != '\0' ? std::string(local) : std::string();
+}
+
+} // namespace sumafac::platform
