@@ -49,6 +49,18 @@ std::vector<char*> argvOf(const std::string& program, const std::vector<std::str
     ::_exit(127);
 }
 
+// Reads the error pipe of a started child and closes it: it closes without data when exec succeeded.
+bool execSucceeded(int errorPipe)
+{
+    int childError = 0;
+    ssize_t got;
+    do {
+        got = ::read(errorPipe, &childError, sizeof childError);
+    } while (got < 0 && errno == EINTR);
+    ::close(errorPipe);
+    return got == 0;
+}
+
 // Forks and execs; returns the child's pid, or -1 when the program could not be started at all.
 pid_t spawn(const std::string& program, const std::vector<std::string>& args, const std::string& workingDir)
 {
@@ -67,14 +79,7 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& args, co
         ::close(pipeFds[0]);
         return -1;
     }
-    // The pipe closes without data when exec succeeded.
-    int childError = 0;
-    ssize_t got;
-    do {
-        got = ::read(pipeFds[0], &childError, sizeof childError);
-    } while (got < 0 && errno == EINTR);
-    ::close(pipeFds[0]);
-    if (got > 0) {
+    if (!execSucceeded(pipeFds[0])) {
         int status = 0;
         ::waitpid(pid, &status, 0);
         return -1;
@@ -168,13 +173,7 @@ class PosixProcessRunner final : public ProcessRunner
         }
         int status = 0;
         ::waitpid(middle, &status, 0);
-        int childError = 0;
-        ssize_t got;
-        do {
-            got = ::read(pipeFds[0], &childError, sizeof childError);
-        } while (got < 0 && errno == EINTR);
-        ::close(pipeFds[0]);
-        return got == 0;
+        return execSucceeded(pipeFds[0]);
     }
 
     std::string findOnPath(const std::string& name) const override
