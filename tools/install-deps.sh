@@ -8,7 +8,7 @@ set -euo pipefail
 case "${1:-}" in
 "")
     packages=(
-        cmake g++ make pkg-config
+        cmake g++ make pkg-config clang-format
         qt6-base-dev libgl-dev
         libgtest-dev libbenchmark-dev
         p7zip-full

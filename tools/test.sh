@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
+tools/check-format.sh
 jobs=$(nproc)
 
 # build_and_test FOLDER [extra cmake arguments...]
