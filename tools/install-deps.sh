@@ -6,6 +6,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
+    clang-14 libclang-rt-14-dev llvm-14
     p7zip-full
     fonts-liberation fonts-dejavu-core
     xvfb xauth x11-utils x11-apps imagemagick bc time
