@@ -62,6 +62,8 @@ const std::vector<Preset>& presets()
         {"20123456789", "2015", "", true, {{1, 1, "3", "1234,50"}, {1, 11, "0", "0,00"}}},
         // Just started.
         {"", "", "", false, {}},
+        // The first table free beside a second year, as only a loaded file leaves it.
+        {"20123456789", "", "2016", true, {{2, 2, "1", "10,00"}}},
         // Two years but no CUIT, as a file saved without one loads.
         {"", "2015", "2016", false, {{1, 5, "7", "700,07"}, {2, 6, "8", "800,08"}}},
     };
