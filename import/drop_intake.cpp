@@ -28,7 +28,8 @@ std::string importFirst(Form& form, const std::vector<std::string>& files)
     // A copy under another spelling would be a second borrar.zip where letter case counts.
     removeWorkingFile(form, ArchiveCopyName);
     if (!form.files.copy(dropped, form.pathIn(ArchiveCopyName))) {
-        return CopyFailedMessage + form.ProgramFolder;
+        // A file moved or deleted after the drop is not the program folder's fault: say which it was.
+        return form.files.exists(dropped) ? CopyFailedMessage + form.ProgramFolder : FileMissingMessage + dropped;
     }
     if (CargarSIAP(form)) {
         LeerTxt(form);

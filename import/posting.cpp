@@ -70,10 +70,10 @@ void postPeriod(Form& form, const HeaderPeriod& period)
     }
 
     window.setCaption(Label::Label1, "CUIT:" + period.cuit);
-    if (window.caption(Label::Label3).empty()) {
-        window.setCaption(Label::Label3, period.cuit);
-    }
-    if (window.caption(Label::Label3) != period.cuit) {
+    // An empty CUIT takes the file's, but only once the file is posted: a refused file fixes no taxpayer for the
+    // work on screen (a loaded file without a CUIT leaves years beside an empty one).
+    const std::string taxpayer = window.caption(Label::Label3);
+    if (!taxpayer.empty() && taxpayer != period.cuit) {
         form.dialogs.MsgBox(OtherCuitMessage, platform::vbCritical);
         return;
     }
@@ -89,6 +89,7 @@ void postPeriod(Form& form, const HeaderPeriod& period)
         form.dialogs.MsgBox(YearMessage, platform::vbCritical);
         return;
     }
+    window.setCaption(Label::Label3, period.cuit);
     window.setTabCaption(table - 1, period.yearText);
     const auto month = static_cast<int>(period.month);
     // A posting replaces the month; a second file for it never adds to the first.

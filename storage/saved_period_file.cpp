@@ -58,6 +58,11 @@ std::string trimSpaces(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+bool isControl(unsigned char c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
 // Names Windows keeps for devices, in any letter case and with blanks after them.
 bool isDeviceName(std::string stem)
 {
@@ -83,8 +88,7 @@ bool isSafeFileName(const std::string& name)
         return false;
     }
     const bool forbidden = std::any_of(name.begin(), name.end(), [](unsigned char c) {
-        return c < 0x20 || c == 0x7F ||
-               std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
+        return isControl(c) || std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
     });
     // Windows takes "CON.txt" and the like for a device, whatever follows the first dot.
     return !forbidden && !isDeviceName(name.substr(0, name.find('.')));
@@ -156,6 +160,21 @@ std::optional<std::string> firstBadCell(const std::vector<std::string>& values)
         return "el valor " + quoted(value) + " de la línea " + std::to_string(line) + " (tabla " +
                std::to_string(cell.table) + ", " + month + ", " + (isCount ? "cantidad de facturas" : "importe") +
                ") no es un número.";
+    }
+    return std::nullopt;
+}
+
+// The CUIT or tab title that holds a control character, as a message; nothing when none does. Only a hand-edited
+// file brings one, and it could not be saved back (a name) or would not read back the same (a line feed right
+// after a line end).
+std::optional<std::string> firstBadLeadingValue(const std::vector<std::string>& values)
+{
+    for (int line = 1; line < FirstCellLine; ++line) {
+        const std::string& value = values[line - 1];
+        if (std::any_of(value.begin(), value.end(), isControl)) {
+            const std::string what = line == 1 ? "el CUIT" : "el título de la solapa " + std::to_string(line - 1);
+            return what + " (línea " + std::to_string(line) + ") tiene caracteres de control.";
+        }
     }
     return std::nullopt;
 }
@@ -265,6 +284,10 @@ void loadSavedPeriodFile(Form& form, const std::string& path)
     if (values.size() < static_cast<std::size_t>(SavedValueCount)) {
         showError(form, "No se puede cargar el archivo " + name + ": tiene " + std::to_string(values.size()) +
                             " valores y un archivo guardado tiene " + std::to_string(SavedValueCount) + ".");
+        return;
+    }
+    if (const auto problem = firstBadLeadingValue(values)) {
+        showError(form, "No se puede cargar el archivo " + name + ": " + *problem);
         return;
     }
     if (const auto problem = firstBadCell(values)) {

@@ -24,7 +24,8 @@ void Grabarflex3(Form& form);
 void Mncargar_Click(Form& form);
 
 // The load once a file has been chosen. A missing or empty file ends silently; an unreadable one, one with fewer
-// than 82 values, or one whose table cells are not numbers is refused with a message. Either the whole file is
+// than 82 values, one whose CUIT or tab titles hold control characters, or one whose table cells are not numbers is
+// refused with a message. Either the whole file is
 // taken or the window is left exactly as it was.
 void loadSavedPeriodFile(Form& form, const std::string& path);
 

@@ -11,6 +11,7 @@ case "${1:-}" in
         cmake g++ make pkg-config clang-format
         qt6-base-dev libgl-dev
         libgtest-dev libbenchmark-dev
+        clang-14 libclang-rt-14-dev llvm-14
         p7zip-full
         fonts-liberation fonts-dejavu-core
         xvfb xauth x11-utils x11-apps imagemagick bc time

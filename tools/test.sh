@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Sumafac with its tests (warnings as errors) and runs every test:
-# first a plain build, then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer; then builds the
-# Debian package and checks it, and checks that the sample archives are the ones their script makes.
+# first a plain build, then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer; then runs each fuzz
+# target for a short while, builds the Debian package and checks it, and checks that the sample archives are the ones
+# their script makes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -21,6 +22,7 @@ build_and_test() {
 build_and_test build/test
 build_and_test build/asan \
     "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
+tools/fuzz.sh 20
 tools/check-package.sh build/package
 examples/make-examples.sh --check
 

@@ -5,26 +5,50 @@
 #include "app/numbers.h"
 
 #include <optional>
+#include <vector>
 
 namespace sumafac {
 namespace {
 
+// Exact sum, or nothing when it does not fit in 64 bits. While the running sum is not negative a negative value goes
+// next, while it is negative a positive one: no partial sum then leaves the range the whole sum lies in, so the
+// order of the months never decides whether a total shows.
+std::optional<std::int64_t> exactSum(const std::vector<std::int64_t>& values)
+{
+    std::vector<std::int64_t> positives;
+    std::vector<std::int64_t> negatives;
+    for (const std::int64_t value : values) {
+        (value < 0 ? negatives : positives).push_back(value);
+    }
+    std::int64_t sum = 0;
+    while (!positives.empty() || !negatives.empty()) {
+        const bool negativeNext = sum >= 0 ? !negatives.empty() : positives.empty();
+        std::vector<std::int64_t>& side = negativeNext ? negatives : positives;
+        if (!addChecked(sum, side.back())) {
+            return std::nullopt;
+        }
+        side.pop_back();
+    }
+    return sum;
+}
+
 // Sum of rows 1-12 of one column; empty cells are skipped. Nothing when a cell is not a number of the column's
-// kind or the sum would overflow.
+// kind or the sum does not fit.
 std::optional<std::int64_t> columnTotal(const platform::WindowState& window, int table, int column)
 {
-    std::int64_t total = 0;
+    std::vector<std::int64_t> values;
     for (int row = 1; row <= 12; ++row) {
         const std::string text = window.textMatrix(table, row, column);
         if (text.empty()) {
             continue;
         }
         const auto value = column == MonthTable::CountColumn ? strictWhole(text) : strictAmount(text);
-        if (!value || !addChecked(total, *value)) {
+        if (!value) {
             return std::nullopt;
         }
+        values.push_back(*value);
     }
-    return total;
+    return exactSum(values);
 }
 
 void writeTotals(platform::WindowState& window, int table)

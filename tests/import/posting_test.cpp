@@ -187,13 +187,14 @@ TEST_F(Posting, AnotherCuitIsRefusedLeavingOnlyItsCuitAndType)
     EXPECT_EQ(app.tablesAndCaptions(), before);
 }
 
-TEST_F(Posting, AYearRefusedAfterAnEmptyCuitKeepsTheCuitItFixed)
+TEST_F(Posting, AYearRefusedAfterAnEmptyCuitFixesNoTaxpayer)
 {
+    // As a loaded file without a CUIT leaves the window.
     app.window.setTabCaption(0, "2010");
     app.window.setTabCaption(1, "2011");
     post(period("2015", "03"));
     EXPECT_EQ(app.prompts(), std::vector<std::string>{"ERROR, NO SE PERMITEN DATOS DE MAS DE UN AÑO CORRELATIVO"});
-    EXPECT_EQ(app.window.caption(Label::Label3), "20123456789");
+    EXPECT_EQ(app.window.caption(Label::Label3), "");
     EXPECT_EQ(panel(), (std::vector<std::string>{"CUIT:20123456789", "TIPO:C", "AÑO:2015", "MES: 3",
                                                  "CANT.DE FACTURAS: 12", "TOTAL FACT:12345,67"}));
 }

@@ -594,6 +594,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"TotalCountWithLetter", otherFileWith(lineOf(3, 13, 1), "4x"), "línea 81 (tabla 3, TOTAL"},
         Refusal{"TotalAmountNotAscii", otherFileWith(lineOf(3, 13, 2), "\xf1"), "línea 82"},
         Refusal{"Short", shortFile(), "tiene 60 valores y un archivo guardado tiene 82"},
+        Refusal{"CuitWithTab", otherFileWith(1, "2700000000\t1"), "el CUIT (línea 1) tiene caracteres de control"},
+        // The first line feed ends line 3 with its carriage return; the second would begin the title, and saving
+        // and loading again would lose it.
+        Refusal{"TitleBeginningWithLineFeed", otherFileWith(4, "\n\n2021/2020"),
+                "el título de la solapa 3 (línea 4) tiene caracteres de control"},
         Refusal{"Unreadable", otherFileWith(1, "27000000001"), "No se pudo leer", true},
         // Refused before it is read: reading is made to fail as well.
         Refusal{"Huge", otherFileWith(1, "27000000001") + std::string(1024 * 1024, 'x'), "demasiado grande", true}),

@@ -48,7 +48,19 @@ bool FaultyFiles::write(const std::string& path, const std::string& bytes)
 
 bool FaultyFiles::copy(const std::string& from, const std::string& to)
 {
-    return !hits(failCopy, to) && !inReadOnlyFolder(to) && m_real->copy(from, to);
+    if (hits(vanishOnCopy, from)) {
+        m_real->remove(from);
+        return false;
+    }
+    if (inReadOnlyFolder(to)) {
+        return false;
+    }
+    if (hits(failCopy, to)) {
+        const auto bytes = m_real->read(from);
+        m_real->write(to, bytes ? bytes->substr(0, bytes->size() / 2) : std::string());
+        return false;
+    }
+    return m_real->copy(from, to);
 }
 
 bool FaultyFiles::replace(const std::string& from, const std::string& to)

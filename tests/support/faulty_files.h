@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's files with faults injected on demand: a write that stops half way, a full disk, a folder that
-// cannot be written, a copy or rename or delete that fails.
+// cannot be written, a copy or rename or delete that fails, a file that goes away just as it is copied.
 #pragma once
 
 #include "platform/files.h"
@@ -18,7 +18,8 @@ class FaultyFiles final : public platform::Files
     // Each fault applies to paths for which it returns true; by default no path fails.
     using PathFilter = std::function<bool(const std::string& path)>;
     PathFilter failWrite;      // writes half of the bytes, then reports failure (a full disk)
-    PathFilter failCopy;       // the copy does not happen
+    PathFilter failCopy;       // the copy stops half way (a full disk) and reports failure
+    PathFilter vanishOnCopy;   // by the source: it is deleted as the copy starts, which then fails
     PathFilter failReplace;    // the rename does not happen
     PathFilter failRemove;     // the file stays
     PathFilter failRead;       // as if unreadable

@@ -65,6 +65,24 @@ TEST_F(AnnualTotals, AColumnWithACellThatIsNoNumberGetsNoTotal)
     EXPECT_EQ(totals(2), std::make_pair(std::string("8"), std::string(""))); // the amounts overflow
 }
 
+TEST_F(AnnualTotals, ASumThatFitsShowsWhateverOrderTheMonthsComeIn)
+{
+    // Added top to bottom, the first two months already pass the largest value; the whole sum does not.
+    put(1, 1, "9223372036854775807", "92233720368547758,07");
+    put(1, 2, "1", "0,01");
+    put(1, 3, "-1", "-0,01");
+    put(2, 1, "-9223372036854775807", "-92233720368547758,07");
+    put(2, 2, "-1", "-0,01");
+    put(2, 3, "1", "0,01");
+    put(2, 4, "-1", "");
+    SumarLosFlex(window);
+    EXPECT_EQ(totals(1), std::make_pair(std::string("9223372036854775807"), std::string("92233720368547758,07")));
+    EXPECT_EQ(totals(2), std::make_pair(std::string("-9223372036854775808"), std::string("-92233720368547758,07")));
+    put(1, 3, "", "");
+    SumarLosFlex(window);
+    EXPECT_EQ(totals(1), std::make_pair(std::string(""), std::string(""))) << "a sum that does not fit shows none";
+}
+
 TEST_F(AnnualTotals, ThirdTableUntouchedWhileTabOneHasNoYear)
 {
     window.setTabCaption(0, "2023");
