@@ -9,6 +9,8 @@
 int main(int argc, char* argv[])
 {
     using namespace sumafac;
+    // Messages and printed state are UTF-8 ("AÑO:2024"), on a Windows console too.
+    const platform::Utf8ConsoleOutput console;
     const auto parsed = cli::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.commandLine) {
         std::cerr << "sumafac-cli: " << parsed.error << '\n' << cli::Usage;

@@ -31,6 +31,22 @@ std::string userDataFolder();
 // The path separator of this system, used to address a file in a folder.
 char pathSeparator();
 
+// While it lives, text the program writes to a console is read there as UTF-8, the program's own encoding, so that
+// "AÑO" shows as such. On Windows the console's output code page becomes UTF-8, and the one it had comes back at the
+// end, after everything written is flushed; without a console nothing changes. Elsewhere terminals take UTF-8 as
+// it comes.
+class Utf8ConsoleOutput
+{
+  public:
+    Utf8ConsoleOutput();
+    ~Utf8ConsoleOutput();
+    Utf8ConsoleOutput(const Utf8ConsoleOutput&) = delete;
+    Utf8ConsoleOutput& operator=(const Utf8ConsoleOutput&) = delete;
+
+  private:
+    unsigned m_previousCodePage = 0; // 0: nothing to put back
+};
+
 // The archive tool a drop runs to extract the header file: the one in programFolder when there is one (7z, on
 // Windows 7z.exe), otherwise the one found on PATH. Returns the program to start (a full path), or "" when there is
 // none.

@@ -13,15 +13,28 @@ if [ "${SUMAFAC_SKIP_7ZA:-0}" != 1 ]; then
     archive_tool=$(tools/build-7za.sh)
 fi
 
+# The Linux build whose sumafac-cli the Windows one must match, output and saved bytes (tools/test.sh has built it
+# by now; SUMAFAC_LINUX_BUILD names another build folder). Without one, those comparisons are skipped.
+linux_build=${SUMAFAC_LINUX_BUILD:-build/test}
+linux_cli=
+if [ -f "$linux_build/CMakeCache.txt" ]; then
+    cmake --build "$linux_build" --target sumafac-cli -j"$(nproc)" >/dev/null
+    linux_cli=$(realpath "$linux_build/cli/sumafac-cli")
+else
+    echo "Sin compilación para Linux en $linux_build: no se compara sumafac-cli.exe con sumafac-cli" >&2
+fi
+
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Debug \
-    -DSUMAFAC_GUI=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DSUMAFAC_WINDOWS_ARCHIVE_TOOL="$archive_tool"
+    -DSUMAFAC_GUI=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DSUMAFAC_WINDOWS_ARCHIVE_TOOL="$archive_tool" \
+    -DSUMAFAC_LINUX_CLI="$linux_cli"
 cmake --build "$build" -j"$(nproc)"
 
 # Wine needs no display. Its prefix lives with the build, never in the user's home. Mono and Gecko are not
-# wanted: nothing here is .NET or HTML, and asking for them only slows the first start.
+# wanted: nothing here is .NET or HTML, and asking for them only slows the first start. Nor is Wine's debugger,
+# which would take half a minute over the program that a test crashes on purpose.
 export WINEPREFIX="$build/wine-prefix"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export WINEARCH=win64
 unset DISPLAY
 

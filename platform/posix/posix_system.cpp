@@ -78,6 +78,9 @@ char pathSeparator()
     return '/';
 }
 
+Utf8ConsoleOutput::Utf8ConsoleOutput() = default;
+Utf8ConsoleOutput::~Utf8ConsoleOutput() = default;
+
 std::string archiveToolPath(const std::string& programFolder, const Files& files, const ProcessRunner& processes)
 {
     // A 7z kept beside the program wins, as 7z.exe does on Windows; otherwise the system's own (p7zip-full).

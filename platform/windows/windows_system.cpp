@@ -4,6 +4,7 @@
 #include "platform/windows/windows_handle.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace sumafac::platform {
@@ -121,6 +122,24 @@ std::string userDataFolder()
     // Where a program installed under Program Files keeps the user's files.
     const char* local = std::getenv("LOCALAPPDATA");
     return local != nullptr && *local != '\0' ? std::string(local) : std::string();
+}
+
+Utf8ConsoleOutput::Utf8ConsoleOutput()
+{
+    // 0 when the program has no console: its output goes to files or pipes as bytes, unchanged.
+    const UINT current = ::GetConsoleOutputCP();
+    if (current != 0 && current != CP_UTF8 && ::SetConsoleOutputCP(CP_UTF8)) {
+        m_previousCodePage = current;
+    }
+}
+
+Utf8ConsoleOutput::~Utf8ConsoleOutput()
+{
+    if (m_previousCodePage != 0) {
+        // Text still buffered would otherwise reach the console after the switch back, and be misread.
+        std::fflush(nullptr);
+        ::SetConsoleOutputCP(m_previousCodePage);
+    }
 }
 
 } // namespace sumafac::platform

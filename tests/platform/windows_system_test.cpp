@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace sumafac::testing {
 namespace {
 
@@ -47,6 +49,18 @@ TEST_F(ArchiveToolPathTest, WithoutOneBesideTheProgramTheOneOnThePathServes)
 TEST_F(ArchiveToolPathTest, WithNoToolAnywhereThereIsNone)
 {
     EXPECT_EQ(platform::archiveToolPath(folder.path(), *files, PathOnlyRunner("")), "");
+}
+
+// Where a program installed under Program Files keeps the user's files: LOCALAPPDATA, or none without it.
+TEST(UserDataFolderTest, IsTheLocalApplicationDataFolder)
+{
+    const char* own = std::getenv("LOCALAPPDATA");
+    const std::string kept = std::string("LOCALAPPDATA=") + (own != nullptr ? own : "");
+    ASSERT_EQ(::_putenv("LOCALAPPDATA=C:\\Users\\José\\AppData\\Local"), 0);
+    EXPECT_EQ(platform::userDataFolder(), "C:\\Users\\José\\AppData\\Local");
+    ASSERT_EQ(::_putenv("LOCALAPPDATA="), 0);
+    EXPECT_EQ(platform::userDataFolder(), "");
+    ::_putenv(kept.c_str());
 }
 
 } // namespace
