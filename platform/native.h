@@ -44,7 +44,7 @@ class Utf8ConsoleOutput
     Utf8ConsoleOutput& operator=(const Utf8ConsoleOutput&) = delete;
 
   private:
-    unsigned m_previousCodePage = 0; // 0: nothing to put back
+    [[maybe_unused]] unsigned m_previousCodePage = 0; // 0: nothing to put back (only Windows has one)
 };
 
 // The archive tool a drop runs to extract the header file: the one in programFolder when there is one (7z, on
