@@ -64,9 +64,9 @@ SCRIPT
 measure import-sumafac "$import_runs" bash "$work/import-sumafac.sh"
 measure import-bare "$import_runs" bash "$work/import-bare.sh"
 
-ratio() { echo "scale=2; $1 / $2" | bc; }
+ratio() { printf '%.2f' "$(echo "scale=4; $1 / $2" | bc)"; }
 row() { # label, ours, floor, unit, target
-    printf '| %-34s | %10s | %10s | %6s | %-8s |\n' "$1" "$2 $4" "$3 $4" "$(ratio "$2" "$3")" "$5"
+    printf '| %-34s | %13s | %13s | %6s | %-8s |\n' "$1" "$2 $4" "$3 $4" "$(ratio "$2" "$3")" "$5"
 }
 get() { cat "$work/$1.median"; }
 
