@@ -50,7 +50,6 @@ class WatchingDialogs final : public platform::Dialogs
 {
   public:
     explicit WatchingDialogs(const platform::WindowState& window) : m_window(window) {}
-
     int MsgBox(const std::string& prompt, int style, const std::string& title = {}) override
     {
         dropTextsAtMessages.push_back(m_window.dropText());
@@ -81,11 +80,38 @@ struct ImportApp
     std::vector<std::string> prompts() const { return dialogs.recorded.prompts(); }
 
     // Writes a file into the program folder; returns its path.
-    std::string put(const std::string& name, const std::string& bytes) const;
+    std::string put(const std::string& name, const std::string& bytes) const
+    {
+        const std::string path = programFolder + "/" + name;
+        EXPECT_TRUE(platform::makeNativeFiles()->write(path, bytes)) << path;
+        return path;
+    }
+
     // Entries of the program folder that are a working file in any letter case.
-    std::vector<std::string> workingFilesLeft() const;
+    std::vector<std::string> workingFilesLeft() const
+    {
+        std::vector<std::string> left;
+        for (const auto& name : platform::makeNativeFiles()->list(programFolder)) {
+            if (sameNameAnyCase(name, ArchiveCopyName) || sameNameAnyCase(name, HeaderFileName)) {
+                left.push_back(name);
+            }
+        }
+        return left;
+    }
+
     // Every data cell (rows 1-13, columns 1-2) of the three tables and the three tab captions.
-    std::vector<std::string> tablesAndCaptions() const;
+    std::vector<std::string> tablesAndCaptions() const
+    {
+        std::vector<std::string> state;
+        for (int table = 1; table <= 3; ++table) {
+            for (int row = 1; row <= 13; ++row) {
+                state.push_back(window.textMatrix(table, row, 1));
+                state.push_back(window.textMatrix(table, row, 2));
+            }
+            state.push_back(window.tabCaption(table - 1));
+        }
+        return state;
+    }
 
     TempFolder folder;
     std::string programFolder;
@@ -95,37 +121,5 @@ struct ImportApp
     PathProcesses processes;
     Form1 form1{Form{window, dialogs, files, processes, programFolder}};
 };
-
-inline std::string ImportApp::put(const std::string& name, const std::string& bytes) const
-{
-    const std::string path = programFolder + "/" + name;
-    auto real = platform::makeNativeFiles();
-    EXPECT_TRUE(real->write(path, bytes)) << path;
-    return path;
-}
-
-inline std::vector<std::string> ImportApp::workingFilesLeft() const
-{
-    std::vector<std::string> left;
-    for (const auto& name : platform::makeNativeFiles()->list(programFolder)) {
-        if (sameNameAnyCase(name, ArchiveCopyName) || sameNameAnyCase(name, HeaderFileName)) {
-            left.push_back(name);
-        }
-    }
-    return left;
-}
-
-inline std::vector<std::string> ImportApp::tablesAndCaptions() const
-{
-    std::vector<std::string> state;
-    for (int table = 1; table <= 3; ++table) {
-        for (int row = 1; row <= 13; ++row) {
-            state.push_back(window.textMatrix(table, row, 1));
-            state.push_back(window.textMatrix(table, row, 2));
-        }
-        state.push_back(window.tabCaption(table - 1));
-    }
-    return state;
-}
 
 } // namespace sumafac::testing
