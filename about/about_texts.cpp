@@ -2,7 +2,7 @@
 #include "about/about_texts.h"
 
 #include "about/version.h"
-#include "app/window_texts.h"
+#include "core/window_texts.h"
 
 namespace sumafac {
 

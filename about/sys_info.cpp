@@ -15,50 +15,50 @@ std::string hexByte(std::uint8_t byte)
 
 // Reads only: asking for write access below HKEY_LOCAL_MACHINE fails for a standard user, and the tool's
 // location would then seem to be missing.
-constexpr std::uint32_t KeyAccess = platform::KEY_READ_MASK;
+constexpr std::uint32_t KeyAccess = platform::ReadAccess;
 
 } // namespace
 
 bool GetKeyValue(platform::Registry& registry,
-                 std::uint32_t KeyRoot,
-                 const std::string& KeyName,
-                 const std::string& SubKeyRef,
-                 std::string& KeyVal)
+                 std::uint32_t root,
+                 const std::string& keyPath,
+                 const std::string& valueName,
+                 std::string& value)
 {
-    platform::RegistryHandle hKey = 0;
-    if (registry.RegOpenKeyExA(KeyRoot, KeyName, KeyAccess, hKey) != platform::ERROR_SUCCESS_CODE) {
-        KeyVal.clear();
+    platform::RegistryKey key = 0;
+    if (registry.openKey(root, keyPath, KeyAccess, key) != platform::RegistrySuccess) {
+        value.clear();
         return false;
     }
 
-    std::vector<std::uint8_t> tmpVal(KeyValBufferSize, 0);
-    std::uint32_t KeyValSize = KeyValBufferSize;
-    std::uint32_t KeyValType = 0;
-    const long rc = registry.RegQueryValueExA(hKey, SubKeyRef, KeyValType, tmpVal, KeyValSize);
+    std::vector<std::uint8_t> bytes(ValueBufferSize, 0);
+    std::uint32_t size = ValueBufferSize;
+    std::uint32_t type = 0;
+    const long result = registry.queryValue(key, valueName, type, bytes, size);
     // A size beyond the bytes we hold would be read past the buffer; it is no answer either.
-    if (rc != platform::ERROR_SUCCESS_CODE || KeyValSize > tmpVal.size()) {
-        KeyVal.clear();
-        registry.RegCloseKey(hKey);
+    if (result != platform::RegistrySuccess || size > bytes.size()) {
+        value.clear();
+        registry.closeKey(key);
         return false;
     }
-    if (KeyValSize == 0) {
-        KeyVal.clear();
-        registry.RegCloseKey(hKey);
-        throw EmptyRegistryValue(SubKeyRef);
+    if (size == 0) {
+        value.clear();
+        registry.closeKey(key);
+        throw EmptyRegistryValue(valueName);
     }
 
     // Some systems store strings with their terminating zero and some without.
-    const std::size_t kept = tmpVal[KeyValSize - 1] == 0 ? KeyValSize - 1 : KeyValSize;
-    if (KeyValType == platform::REG_SZ_TYPE) {
-        KeyVal.assign(tmpVal.begin(), tmpVal.begin() + static_cast<std::ptrdiff_t>(kept));
-    } else if (KeyValType == platform::REG_DWORD_TYPE) {
+    const std::size_t kept = bytes[size - 1] == 0 ? size - 1 : size;
+    if (type == platform::StringValue) {
+        value.assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(kept));
+    } else if (type == platform::NumberValue) {
         // Stored least significant byte first; written most significant first.
-        KeyVal = "&h";
+        value = "&h";
         for (std::size_t i = kept; i > 0; --i) {
-            KeyVal += hexByte(tmpVal[i - 1]);
+            value += hexByte(bytes[i - 1]);
         }
     }
-    registry.RegCloseKey(hKey);
+    registry.closeKey(key);
     return true;
 }
 
@@ -68,18 +68,17 @@ void StartSysInfo(SysInfoServices& services)
         return !program.empty() && services.processes.startDetached(program, {});
     };
     try {
-        std::string SysInfoPath;
-        if (GetKeyValue(services.registry, platform::HKEY_LOCAL_MACHINE_ROOT, gREGKEYSYSINFO, gREGVALSYSINFO,
-                        SysInfoPath)) {
+        std::string toolPath;
+        if (GetKeyValue(services.registry, platform::LocalMachineRoot, SysInfoPathKey, SysInfoPathValue, toolPath)) {
             // Started as registered, without testing that it exists: a failed start says it all.
-            if (start(SysInfoPath)) {
+            if (start(toolPath)) {
                 return;
             }
-        } else if (GetKeyValue(services.registry, platform::HKEY_LOCAL_MACHINE_ROOT, gREGKEYSYSINFOLOC,
-                               gREGVALSYSINFOLOC, SysInfoPath)) {
-            SysInfoPath += platform::pathSeparator();
-            SysInfoPath += SysInfoProgramName;
-            if (services.files.exists(SysInfoPath) && start(SysInfoPath)) {
+        } else if (GetKeyValue(services.registry, platform::LocalMachineRoot, SysInfoFolderKey, SysInfoFolderValue,
+                               toolPath)) {
+            toolPath += platform::pathSeparator();
+            toolPath += SysInfoProgramName;
+            if (services.files.exists(toolPath) && start(toolPath)) {
                 return;
             }
         } else {

@@ -16,14 +16,14 @@
 namespace sumafac {
 
 // Where the system-information tool is registered: first its full path, then the folder that holds it.
-inline constexpr const char* gREGKEYSYSINFO = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-inline constexpr const char* gREGVALSYSINFO = "PATH";
-inline constexpr const char* gREGKEYSYSINFOLOC = "SOFTWARE\\Microsoft\\Shared Tools Location";
-inline constexpr const char* gREGVALSYSINFOLOC = "MSINFO";
+inline constexpr const char* SysInfoPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr const char* SysInfoPathValue = "PATH";
+inline constexpr const char* SysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+inline constexpr const char* SysInfoFolderValue = "MSINFO";
 inline constexpr const char* SysInfoProgramName = "MSINFO32.EXE";
 
 // Bytes read from a registry value at most; a longer value is not read.
-inline constexpr std::uint32_t KeyValBufferSize = 1024;
+inline constexpr std::uint32_t ValueBufferSize = 1024;
 
 // A registry value that holds no bytes at all. It is an error, not a missing entry: the search for the tool
 // stops there instead of trying the next entry.
@@ -36,16 +36,16 @@ class EmptyRegistryValue : public std::runtime_error
     }
 };
 
-// Reads the value SubKeyRef of the key KeyName below KeyRoot into KeyVal. A string comes as its text without a
+// Reads the value valueName of the key at keyPath below root into value. A string comes as its text without a
 // terminating zero byte; a 32-bit number as "&h" and two upper-case hex digits per byte, the last byte first,
-// after a zero most significant byte is dropped (261 gives "&h000105"); any other type leaves KeyVal as it was.
-// Returns false with KeyVal empty when the key or value cannot be read. Throws EmptyRegistryValue, with KeyVal
+// after a zero most significant byte is dropped (261 gives "&h000105"); any other type leaves value as it was.
+// Returns false with value empty when the key or value cannot be read. Throws EmptyRegistryValue, with value
 // empty, for a value of size 0. The key is closed again on every way out.
 bool GetKeyValue(platform::Registry& registry,
-                 std::uint32_t KeyRoot,
-                 const std::string& KeyName,
-                 const std::string& SubKeyRef,
-                 std::string& KeyVal);
+                 std::uint32_t root,
+                 const std::string& keyPath,
+                 const std::string& valueName,
+                 std::string& value);
 
 struct SysInfoServices
 {

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 
-#include "app/month_table.h"
-#include "app/result_panel.h"
+#include "core/result_panel.h"
 #include "import/drop_intake.h"
 #include "storage/saved_period_file.h"
 #include "totals/clearing.h"
@@ -12,48 +11,48 @@ namespace sumafac {
 
 void Form1::Form_Load()
 {
-    m_form.FadeLevel = 0;
-    InitialiseMonthTables(m_form.window);
+    m_context.model.setFadeLevel(0);
+    initialiseMonthTables(m_context.model);
 }
 
 void Form1::Timer1_Timer()
 {
-    sumafac::Timer1_Timer(m_form.window, m_form.FadeLevel);
+    fadeStep(m_context.model);
 }
 
 void Form1::Command5_Click()
 {
-    m_form.window.endProgram();
+    m_windowSystem.endProgram();
 }
 
 void Form1::Command1_Click()
 {
-    sumafac::Command1_Click(m_form.window);
+    startOver(m_context.model);
 }
 
 void Form1::Command2_Click()
 {
-    sumafac::Command2_Click(m_form.window);
+    rollYears(m_context.model);
 }
 
 void Form1::Text1_OLEDragDrop(const std::vector<std::string>& files)
 {
-    sumafac::Text1_OLEDragDrop(m_form, files);
+    importDrop(m_context, files);
 }
 
 void Form1::MnGrabar_Click()
 {
-    sumafac::MnGrabar_Click(m_form);
+    Grabarflex3(m_context);
 }
 
 void Form1::Mncargar_Click()
 {
-    sumafac::Mncargar_Click(m_form);
+    chooseAndLoadSavedFile(m_context);
 }
 
 void Form1::Mnacerca_Click()
 {
-    m_form.window.showAboutBox();
+    m_windowSystem.showAboutBox();
 }
 
 } // namespace sumafac

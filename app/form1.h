@@ -2,7 +2,8 @@
 // The main window's handlers, one per event, run alike by the window, the batch front end and the tests.
 #pragma once
 
-#include "app/form.h"
+#include "core/handler_context.h"
+#include "platform/window_system.h"
 
 #include <string>
 #include <vector>
@@ -12,9 +13,12 @@ namespace sumafac {
 class Form1
 {
   public:
-    explicit Form1(Form form) : m_form(std::move(form)) {}
+    Form1(HandlerContext context, platform::WindowSystem& windowSystem)
+        : m_context(std::move(context)), m_windowSystem(windowSystem)
+    {
+    }
 
-    Form& form() { return m_form; }
+    HandlerContext& context() { return m_context; }
 
     void Form_Load();
     void Timer1_Timer();
@@ -27,7 +31,8 @@ class Form1
     void Mnacerca_Click();
 
   private:
-    Form m_form;
+    HandlerContext m_context;
+    platform::WindowSystem& m_windowSystem;
 };
 
 } // namespace sumafac

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Per-call costs of the routines every drop and save runs, to catch regressions.
-#include "app/form.h"
-#include "app/memory_window.h"
-#include "app/month_table.h"
+#include "core/handler_context.h"
 #include "import/header_reader.h"
 #include "platform/native.h"
 #include "storage/saved_period_file.h"
@@ -16,26 +14,26 @@ namespace {
 
 using namespace sumafac;
 
-void fillTwoYears(MemoryWindow& window)
+void fillTwoYears(WindowModel& model)
 {
-    InitialiseMonthTables(window);
-    window.setTabCaption(0, "2023");
-    window.setTabCaption(1, "2024");
-    for (int table = 1; table <= 2; ++table) {
-        for (int row = 1; row <= 12; ++row) {
-            window.setTextMatrix(table, row, 1, std::to_string(row * 7));
-            window.setTextMatrix(table, row, 2, std::to_string(row * 123457) + ",89");
+    initialiseMonthTables(model);
+    model.setTabCaption(FirstYearTab, "2023");
+    model.setTabCaption(SecondYearTab, "2024");
+    for (int table = FirstYearTable; table <= SecondYearTable; ++table) {
+        for (int row = January; row <= December; ++row) {
+            model.setCell(table, row, MonthTable::CountColumn, std::to_string(row * 7));
+            model.setCell(table, row, MonthTable::AmountColumn, std::to_string(row * 123457) + ",89");
         }
     }
 }
 
 void BM_SumarLosFlex(benchmark::State& state)
 {
-    MemoryWindow window;
-    fillTwoYears(window);
+    WindowModel model;
+    fillTwoYears(model);
     for (auto _ : state) {
-        SumarLosFlex(window);
-        benchmark::DoNotOptimize(window.textMatrix(3, 13, 2));
+        SumarLosFlex(model);
+        benchmark::DoNotOptimize(model.cell(TwelveMonthTable, MonthTable::TotalsRow, MonthTable::AmountColumn));
     }
 }
 BENCHMARK(BM_SumarLosFlex);
@@ -55,18 +53,18 @@ struct Bench
     Bench()
     {
         std::filesystem::create_directories(folder);
-        fillTwoYears(window);
-        window.setCaption(platform::Label::Label3, "20123456786");
-        SumarLosFlex(window);
+        fillTwoYears(model);
+        model.setCuit("20123456786");
+        SumarLosFlex(model);
     }
     ~Bench() { std::filesystem::remove_all(folder); }
 
     std::string folder = (std::filesystem::temp_directory_path() / "sumafac-micro-bench").string();
-    MemoryWindow window;
+    WindowModel model;
     QuietDialogs dialogs;
     std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
     std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
-    Form form{window, dialogs, *files, *processes, folder};
+    HandlerContext context{model, dialogs, *files, *processes, folder};
 };
 
 // One summary record of 290 characters among three, as the archive tool leaves it.
@@ -87,9 +85,9 @@ void BM_LeerTxt(benchmark::State& state)
     const std::string bytes = headerBytes();
     for (auto _ : state) {
         state.PauseTiming();
-        bench.files->write(bench.form.pathIn("Cabecera.txt"), bytes);
+        bench.files->write(bench.context.pathIn("Cabecera.txt"), bytes);
         state.ResumeTiming();
-        LeerTxt(bench.form);
+        LeerTxt(bench.context);
     }
 }
 BENCHMARK(BM_LeerTxt);
@@ -98,7 +96,7 @@ void BM_Grabarflex3(benchmark::State& state)
 {
     Bench bench;
     for (auto _ : state) {
-        Grabarflex3(bench.form);
+        Grabarflex3(bench.context);
     }
 }
 BENCHMARK(BM_Grabarflex3);
@@ -106,10 +104,10 @@ BENCHMARK(BM_Grabarflex3);
 void BM_LoadSavedPeriodFile(benchmark::State& state)
 {
     Bench bench;
-    Grabarflex3(bench.form);
-    const std::string path = bench.form.pathIn("20123456786_2023_2024.sa1");
+    Grabarflex3(bench.context);
+    const std::string path = bench.context.pathIn("20123456786_2023_2024.sa1");
     for (auto _ : state) {
-        loadSavedPeriodFile(bench.form, path);
+        loadSavedPeriodFile(bench.context, path);
     }
 }
 BENCHMARK(BM_LoadSavedPeriodFile);

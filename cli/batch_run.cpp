@@ -2,11 +2,21 @@
 #include "cli/batch_run.h"
 
 #include "app/form1.h"
-#include "app/memory_window.h"
 #include "cli/cli_dialogs.h"
 #include "cli/state_printer.h"
 
 namespace sumafac::cli {
+namespace {
+
+// No About box and no "&Salir" on a command line: these are never asked for.
+class NoWindowSystem final : public platform::WindowSystem
+{
+  public:
+    void showAboutBox() override {}
+    void endProgram() override {}
+};
+
+} // namespace
 
 int runBatch(const CommandLine& line,
              const std::string& programFolder,
@@ -15,9 +25,10 @@ int runBatch(const CommandLine& line,
              std::ostream& out,
              std::ostream& err)
 {
-    MemoryWindow window;
+    WindowModel model;
     CliDialogs dialogs(err, line.yes);
-    Form1 form1(Form{window, dialogs, files, processes, programFolder});
+    NoWindowSystem windowSystem;
+    Form1 form1(HandlerContext{model, dialogs, files, processes, programFolder}, windowSystem);
     form1.Form_Load();
 
     for (const Step& step : line.steps) {
@@ -41,7 +52,7 @@ int runBatch(const CommandLine& line,
             dialogs.chooseFile({});
             break;
         case Step::Kind::Print:
-            printState(window, step.argument, out);
+            printState(model, step.argument, out);
             break;
         }
     }

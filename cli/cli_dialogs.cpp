@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_dialogs.h"
 
-#include "app/window_texts.h"
+#include "core/window_texts.h"
 
 #include <utility>
 

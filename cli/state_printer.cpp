@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/state_printer.h"
 
-#include "app/month_table.h"
-#include "app/result_panel.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace sumafac::cli {
 
-using platform::Label;
-using platform::WindowState;
-
 namespace {
-
-constexpr int Tables = 3;
 
 // Characters on screen, not bytes: month names and amounts are ASCII, but a loaded file may bring accents.
 std::size_t displayWidth(const std::string& text)
@@ -86,74 +78,73 @@ std::string jsonString(const std::string& text)
 
 } // namespace
 
-void printText(const WindowState& window, std::ostream& out)
+void printText(const WindowModel& model, std::ostream& out)
 {
-    out << "CUIT: " << window.caption(Label::Label3) << '\n';
-    for (int table = 1; table <= Tables; ++table) {
+    out << "CUIT: " << model.cuit() << '\n';
+    for (int table = 1; table <= TableCount; ++table) {
         std::size_t nameWidth = 6;
-        std::size_t countWidth = displayWidth(window.textMatrix(table, 0, MonthTable::CountColumn));
-        std::size_t amountWidth = displayWidth(window.textMatrix(table, 0, MonthTable::AmountColumn));
+        std::size_t countWidth = displayWidth(model.cell(table, 0, MonthTable::CountColumn));
+        std::size_t amountWidth = displayWidth(model.cell(table, 0, MonthTable::AmountColumn));
         for (int row = 1; row <= MonthTable::TotalsRow; ++row) {
-            nameWidth = std::max(nameWidth, displayWidth(window.textMatrix(table, row, 0)));
-            countWidth = std::max(countWidth, displayWidth(window.textMatrix(table, row, MonthTable::CountColumn)));
-            amountWidth = std::max(amountWidth, displayWidth(window.textMatrix(table, row, MonthTable::AmountColumn)));
+            nameWidth = std::max(nameWidth, displayWidth(model.cell(table, row, 0)));
+            countWidth = std::max(countWidth, displayWidth(model.cell(table, row, MonthTable::CountColumn)));
+            amountWidth = std::max(amountWidth, displayWidth(model.cell(table, row, MonthTable::AmountColumn)));
         }
-        out << "\nSolapa " << table << ": " << window.tabCaption(table - 1) << '\n';
+        out << "\nSolapa " << table << ": " << model.tabCaption(table - 1) << '\n';
         for (int row = 0; row <= MonthTable::TotalsRow; ++row) {
-            const std::string name = row == MonthTable::TotalsRow ? "TOTAL" : window.textMatrix(table, row, 0);
-            std::string text = padRight(name, nameWidth) + "  " +
-                               padLeft(window.textMatrix(table, row, 1), countWidth) + "  " +
-                               padLeft(window.textMatrix(table, row, 2), amountWidth);
+            const std::string name = row == MonthTable::TotalsRow ? "TOTAL" : model.cell(table, row, 0);
+            std::string text = padRight(name, nameWidth) + "  " + padLeft(model.cell(table, row, 1), countWidth) +
+                               "  " + padLeft(model.cell(table, row, 2), amountWidth);
             text.erase(text.find_last_not_of(' ') + 1);
             out << text << '\n';
         }
     }
 }
 
-void printCsv(const WindowState& window, std::ostream& out)
+void printCsv(const WindowModel& model, std::ostream& out)
 {
     out << "table,caption,row,month,count,amount\n";
-    for (int table = 1; table <= Tables; ++table) {
+    for (int table = 1; table <= TableCount; ++table) {
         for (int row = 1; row <= MonthTable::TotalsRow; ++row) {
-            out << table << ',' << csvField(window.tabCaption(table - 1)) << ',' << row << ','
-                << csvField(window.textMatrix(table, row, 0)) << ','
-                << csvField(window.textMatrix(table, row, MonthTable::CountColumn)) << ','
-                << csvField(window.textMatrix(table, row, MonthTable::AmountColumn)) << '\n';
+            out << table << ',' << csvField(model.tabCaption(table - 1)) << ',' << row << ','
+                << csvField(model.cell(table, row, 0)) << ','
+                << csvField(model.cell(table, row, MonthTable::CountColumn)) << ','
+                << csvField(model.cell(table, row, MonthTable::AmountColumn)) << '\n';
         }
     }
 }
 
-void printJson(const WindowState& window, std::ostream& out)
+void printJson(const WindowModel& model, std::ostream& out)
 {
-    out << "{\"cuit\": " << jsonString(window.caption(Label::Label3)) << ", \"captions\": [";
-    for (int tab = 0; tab < Tables; ++tab) {
-        out << (tab ? ", " : "") << jsonString(window.tabCaption(tab));
+    out << "{\"cuit\": " << jsonString(model.cuit()) << ", \"captions\": [";
+    for (int tab = 0; tab < TableCount; ++tab) {
+        out << (tab ? ", " : "") << jsonString(model.tabCaption(tab));
     }
     out << "], \"tables\": [";
-    for (int table = 1; table <= Tables; ++table) {
+    for (int table = 1; table <= TableCount; ++table) {
         out << (table > 1 ? ", " : "") << '[';
         for (int row = 1; row <= MonthTable::TotalsRow; ++row) {
-            out << (row > 1 ? ", " : "") << '[' << jsonString(window.textMatrix(table, row, MonthTable::CountColumn))
-                << ", " << jsonString(window.textMatrix(table, row, MonthTable::AmountColumn)) << ']';
+            out << (row > 1 ? ", " : "") << '[' << jsonString(model.cell(table, row, MonthTable::CountColumn)) << ", "
+                << jsonString(model.cell(table, row, MonthTable::AmountColumn)) << ']';
         }
         out << ']';
     }
-    out << "], \"panel\": {\"visible\": " << (window.frameVisible() ? "true" : "false") << ", \"lines\": [";
-    for (std::size_t i = 0; i < ResultLines.size(); ++i) {
-        out << (i ? ", " : "") << jsonString(window.caption(ResultLines[i]));
+    out << "], \"panel\": {\"visible\": " << (model.panelVisible() ? "true" : "false") << ", \"lines\": [";
+    for (int line = 1; line <= PanelLineCount; ++line) {
+        out << (line > 1 ? ", " : "") << jsonString(model.panelLine(line));
     }
-    out << "]}, \"save_enabled\": " << (window.enabled(platform::Control::MnGrabar) ? "true" : "false")
-        << ", \"drop_text\": " << jsonString(window.dropText()) << "}\n";
+    out << "]}, \"save_enabled\": " << (model.saveEnabled() ? "true" : "false")
+        << ", \"drop_text\": " << jsonString(model.dropText()) << "}\n";
 }
 
-void printState(const WindowState& window, const std::string& format, std::ostream& out)
+void printState(const WindowModel& model, const std::string& format, std::ostream& out)
 {
     if (format == "json") {
-        printJson(window, out);
+        printJson(model, out);
     } else if (format == "csv") {
-        printCsv(window, out);
+        printCsv(model, out);
     } else {
-        printText(window, out);
+        printText(model, out);
     }
     out.flush();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/archive_tool.h"
 
+#include "core/numbers.h"
 #include "import/import_texts.h"
 #include "import/working_files.h"
 #include "platform/native.h"
@@ -12,13 +13,13 @@ enum class Attempt { Ended, Failed, Blocked };
 
 // One try: the stale header goes first, since 7z reports a missing member as success and would leave it to be
 // read as this archive's; then the tool. Blocked when either step could not be taken at all.
-Attempt extractOnce(Form& form, const std::string& tool, std::string& blocker)
+Attempt extractOnce(HandlerContext& context, const std::string& tool, std::string& blocker)
 {
-    if (!removeWorkingFile(form, HeaderFileName)) {
-        blocker = StaleHeaderMessage + form.pathIn(HeaderFileName);
+    if (!removeWorkingFile(context, HeaderFileName)) {
+        blocker = StaleHeaderMessage + context.pathIn(HeaderFileName);
         return Attempt::Blocked;
     }
-    const platform::ProcessResult result = ExecCmd(form, tool, ArchiveToolArguments);
+    const platform::ProcessResult result = ExecCmd(context, tool, ArchiveToolArguments);
     switch (result.outcome) {
     case platform::ProcessResult::Outcome::NotStarted:
         blocker = ToolNotStartedMessage + tool;
@@ -32,44 +33,46 @@ Attempt extractOnce(Form& form, const std::string& tool, std::string& blocker)
     return Attempt::Failed;
 }
 
-bool endDrop(Form& form, const std::string& message)
+bool endDrop(HandlerContext& context, const std::string& message)
 {
-    removeWorkingFiles(form);
-    form.dialogs.MsgBox(message, platform::vbCritical);
+    removeWorkingFiles(context);
+    context.dialogs.MsgBox(message, platform::vbCritical);
     return false;
 }
 
 } // namespace
 
-platform::ProcessResult ExecCmd(Form& form, const std::string& tool, const std::vector<std::string>& args)
+platform::ProcessResult ExecCmd(HandlerContext& context, const std::string& tool, const std::vector<std::string>& args)
 {
-    return form.processes.run(tool, args, form.ProgramFolder, form.toolTimeLimit);
+    return context.processes.run(tool, args, context.ProgramFolder, context.toolTimeLimit);
 }
 
-bool CargarSIAP(Form& form)
+bool CargarSIAP(HandlerContext& context)
 {
-    const std::string tool = platform::archiveToolPath(form.ProgramFolder, form.files, form.processes);
+    const std::string tool = platform::archiveToolPath(context.ProgramFolder, context.files, context.processes);
     if (tool.empty()) {
-        return endDrop(form, NoToolMessage);
+        return endDrop(context, NoToolMessage);
     }
     std::string blocker;
-    Attempt attempt = extractOnce(form, tool, blocker);
+    Attempt attempt = extractOnce(context, tool, blocker);
     if (attempt == Attempt::Blocked) {
         // The user is asked to close what holds the file; one more try once they have, and no more: a lasting fault
         // must not keep the drop going round.
-        form.dialogs.MsgBox(InUseMessage, platform::vbCritical);
-        attempt = extractOnce(form, tool, blocker);
+        context.dialogs.MsgBox(InUseMessage, platform::vbCritical);
+        attempt = extractOnce(context, tool, blocker);
     }
     switch (attempt) {
     case Attempt::Ended:
         return true;
     case Attempt::Blocked:
-        return endDrop(form, blocker);
+        return endDrop(context, blocker);
     case Attempt::Failed:
         break;
     }
-    // A tool that failed, crashed or was ended may have written part of a header: none of it is trusted.
-    return endDrop(form, NotValidMessage);
+    // A tool that failed, crashed or was ended may have written part of a header: none of it is trusted. No header
+    // was read, so the panel counts none, as for any file that is not valid.
+    context.model.setPanelLine(CuitLine, labelNumber(0));
+    return endDrop(context, NotValidMessage);
 }
 
 } // namespace sumafac

@@ -2,7 +2,7 @@
 // Running the archive tool (7-Zip's 7z) to take Cabecera.txt out of the working copy borrar.zip.
 #pragma once
 
-#include "app/form.h"
+#include "core/handler_context.h"
 #include "platform/process_runner.h"
 
 #include <string>
@@ -16,13 +16,13 @@ namespace sumafac {
 inline const std::vector<std::string> ArchiveToolArguments = {"e",         "-y",         "-ssc-",
                                                               "-pSumafac", "borrar.zip", "Cabecera.txt"};
 
-// Runs tool with args in ProgramFolder, with no input, and waits for it at most form.toolTimeLimit; a tool still
+// Runs tool with args in ProgramFolder, with no input, and waits for it at most context.toolTimeLimit; a tool still
 // running then is ended.
-platform::ProcessResult ExecCmd(Form& form, const std::string& tool, const std::vector<std::string>& args);
+platform::ProcessResult ExecCmd(HandlerContext& context, const std::string& tool, const std::vector<std::string>& args);
 
 // Extracts Cabecera.txt from borrar.zip in ProgramFolder. True when the tool ended well, so that whatever header it
 // wrote (or did not write, for an archive without one) is for the reader to judge. False when the drop must end
 // here; the user has been told why and both working files are gone.
-bool CargarSIAP(Form& form);
+bool CargarSIAP(HandlerContext& context);
 
 } // namespace sumafac

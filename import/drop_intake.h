@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A file dropped on Text1: copied, extracted with the archive tool, read and posted.
+// A file dropped on the drop area: copied, extracted with the archive tool, read and posted.
 #pragma once
 
-#include "app/form.h"
+#include "core/handler_context.h"
 
 #include <string>
 #include <vector>
@@ -11,6 +11,6 @@ namespace sumafac {
 
 // files: the dropped paths in the order of the drop; only the first is imported. Whatever happens, the drop ends
 // with the prompt back in Text1 and neither working file in ProgramFolder.
-void Text1_OLEDragDrop(Form& form, const std::vector<std::string>& files);
+void importDrop(HandlerContext& context, const std::vector<std::string>& files);
 
 } // namespace sumafac

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/header_reader.h"
 
-#include "app/numbers.h"
+#include "core/numbers.h"
 #include "import/import_texts.h"
 #include "import/posting.h"
 #include "import/working_files.h"
@@ -11,8 +11,6 @@
 
 namespace sumafac {
 namespace {
-
-using platform::Label;
 
 // A month's header holds one record per invoice at most; anything near this size is not one, and reading it whole
 // would only risk the figures on screen.
@@ -44,44 +42,43 @@ std::optional<std::size_t> lastRecordOffset(std::string_view bytes)
     return std::nullopt;
 }
 
-std::nullopt_t refuse(Form& form, const char* message)
+std::nullopt_t refuse(HandlerContext& context, const char* message)
 {
-    removeWorkingFiles(form);
-    form.dialogs.MsgBox(message, platform::vbCritical);
+    removeWorkingFiles(context);
+    context.dialogs.MsgBox(message, platform::vbCritical);
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<HeaderPeriod> readHeaderFile(Form& form)
+std::optional<HeaderPeriod> readHeaderFile(HandlerContext& context)
 {
-    const std::string path = findWorkingFile(form, HeaderFileName);
-    const std::uint64_t length = path.empty() ? 0 : form.files.size(path).value_or(0);
-    form.window.setCaption(Label::Label1, labelNumber(static_cast<std::int64_t>(length / RecordStride)));
+    const std::string path = findWorkingFile(context, HeaderFileName);
+    const std::uint64_t length = path.empty() ? 0 : context.files.size(path).value_or(0);
+    context.model.setPanelLine(CuitLine, labelNumber(static_cast<std::int64_t>(length / RecordStride)));
     if (length < 1 || length > LargestHeaderFile) {
-        return refuse(form, NotValidMessage);
+        return refuse(context, NotValidMessage);
     }
-    const std::optional<std::string> bytes = form.files.read(path);
+    const std::optional<std::string> bytes = context.files.read(path);
     if (!bytes || bytes->empty()) {
-        return refuse(form, NotValidMessage);
+        return refuse(context, NotValidMessage);
     }
 
     HeaderPeriod period;
     period.typeCode = bytes->substr(std::min<std::size_t>(9, bytes->size()), 2);
     if (period.typeCode == "11") {
-        form.window.setCaption(Label::Label4, "TIPO:C");
+        context.model.setPanelLine(TypeLine, "TIPO:C");
     } else if (period.typeCode == "06") {
-        form.window.setCaption(Label::Label4, "TIPO:B");
+        context.model.setPanelLine(TypeLine, "TIPO:B");
     }
     const auto offset = lastRecordOffset(*bytes);
     if (!offset) {
-        return refuse(form, NotValidMessage);
+        return refuse(context, NotValidMessage);
     }
     // The working files go now, so that the next drop never finds them, whatever posting decides.
-    removeWorkingFiles(form);
+    removeWorkingFiles(context);
 
     const std::string_view record = std::string_view(*bytes).substr(*offset, RecordLength);
-    period.recordCount = static_cast<std::int64_t>(length / RecordStride);
     period.yearText = field(record, 2, 4);
     period.month = leadingNumber(field(record, 6, 2));
     period.countField = field(record, 21, 8);
@@ -89,16 +86,16 @@ std::optional<HeaderPeriod> readHeaderFile(Form& form)
     // Whole part and hundredths are two fields; joined with the decimal comma they make one amount.
     const auto amount = strictAmount(field(record, 79, 13) + "," + field(record, 92, 2));
     if (!amount) {
-        return refuse(form, BadAmountMessage);
+        return refuse(context, BadAmountMessage);
     }
     period.amountText = amountText(*amount);
     return period;
 }
 
-void LeerTxt(Form& form)
+void LeerTxt(HandlerContext& context)
 {
-    if (const auto period = readHeaderFile(form)) {
-        postPeriod(form, *period);
+    if (const auto period = readHeaderFile(context)) {
+        postPeriod(context, *period);
     }
 }
 

@@ -3,7 +3,7 @@
 // the month's summary from the last one.
 #pragma once
 
-#include "app/form.h"
+#include "core/handler_context.h"
 #include "import/header_period.h"
 
 #include <cstdint>
@@ -18,9 +18,9 @@ inline constexpr std::uint64_t RecordLength = 290;
 // Reads the header file of ProgramFolder (in any letter case) after the archive tool has run: shows the record
 // count on Label1 and the type on Label4, takes the summary record, and deletes both working files, whatever the
 // outcome. Nothing when the file is empty, absent, or not a readable header; the user has been told why.
-std::optional<HeaderPeriod> readHeaderFile(Form& form);
+std::optional<HeaderPeriod> readHeaderFile(HandlerContext& context);
 
 // Reads the header file and posts its month.
-void LeerTxt(Form& form);
+void LeerTxt(HandlerContext& context);
 
 } // namespace sumafac

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/posting.h"
 
-#include "app/month_table.h"
-#include "app/numbers.h"
+#include "core/numbers.h"
 #include "import/import_texts.h"
 #include "totals/annual_totals.h"
 #include "totals/year_roll.h"
@@ -12,8 +11,6 @@
 namespace sumafac {
 namespace {
 
-using platform::Label;
-
 bool digitsOnly(const std::string& text, std::size_t length)
 {
     return text.size() == length && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -21,18 +18,18 @@ bool digitsOnly(const std::string& text, std::size_t length)
 
 // Table 1 takes its own year or any year while free; table 2 its own year, or while free the year next to table
 // 1's, before or after. 0 when neither: at most two consecutive years are on screen.
-int tableFor(const platform::WindowState& window, const std::string& yearText)
+int tableFor(const WindowModel& model, const std::string& yearText)
 {
-    const std::string caption0 = window.tabCaption(0);
+    const std::string& caption0 = model.tabCaption(FirstYearTab);
     if (caption0 == yearText || caption0.empty()) {
-        return 1;
+        return FirstYearTable;
     }
     // The year text is four digits, so these sums cannot overflow whatever a loaded caption holds.
     const std::int64_t year = leadingNumber(yearText);
     const std::int64_t year0 = leadingNumber(caption0);
-    const std::string caption1 = window.tabCaption(1);
+    const std::string& caption1 = model.tabCaption(SecondYearTab);
     if (caption1 == yearText || (caption1.empty() && (year0 == year + 1 || year0 == year - 1))) {
-        return 2;
+        return SecondYearTable;
     }
     return 0;
 }
@@ -61,45 +58,45 @@ const char* periodRefusal(const HeaderPeriod& period)
     return nullptr;
 }
 
-void postPeriod(Form& form, const HeaderPeriod& period)
+void postPeriod(HandlerContext& context, const HeaderPeriod& period)
 {
-    auto& window = form.window;
+    WindowModel& model = context.model;
     if (const char* refusal = periodRefusal(period)) {
-        form.dialogs.MsgBox(refusal, platform::vbCritical);
+        context.dialogs.MsgBox(refusal, platform::vbCritical);
         return;
     }
 
-    window.setCaption(Label::Label1, "CUIT:" + period.cuit);
+    model.setPanelLine(CuitLine, "CUIT:" + period.cuit);
     // An empty CUIT takes the file's, but only once the file is posted: a refused file fixes no taxpayer for the
     // work on screen (a loaded file without a CUIT leaves years beside an empty one).
-    const std::string taxpayer = window.caption(Label::Label3);
+    const std::string& taxpayer = model.cuit();
     if (!taxpayer.empty() && taxpayer != period.cuit) {
-        form.dialogs.MsgBox(OtherCuitMessage, platform::vbCritical);
+        context.dialogs.MsgBox(OtherCuitMessage, platform::vbCritical);
         return;
     }
 
-    window.setCaption(Label::Label5, "AÑO:" + period.yearText);
-    window.setCaption(Label::Label6, "MES:" + labelNumber(period.month));
-    window.setCaption(Label::Label7, "CANT.DE FACTURAS:" + labelNumber(*strictWhole(period.countField)));
-    window.setCaption(Label::Label8, "TOTAL FACT:" + period.amountText);
-    window.setFrameVisible(true);
+    model.setPanelLine(YearLine, "AÑO:" + period.yearText);
+    model.setPanelLine(MonthLine, "MES:" + labelNumber(period.month));
+    model.setPanelLine(CountLine, "CANT.DE FACTURAS:" + labelNumber(*strictWhole(period.countField)));
+    model.setPanelLine(AmountLine, "TOTAL FACT:" + period.amountText);
+    model.setPanelVisible(true);
 
-    const int table = tableFor(window, period.yearText);
+    const int table = tableFor(model, period.yearText);
     if (table == 0) {
-        form.dialogs.MsgBox(YearMessage, platform::vbCritical);
+        context.dialogs.MsgBox(YearMessage, platform::vbCritical);
         return;
     }
-    window.setCaption(Label::Label3, period.cuit);
-    window.setTabCaption(table - 1, period.yearText);
+    model.setCuit(period.cuit);
+    model.setTabCaption(table - 1, period.yearText);
     const auto month = static_cast<int>(period.month);
     // A posting replaces the month; a second file for it never adds to the first.
-    window.setTextMatrix(table, month, MonthTable::CountColumn, cellNumber(leadingNumber(period.countField)));
-    window.setTextMatrix(table, month, MonthTable::AmountColumn, period.amountText);
-    if (table == 2) {
-        CopiaFlex(window);
+    model.setCell(table, month, MonthTable::CountColumn, cellNumber(leadingNumber(period.countField)));
+    model.setCell(table, month, MonthTable::AmountColumn, period.amountText);
+    if (table == SecondYearTable) {
+        CopiaFlex(model);
     }
-    window.setEnabled(platform::Control::MnGrabar, true);
-    SumarLosFlex(window);
+    model.setSaveEnabled(true);
+    SumarLosFlex(model);
 }
 
 } // namespace sumafac

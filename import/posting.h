@@ -3,7 +3,7 @@
 // table and the totals.
 #pragma once
 
-#include "app/form.h"
+#include "core/handler_context.h"
 #include "import/header_period.h"
 
 namespace sumafac {
@@ -13,6 +13,6 @@ const char* periodRefusal(const HeaderPeriod& period);
 
 // Posts the period into table 1 or 2, or refuses it with a message. A refused period changes no cell, no tab
 // caption and no CUIT; the result panel shows what the checks before the refusal wrote.
-void postPeriod(Form& form, const HeaderPeriod& period);
+void postPeriod(HandlerContext& context, const HeaderPeriod& period);
 
 } // namespace sumafac

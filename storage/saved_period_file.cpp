@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/saved_period_file.h"
 
-#include "app/month_table.h"
-#include "app/numbers.h"
+#include "core/folder_names.h"
+#include "core/numbers.h"
 #include "storage/cp1252.h"
 
 #include <algorithm>
@@ -14,8 +14,6 @@
 
 namespace sumafac {
 namespace {
-
-using platform::Label;
 
 constexpr const char* OverwritePrompt = "El archivo existe, sobrescribir?";
 constexpr const char* OverwriteTitle = "sobreescribir?";
@@ -95,13 +93,13 @@ bool isSafeFileName(const std::string& name)
 }
 
 // The 82 values in file order, as the window holds them.
-std::vector<std::string> valuesOnScreen(const platform::WindowState& window)
+std::vector<std::string> valuesOnScreen(const WindowModel& model)
 {
-    std::vector<std::string> values{window.caption(Label::Label3), window.tabCaption(0), window.tabCaption(1),
-                                    window.tabCaption(2)};
+    std::vector<std::string> values{model.cuit(), model.tabCaption(FirstYearTab), model.tabCaption(SecondYearTab),
+                                    model.tabCaption(TwelveMonthTab)};
     for (int line = FirstCellLine; line <= SavedValueCount; ++line) {
         const CellPlace cell = cellOfLine(line);
-        values.push_back(trimSpaces(window.textMatrix(cell.table, cell.row, cell.column)));
+        values.push_back(trimSpaces(model.cell(cell.table, cell.row, cell.column)));
     }
     return values;
 }
@@ -140,9 +138,9 @@ std::string fileNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void showError(Form& form, const std::string& text)
+void showError(HandlerContext& context, const std::string& text)
 {
-    form.dialogs.MsgBox(text, platform::vbCritical);
+    context.dialogs.MsgBox(text, platform::vbCritical);
 }
 
 // The first cell that neither is empty nor reads as a number of its column's kind, as a message; nothing when
@@ -179,6 +177,20 @@ std::optional<std::string> firstBadLeadingValue(const std::vector<std::string>& 
     return std::nullopt;
 }
 
+// After a save, the file under the program's spelling is the saved work; another spelling of the name is the file
+// it replaced. Where the file system tells spellings apart both show in the folder, and the old one goes; where it
+// does not, only one shows, and that one is the new file.
+void removeOtherSpellings(HandlerContext& context, const std::string& name)
+{
+    const auto spellings = namesAnyCase(context.files, context.ProgramFolder, name);
+    if (spellings.empty() || spellings.front() != name) {
+        return;
+    }
+    for (std::size_t i = 1; i < spellings.size(); ++i) {
+        context.files.remove(context.pathIn(spellings[i]));
+    }
+}
+
 } // namespace
 
 std::string savedFileName(const std::string& cuit, const std::string& caption0, const std::string& caption1)
@@ -190,56 +202,56 @@ std::string savedFileName(const std::string& cuit, const std::string& caption0, 
     return name + Extension;
 }
 
-void MnGrabar_Click(Form& form)
+void Grabarflex3(HandlerContext& context)
 {
-    Grabarflex3(form);
-}
-
-void Grabarflex3(Form& form)
-{
-    platform::WindowState& window = form.window;
-    if (window.caption(Label::Label3).empty()) {
+    const WindowModel& model = context.model;
+    if (model.cuit().empty()) {
         return;
     }
-    const std::string name = savedFileName(window.caption(Label::Label3), window.tabCaption(0), window.tabCaption(1));
+    const std::string name =
+        savedFileName(model.cuit(), model.tabCaption(FirstYearTab), model.tabCaption(SecondYearTab));
     if (!isSafeFileName(name)) {
-        showError(form, "No se puede guardar: el CUIT y los años de las solapas no sirven como nombre de archivo (no "
-                        "pueden tener / \\ : * ? \" < > |, \"..\" ni caracteres de control).");
+        showError(context,
+                  "No se puede guardar: el CUIT y los años de las solapas no sirven como nombre de archivo (no "
+                  "pueden tener / \\ : * ? \" < > |, \"..\" ni caracteres de control).");
         return;
     }
 
     std::string bytes;
-    for (const std::string& value : valuesOnScreen(window)) {
+    for (const std::string& value : valuesOnScreen(model)) {
         const auto encoded = cp1252FromUtf8(value);
         if (!encoded) {
-            showError(form, "No se puede guardar: el texto \"" + value +
-                                "\" tiene caracteres que un archivo .sa1 no puede guardar.");
+            showError(context, "No se puede guardar: el texto \"" + value +
+                                   "\" tiene caracteres que un archivo .sa1 no puede guardar.");
             return;
         }
         bytes += *encoded + '\r';
     }
 
-    const std::string path = form.pathIn(name);
+    // The folder matches names without regard to letter case: "..._2023.SA1" is this file under another spelling.
+    const auto spellings = namesAnyCase(context.files, context.ProgramFolder, name);
     // A file whose length cannot be told is treated as one with contents: better one question too many.
-    const bool replacing = form.files.exists(path) && form.files.size(path).value_or(1) > 0;
+    const bool replacing = !spellings.empty() && context.files.size(context.pathIn(spellings.front())).value_or(1) > 0;
     if (replacing &&
-        form.dialogs.MsgBox(OverwritePrompt, platform::vbYesNoInformation, OverwriteTitle) != platform::vbYes) {
+        context.dialogs.MsgBox(OverwritePrompt, platform::vbYesNoInformation, OverwriteTitle) != platform::vbYes) {
         return;
     }
 
     // Written beside the old file and renamed over it in one step: a full disk or a fault half way leaves the
     // former contents in place.
-    const std::string temporary = form.pathIn(name + TemporarySuffix);
-    if (!form.files.write(temporary, bytes) || !form.files.replace(temporary, path)) {
-        form.files.remove(temporary);
-        showError(form, "No se pudo guardar el archivo " + name + " en la carpeta del programa." +
-                            (replacing ? " El archivo anterior quedó como estaba." : ""));
+    const std::string temporary = context.pathIn(name + TemporarySuffix);
+    if (!context.files.write(temporary, bytes) || !context.files.replace(temporary, context.pathIn(name))) {
+        context.files.remove(temporary);
+        showError(context, "No se pudo guardar el archivo " + name + " en la carpeta del programa." +
+                               (replacing ? " El archivo anterior quedó como estaba." : ""));
+        return;
     }
+    removeOtherSpellings(context, name);
 }
 
-void Mncargar_Click(Form& form)
+void chooseAndLoadSavedFile(HandlerContext& context)
 {
-    const std::string cuit = form.dialogs.InputBox(CuitPrompt);
+    const std::string cuit = context.dialogs.InputBox(CuitPrompt);
     if (cuit.empty()) {
         return;
     }
@@ -248,32 +260,32 @@ void Mncargar_Click(Form& form)
     request.filterDescription = OpenFilter;
     request.namePrefix = cuit;
     request.extension = Extension;
-    request.initialFolder = form.ProgramFolder;
-    const std::string path = form.dialogs.ShowOpen(request);
+    request.initialFolder = context.ProgramFolder;
+    const std::string path = context.dialogs.ShowOpen(request);
     if (path.empty()) {
         return;
     }
-    loadSavedPeriodFile(form, path);
+    loadSavedPeriodFile(context, path);
 }
 
-void loadSavedPeriodFile(Form& form, const std::string& path)
+void loadSavedPeriodFile(HandlerContext& context, const std::string& path)
 {
-    if (!form.files.exists(path)) {
+    if (!context.files.exists(path)) {
         return;
     }
     const std::string name = fileNameOf(path);
-    const auto size = form.files.size(path);
+    const auto size = context.files.size(path);
     if (size == std::uint64_t{0}) {
         return;
     }
     if (size > LargestSavedFile) {
-        showError(form,
+        showError(context,
                   "No se puede cargar el archivo " + name + ": es demasiado grande para ser un archivo guardado.");
         return;
     }
-    const auto bytes = form.files.read(path);
+    const auto bytes = context.files.read(path);
     if (!bytes) {
-        showError(form, "No se pudo leer el archivo " + name + ".");
+        showError(context, "No se pudo leer el archivo " + name + ".");
         return;
     }
     if (bytes->empty()) {
@@ -282,28 +294,28 @@ void loadSavedPeriodFile(Form& form, const std::string& path)
 
     const std::vector<std::string> values = valuesInFile(*bytes);
     if (values.size() < static_cast<std::size_t>(SavedValueCount)) {
-        showError(form, "No se puede cargar el archivo " + name + ": tiene " + std::to_string(values.size()) +
-                            " valores y un archivo guardado tiene " + std::to_string(SavedValueCount) + ".");
+        showError(context, "No se puede cargar el archivo " + name + ": tiene " + std::to_string(values.size()) +
+                               " valores y un archivo guardado tiene " + std::to_string(SavedValueCount) + ".");
         return;
     }
     if (const auto problem = firstBadLeadingValue(values)) {
-        showError(form, "No se puede cargar el archivo " + name + ": " + *problem);
+        showError(context, "No se puede cargar el archivo " + name + ": " + *problem);
         return;
     }
     if (const auto problem = firstBadCell(values)) {
-        showError(form, "No se puede cargar el archivo " + name + ": " + *problem);
+        showError(context, "No se puede cargar el archivo " + name + ": " + *problem);
         return;
     }
 
     // Everything checked: only now is the window touched, and then all of it.
-    platform::WindowState& window = form.window;
-    window.setCaption(Label::Label3, utf8FromCp1252(values[0]));
-    for (int tab = 0; tab < 3; ++tab) {
-        window.setTabCaption(tab, utf8FromCp1252(values[1 + tab]));
+    WindowModel& model = context.model;
+    model.setCuit(utf8FromCp1252(values[0]));
+    for (int tab = 0; tab < TableCount; ++tab) {
+        model.setTabCaption(tab, utf8FromCp1252(values[1 + tab]));
     }
     for (int line = FirstCellLine; line <= SavedValueCount; ++line) {
         const CellPlace cell = cellOfLine(line);
-        window.setTextMatrix(cell.table, cell.row, cell.column, utf8FromCp1252(values[line - 1]));
+        model.setCell(cell.table, cell.row, cell.column, utf8FromCp1252(values[line - 1]));
     }
 }
 

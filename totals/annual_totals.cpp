@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "totals/annual_totals.h"
 
-#include "app/month_table.h"
-#include "app/numbers.h"
+#include "core/numbers.h"
 
 #include <optional>
 #include <vector>
@@ -34,11 +33,11 @@ std::optional<std::int64_t> exactSum(const std::vector<std::int64_t>& values)
 
 // Sum of rows 1-12 of one column; empty cells are skipped. Nothing when a cell is not a number of the column's
 // kind or the sum does not fit.
-std::optional<std::int64_t> columnTotal(const platform::WindowState& window, int table, int column)
+std::optional<std::int64_t> columnTotal(const WindowModel& model, int table, int column)
 {
     std::vector<std::int64_t> values;
-    for (int row = 1; row <= 12; ++row) {
-        const std::string text = window.textMatrix(table, row, column);
+    for (int row = January; row <= December; ++row) {
+        const std::string& text = model.cell(table, row, column);
         if (text.empty()) {
             continue;
         }
@@ -51,41 +50,41 @@ std::optional<std::int64_t> columnTotal(const platform::WindowState& window, int
     return exactSum(values);
 }
 
-void writeTotals(platform::WindowState& window, int table)
+void writeTotals(WindowModel& model, int table)
 {
-    const auto count = columnTotal(window, table, MonthTable::CountColumn);
-    window.setTextMatrix(table, MonthTable::TotalsRow, MonthTable::CountColumn, count ? cellNumber(*count) : "");
-    const auto amount = columnTotal(window, table, MonthTable::AmountColumn);
-    window.setTextMatrix(table, MonthTable::TotalsRow, MonthTable::AmountColumn, amount ? amountText(*amount) : "");
+    const auto count = columnTotal(model, table, MonthTable::CountColumn);
+    model.setCell(table, MonthTable::TotalsRow, MonthTable::CountColumn, count ? cellNumber(*count) : "");
+    const auto amount = columnTotal(model, table, MonthTable::AmountColumn);
+    model.setCell(table, MonthTable::TotalsRow, MonthTable::AmountColumn, amount ? amountText(*amount) : "");
 }
 
-void copyRows(platform::WindowState& window, int fromTable, int firstRow, int lastRow)
+void copyMonths(WindowModel& model, int fromTable, int firstMonth, int lastMonth)
 {
-    for (int row = firstRow; row <= lastRow; ++row) {
-        for (int column : {MonthTable::CountColumn, MonthTable::AmountColumn}) {
-            window.setTextMatrix(3, row, column, window.textMatrix(fromTable, row, column));
+    for (int row = firstMonth; row <= lastMonth; ++row) {
+        for (const int column : FigureColumns) {
+            model.setCell(TwelveMonthTable, row, column, model.cell(fromTable, row, column));
         }
     }
 }
 
 } // namespace
 
-void SumarLosFlex(platform::WindowState& window)
+void SumarLosFlex(WindowModel& model)
 {
-    writeTotals(window, 1);
-    writeTotals(window, 2);
+    writeTotals(model, FirstYearTable);
+    writeTotals(model, SecondYearTable);
 
-    const auto yearA = leadingNumber(window.tabCaption(0));
-    const auto yearB = leadingNumber(window.tabCaption(1));
+    const auto yearA = leadingNumber(model.tabCaption(FirstYearTab));
+    const auto yearB = leadingNumber(model.tabCaption(SecondYearTab));
     if (yearB == 0) {
         return;
     }
     // Equal years count as "B is newer", the same tie rule as the third tab's label.
-    const int firstHalf = yearA > yearB ? 1 : 2;
-    const int secondHalf = yearA > yearB ? 2 : 1;
-    copyRows(window, firstHalf, 1, 6);
-    copyRows(window, secondHalf, 7, 12);
-    writeTotals(window, 3);
+    const int newer = yearA > yearB ? FirstYearTable : SecondYearTable;
+    const int older = yearA > yearB ? SecondYearTable : FirstYearTable;
+    copyMonths(model, newer, January, June);
+    copyMonths(model, older, July, December);
+    writeTotals(model, TwelveMonthTable);
 }
 
 } // namespace sumafac

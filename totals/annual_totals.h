@@ -2,7 +2,7 @@
 // The totals rows of the month tables and the twelve-month third table.
 #pragma once
 
-#include "platform/window_state.h"
+#include "core/window_model.h"
 
 namespace sumafac {
 
@@ -10,6 +10,6 @@ namespace sumafac {
 // January-June of the newer year and the July-December of the older one, with its own totals.
 // A column holding a cell that is not a number (only a hand-edited file can bring one) gets an empty total rather
 // than a figure that leaves that cell out.
-void SumarLosFlex(platform::WindowState& window);
+void SumarLosFlex(WindowModel& model);
 
 } // namespace sumafac

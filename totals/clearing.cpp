@@ -1,24 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "totals/clearing.h"
 
-#include "app/month_table.h"
-#include "app/window_texts.h"
+#include "core/window_texts.h"
 
 namespace sumafac {
 
-void Command1_Click(platform::WindowState& window)
+void startOver(WindowModel& model)
 {
-    window.setFrameVisible(false);
-    window.setCaption(platform::Label::Label3, "");
-    for (int tab = 0; tab < 3; ++tab) {
-        window.setTabCaption(tab, "");
+    model.setPanelVisible(false);
+    model.setCuit("");
+    for (int tab = 0; tab < TableCount; ++tab) {
+        model.setTabCaption(tab, "");
     }
-    for (int table = 1; table <= 3; ++table) {
-        EmptyDataCells(window, table);
+    for (int table = FirstYearTable; table <= TableCount; ++table) {
+        emptyFigures(model, table);
     }
-    window.setDropText(DropPrompt);
-    window.setSelectedTab(0);
-    window.setEnabled(platform::Control::MnGrabar, false);
+    model.setDropText(DropPrompt);
+    model.setSelectedTab(FirstYearTab);
+    model.setSaveEnabled(false);
 }
 
 } // namespace sumafac

@@ -2,12 +2,12 @@
 // "&Borrar": starting over with another taxpayer.
 #pragma once
 
-#include "platform/window_state.h"
+#include "core/window_model.h"
 
 namespace sumafac {
 
-// Hides the panel, forgets the CUIT, empties every caption and every data and totals cell, puts the drop prompt
-// back, selects the first tab and disables "Guardar". Headings and month names stay.
-void Command1_Click(platform::WindowState& window);
+// Hides the panel, forgets the CUIT, empties every caption and every figure and total, puts the drop prompt back,
+// selects the first tab and disables "Guardar". Headings and month names stay.
+void startOver(WindowModel& model);
 
 } // namespace sumafac

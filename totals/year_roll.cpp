@@ -1,36 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "totals/year_roll.h"
 
-#include "app/month_table.h"
-#include "app/numbers.h"
+#include "core/numbers.h"
 
 namespace sumafac {
-void CopiaFlex(platform::WindowState& window)
+
+void CopiaFlex(WindowModel& model)
 {
-    const std::string captionA = window.tabCaption(0);
-    const std::string captionB = window.tabCaption(1);
+    const std::string& captionA = model.tabCaption(FirstYearTab);
+    const std::string& captionB = model.tabCaption(SecondYearTab);
     const bool aNewer = leadingNumber(captionA) > leadingNumber(captionB);
-    window.setTabCaption(2, aNewer ? captionA + "/" + captionB : captionB + "/" + captionA);
+    model.setTabCaption(TwelveMonthTab, aNewer ? captionA + "/" + captionB : captionB + "/" + captionA);
 }
 
-void Command2_Click(platform::WindowState& window)
+void rollYears(WindowModel& model)
 {
-    if (window.tabCaption(1).empty()) {
+    if (model.tabCaption(SecondYearTab).empty()) {
         return;
     }
-    if (leadingNumber(window.tabCaption(0)) < leadingNumber(window.tabCaption(1))) {
-        window.setTabCaption(0, window.tabCaption(1));
-        for (int row = 1; row <= MonthTable::TotalsRow; ++row) {
-            for (int column : {MonthTable::CountColumn, MonthTable::AmountColumn}) {
-                window.setTextMatrix(1, row, column, window.textMatrix(2, row, column));
+    if (leadingNumber(model.tabCaption(FirstYearTab)) < leadingNumber(model.tabCaption(SecondYearTab))) {
+        model.setTabCaption(FirstYearTab, model.tabCaption(SecondYearTab));
+        for (int row = January; row <= MonthTable::TotalsRow; ++row) {
+            for (const int column : FigureColumns) {
+                model.setCell(FirstYearTable, row, column, model.cell(SecondYearTable, row, column));
             }
         }
     }
-    EmptyDataCells(window, 2);
-    EmptyDataCells(window, 3);
-    window.setTabCaption(1, "");
-    window.setTabCaption(2, "");
-    window.setEnabled(platform::Control::MnGrabar, true);
+    emptyFigures(model, SecondYearTable);
+    emptyFigures(model, TwelveMonthTable);
+    model.setTabCaption(SecondYearTab, "");
+    model.setTabCaption(TwelveMonthTab, "");
+    model.setSaveEnabled(true);
 }
 
 } // namespace sumafac

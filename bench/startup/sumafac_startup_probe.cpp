@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, built as the program builds it, leaving at its first paint.
-#include "app/qt/main_window.h"
 #include "first_paint.h"
+#include "gui/main_window.h"
+#include "gui/qt_dialogs.h"
 #include "platform/native.h"
-#include "platform/qt/qt_dialogs.h"
 
 #include <QFont>
 
@@ -16,7 +16,9 @@ int main(int argc, char* argv[])
     auto processes = sumafac::platform::makeNativeProcessRunner();
     auto registry = sumafac::platform::makeNativeRegistry();
     sumafac::gui::QtDialogs dialogs;
-    sumafac::gui::MainWindow window({dialogs, *files, *processes, *registry, sumafac::platform::executableFolder()});
+    sumafac::WindowModel model;
+    sumafac::gui::MainWindow window(model,
+                                    {dialogs, *files, *processes, *registry, sumafac::platform::executableFolder()});
     QuitOnFirstPaint quitter;
     window.installEventFilter(&quitter);
     window.show();

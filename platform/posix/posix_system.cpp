@@ -13,13 +13,14 @@ namespace {
 class NoRegistry final : public Registry
 {
   public:
-    long RegOpenKeyExA(std::uint32_t, const std::string&, std::uint32_t, RegistryHandle&) override { return 2; }
-    long RegQueryValueExA(
-        RegistryHandle, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&, std::uint32_t&) override
+    // ERROR_FILE_NOT_FOUND, as for a key that is not there.
+    long openKey(std::uint32_t, const std::string&, std::uint32_t, RegistryKey&) override { return 2; }
+    long
+    queryValue(RegistryKey, const std::string&, std::uint32_t&, std::vector<std::uint8_t>&, std::uint32_t&) override
     {
-        return 6;
+        return 2;
     }
-    long RegCloseKey(RegistryHandle) override { return 6; }
+    void closeKey(RegistryKey) override {}
 };
 
 } // namespace

@@ -17,32 +17,29 @@ HKEY rootKey(std::uint32_t root)
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
 
-HKEY openedKey(RegistryHandle handle)
+HKEY openedKey(RegistryKey key)
 {
-    return reinterpret_cast<HKEY>(handle);
+    return reinterpret_cast<HKEY>(key);
 }
 
 class WindowsRegistry final : public Registry
 {
   public:
-    long RegOpenKeyExA(std::uint32_t root,
-                       const std::string& keyName,
-                       std::uint32_t accessMask,
-                       RegistryHandle& handle) override
+    long openKey(std::uint32_t root, const std::string& path, std::uint32_t access, RegistryKey& key) override
     {
-        HKEY key = nullptr;
-        const LONG result = ::RegOpenKeyExA(rootKey(root), keyName.c_str(), 0, accessMask, &key);
+        HKEY opened = nullptr;
+        const LONG result = ::RegOpenKeyExA(rootKey(root), path.c_str(), 0, access, &opened);
         if (result == ERROR_SUCCESS) {
-            handle = reinterpret_cast<RegistryHandle>(key);
+            key = reinterpret_cast<RegistryKey>(opened);
         }
         return result;
     }
 
-    long RegQueryValueExA(RegistryHandle handle,
-                          const std::string& valueName,
-                          std::uint32_t& type,
-                          std::vector<std::uint8_t>& buffer,
-                          std::uint32_t& size) override
+    long queryValue(RegistryKey key,
+                    const std::string& name,
+                    std::uint32_t& type,
+                    std::vector<std::uint8_t>& buffer,
+                    std::uint32_t& size) override
     {
         // Never more than the buffer holds, whatever size the caller passed.
         DWORD bytes = static_cast<DWORD>(std::min<std::size_t>(size, buffer.size()));
@@ -51,7 +48,7 @@ class WindowsRegistry final : public Registry
         BYTE none = 0;
         BYTE* data = buffer.empty() ? &none : buffer.data();
         DWORD valueType = 0;
-        const LONG result = ::RegQueryValueExA(openedKey(handle), valueName.c_str(), nullptr, &valueType, data, &bytes);
+        const LONG result = ::RegQueryValueExA(openedKey(key), name.c_str(), nullptr, &valueType, data, &bytes);
         if (result != ERROR_SUCCESS) {
             size = 0;
             return result;
@@ -61,7 +58,7 @@ class WindowsRegistry final : public Registry
         return result;
     }
 
-    long RegCloseKey(RegistryHandle handle) override { return ::RegCloseKey(openedKey(handle)); }
+    void closeKey(RegistryKey key) override { ::RegCloseKey(openedKey(key)); }
 };
 
 } // namespace

@@ -3,8 +3,8 @@
 //   sumafac-screenshot OUTPUT.png [--tab N] [ARCHIVE...]
 // The window runs over a temporary program folder, so the user's own files are never touched, and every message
 // box is written to the standard error instead of waiting for a click.
-#include "app/qt/main_window.h"
-#include "app/qt/program_look.h"
+#include "gui/main_window.h"
+#include "gui/program_look.h"
 #include "platform/native.h"
 
 #include <QApplication>
@@ -82,14 +82,16 @@ int main(int argc, char* argv[])
     auto processes = sumafac::platform::makeNativeProcessRunner();
     auto registry = sumafac::platform::makeNativeRegistry();
     PrintedDialogs dialogs;
-    sumafac::gui::MainWindow window({dialogs, *files, *processes, *registry, programFolder.path().toStdString()});
+    sumafac::WindowModel model;
+    sumafac::gui::MainWindow window(model,
+                                    {dialogs, *files, *processes, *registry, programFolder.path().toStdString()});
     window.show();
     settle();
 
     for (const std::string& archive : archives) {
         window.form1().Text1_OLEDragDrop({archive});
     }
-    window.setSelectedTab(tab);
+    model.setSelectedTab(tab);
     settle();
 
     if (!window.grab().save(output, "PNG")) {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "about/sys_info.h"
-#include "platform/qt/qt_dialogs.h"
+#include "gui/qt_dialogs.h"
 
 #include <QDialog>
 

@@ -1,29 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every handler of the main window reaches: its controls, the platform's services and the window's own
-// variables. The window owns it for its whole life.
+// What every handler of the main window reaches: the window's state, the platform's services and the program
+// folder. The front end that owns the window owns all of them.
 #pragma once
 
+#include "core/window_model.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/native.h"
 #include "platform/process_runner.h"
-#include "platform/window_state.h"
 
 #include <chrono>
 #include <string>
 
 namespace sumafac {
 
-struct Form
+struct HandlerContext
 {
-    platform::WindowState& window;
+    WindowModel& model;
     platform::Dialogs& dialogs;
     platform::Files& files;
     platform::ProcessRunner& processes;
     // The folder of working and saved files, without a trailing separator.
     std::string ProgramFolder;
-    // Grey level of the result panel's text, 0 to 240.
-    int FadeLevel = 0;
     // How long a drop waits for the archive tool before ending it.
     std::chrono::milliseconds toolTimeLimit = std::chrono::seconds(60);
 

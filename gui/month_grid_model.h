@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One month table shown by a grid: row 0 and column 0 drawn as fixed heading cells, nothing editable by the user.
+// One month table of the window model as a grid shows it: row 0 and column 0 drawn as fixed heading cells, nothing
+// editable by the user. It follows the model's changes to that table.
 #pragma once
 
-#include "app/month_table.h"
+#include "core/window_model.h"
 
 #include <QAbstractTableModel>
 #include <QFont>
@@ -15,10 +16,9 @@ class MonthGridModel final : public QAbstractTableModel
     Q_DISABLE_COPY_MOVE(MonthGridModel)
 
   public:
-    explicit MonthGridModel(QObject* parent = nullptr);
-
-    const MonthTable& table() const { return m_table; }
-    void setTextMatrix(int row, int column, const std::string& text);
+    // table: 1 to 3. The window model must outlive this one.
+    MonthGridModel(WindowModel& model, int table, QObject* parent = nullptr);
+    ~MonthGridModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -26,7 +26,9 @@ class MonthGridModel final : public QAbstractTableModel
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
   private:
-    MonthTable m_table;
+    WindowModel& m_model;
+    int m_table;
+    int m_subscription;
     QFont m_font;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/numbers.h"
+#include "core/numbers.h"
 
 #include <limits>
 

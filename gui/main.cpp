@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // sumafac: the window program.
 #include "app/program_folder.h"
-#include "app/qt/main_window.h"
-#include "app/qt/program_look.h"
+#include "gui/main_window.h"
+#include "gui/program_look.h"
+#include "gui/qt_dialogs.h"
 #include "platform/native.h"
-#include "platform/qt/qt_dialogs.h"
 
 #include <QApplication>
 
@@ -26,7 +26,8 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    sumafac::gui::MainWindow window({dialogs, *files, *processes, *registry, programFolder.folder});
+    sumafac::WindowModel model;
+    sumafac::gui::MainWindow window(model, {dialogs, *files, *processes, *registry, programFolder.folder});
     dialogs.setParent(&window);
     window.show();
     return QApplication::exec();

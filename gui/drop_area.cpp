@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt/drop_area.h"
+#include "gui/drop_area.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt/program_look.h"
+#include "gui/program_look.h"
 
-#include "app/window_texts.h"
+#include "core/window_texts.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "about/qt/about_box.h"
+#include "gui/about_box.h"
 
 #include "about/about_texts.h"
-#include "app/qt/twips.h"
-#include "app/window_texts.h"
+#include "core/window_texts.h"
+#include "gui/twips.h"
 
 #include <QApplication>
 #include <QFrame>

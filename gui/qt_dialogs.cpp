@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/qt/qt_dialogs.h"
+#include "gui/qt_dialogs.h"
 
-#include "app/window_texts.h"
+#include "core/window_texts.h"
 
 #include <QFileDialog>
 #include <QFileSystemModel>

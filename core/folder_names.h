@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Names in the program folder are matched without regard to letter case ("Borrar.zip" is borrar.zip), also where
+// the file system tells them apart, as on the system the program was first written for.
+#pragma once
+
+#include "platform/files.h"
+
+#include <string>
+#include <vector>
+
+namespace sumafac {
+
+// Only ASCII letters fold; the program's own names have no others.
+bool sameNameAnyCase(const std::string& a, const std::string& b);
+
+// Names of the ordinary files of folder called name in any letter case, the exact spelling first, the rest sorted
+// so that which one is taken never hangs on the order of the folder.
+std::vector<std::string> namesAnyCase(const platform::Files& files, const std::string& folder, const std::string& name);
+
+} // namespace sumafac

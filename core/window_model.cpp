@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/window_model.h"
+
+#include "core/window_texts.h"
+
+namespace sumafac {
+
+using Part = WindowModel::Change::Part;
+
+WindowModel::WindowModel() : m_dropText(DropTextAtStart) {}
+
+void WindowModel::setCuit(const std::string& cuit)
+{
+    m_cuit = cuit;
+    changed({Part::Cuit});
+}
+
+void WindowModel::setTabCaption(int tab, const std::string& text)
+{
+    m_tabCaptions.at(tab) = text;
+    changed({Part::TabCaption, tab});
+}
+
+void WindowModel::setSelectedTab(int tab)
+{
+    m_selectedTab = tab;
+    changed({Part::SelectedTab, tab});
+}
+
+void WindowModel::setCell(int table, int row, int column, const std::string& text)
+{
+    m_tables.at(table - 1).setCell(row, column, text);
+    changed({Part::Cell, table, row, column});
+}
+
+void WindowModel::setPanelLine(int line, const std::string& text)
+{
+    m_panelLines.at(line - 1) = text;
+    changed({Part::PanelLine, line});
+}
+
+void WindowModel::setPanelGrey(int grey)
+{
+    m_panelGrey = grey;
+    changed({Part::PanelGrey});
+}
+
+void WindowModel::setPanelVisible(bool visible)
+{
+    m_panelVisible = visible;
+    changed({Part::PanelVisible});
+}
+
+void WindowModel::setSaveEnabled(bool enabled)
+{
+    m_saveEnabled = enabled;
+    changed({Part::SaveEnabled});
+}
+
+void WindowModel::setDropText(const std::string& text)
+{
+    m_dropText = text;
+    changed({Part::DropText});
+}
+
+int WindowModel::subscribe(Listener listener)
+{
+    m_listeners.emplace(m_nextSubscription, std::move(listener));
+    return m_nextSubscription++;
+}
+
+void WindowModel::unsubscribe(int subscription)
+{
+    m_listeners.erase(subscription);
+}
+
+void WindowModel::changed(const Change& change) const
+{
+    for (const auto& [subscription, listener] : m_listeners) {
+        listener(change);
+    }
+}
+
+void initialiseMonthTables(WindowModel& model)
+{
+    for (int tab = 0; tab < TableCount; ++tab) {
+        model.setTabCaption(tab, "");
+    }
+    for (int table = FirstYearTable; table <= TableCount; ++table) {
+        model.setCell(table, MonthTable::HeadingRow, MonthTable::CountColumn, CountHeading);
+        model.setCell(table, MonthTable::HeadingRow, MonthTable::AmountColumn, AmountHeading);
+        for (int month = January; month <= December; ++month) {
+            model.setCell(table, month, MonthTable::NameColumn, MonthNames.at(month - 1));
+        }
+    }
+}
+
+void emptyFigures(WindowModel& model, int table)
+{
+    for (int row = January; row <= MonthTable::TotalsRow; ++row) {
+        for (const int column : FigureColumns) {
+            model.setCell(table, row, column, "");
+        }
+    }
+}
+
+} // namespace sumafac

@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/main_window.h"
+
+#include "core/result_panel.h"
+#include "core/window_texts.h"
+#include "gui/about_box.h"
+#include "gui/drop_area.h"
+#include "gui/month_grid_model.h"
+#include "gui/program_look.h"
+#include "gui/twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+
+namespace sumafac::gui {
+
+using Part = WindowModel::Change::Part;
+
+namespace {
+
+// Client area of the window, in twips.
+constexpr int ClientWidth = 10710;
+constexpr int ClientHeight = 7260;
+constexpr int ColumnWidth = 2000;
+
+// The result panel's lines keep the names of the labels they were.
+constexpr std::array<const char*, PanelLineCount> PanelLineNames = {"Label1", "Label4", "Label5",
+                                                                    "Label6", "Label7", "Label8"};
+
+QFont sansSerif(double points, bool bold, bool italic = false)
+{
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+void setTextColor(QLabel* label, const QColor& color)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
+    : QMainWindow(parent), m_model(model), m_registry(services.registry),
+      m_form1(HandlerContext{model, services.dialogs, services.files, services.processes,
+                             std::move(services.programFolder)},
+              *this)
+{
+    setObjectName("Form1");
+    setWindowTitle(WindowCaption);
+    setWindowIcon(programIcon());
+    // A fixed single border: no resizing, no maximise or minimise button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(twips(this, ClientWidth), twips(this, ClientHeight));
+    setCentralWidget(client);
+
+    createMenu();
+    createTables();
+    createControls();
+    createResultPanel();
+
+    // Everything the model holds now, then every change as it comes.
+    for (const Part part :
+         {Part::Cuit, Part::PanelGrey, Part::PanelVisible, Part::SaveEnabled, Part::DropText, Part::SelectedTab}) {
+        follow({part});
+    }
+    for (int tab = 0; tab < TableCount; ++tab) {
+        follow({Part::TabCaption, tab});
+    }
+    for (int line = 1; line <= PanelLineCount; ++line) {
+        follow({Part::PanelLine, line});
+    }
+    m_subscription = m_model.subscribe([this](const WindowModel::Change& change) { follow(change); });
+
+    m_Timer1 = new QTimer(this);
+    m_Timer1->setObjectName("Timer1");
+    m_Timer1->setInterval(FadeTickMs);
+    connect(m_Timer1, &QTimer::timeout, this, [this] { m_form1.Timer1_Timer(); });
+
+    m_form1.Form_Load();
+    m_Timer1->start();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+MainWindow::~MainWindow()
+{
+    m_model.unsubscribe(m_subscription);
+}
+
+void MainWindow::createMenu()
+{
+    QMenu* Mnarchivo = menuBar()->addMenu("Archivo");
+    Mnarchivo->setObjectName("Mnarchivo");
+    QAction* Mncargar = Mnarchivo->addAction("Cargar", this, [this] { m_form1.Mncargar_Click(); });
+    Mncargar->setObjectName("Mncargar");
+    m_MnGrabar = Mnarchivo->addAction("Guardar", this, [this] { m_form1.MnGrabar_Click(); });
+    m_MnGrabar->setObjectName("MnGrabar");
+    QMenu* Mnayuda = menuBar()->addMenu("Ayuda");
+    Mnayuda->setObjectName("Mnayuda");
+    QAction* Mnacerca = Mnayuda->addAction("Acerca de", this, [this] { m_form1.Mnacerca_Click(); });
+    Mnacerca->setObjectName("Mnacerca");
+}
+
+void MainWindow::createTables()
+{
+    m_SSTab1 = new QTabWidget(centralWidget());
+    m_SSTab1->setObjectName("SSTab1");
+    m_SSTab1->setGeometry(twipsRect(this, 120, 120, 6495, 5655));
+    m_SSTab1->tabBar()->setExpanding(false);
+    for (int tab = 0; tab < TableCount; ++tab) {
+        auto* page = new QWidget;
+        m_SSTab1->addTab(page, {});
+        auto* grid = new QTableView(page);
+        grid->setObjectName(QString("MSHFlexGrid%1").arg(tab + 1));
+        grid->setModel(new MonthGridModel(m_model, tab + 1, grid));
+        grid->horizontalHeader()->hide();
+        grid->verticalHeader()->hide();
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        // Rows as tight as the font allows, so that the totals row shows without scrolling.
+        grid->verticalHeader()->setMinimumSectionSize(1);
+        grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(QFont("Arial", 12, QFont::Bold)).height() + 5);
+        // The grid sits 480 twips below the tab control's top edge; the page starts under the tab bar.
+        const int top = std::max(0, twips(this, 480) - m_SSTab1->tabBar()->sizeHint().height() - 2);
+        grid->setGeometry(twips(this, 120) - 2, top, twips(this, 6135), twips(this, 4935));
+        for (int column = 0; column < MonthTable::Columns; ++column) {
+            grid->setColumnWidth(column, twips(this, ColumnWidth));
+        }
+        m_grids[tab] = grid;
+    }
+    connect(m_SSTab1, &QTabWidget::currentChanged, this, [this](int tab) { m_model.setSelectedTab(tab); });
+}
+
+QPushButton* MainWindow::button(const char* name, const char* text, int left, const QString& toolTip)
+{
+    auto* button = new QPushButton(text, centralWidget());
+    button->setObjectName(name);
+    button->setGeometry(twipsRect(this, left, 6600, 1215, 495));
+    button->setFont(sansSerif(9.75, true));
+    button->setToolTip(toolTip);
+    return button;
+}
+
+void MainWindow::createControls()
+{
+    auto* Label2 = new QLabel("CUIT:", centralWidget());
+    Label2->setObjectName("Label2");
+    Label2->setGeometry(twipsRect(this, 120, 6000, 855, 375));
+    Label2->setFont(sansSerif(13.5, true));
+
+    m_Label3 = new QLabel(centralWidget());
+    // A loaded file can bring any text; it is shown as written, never as markup.
+    m_Label3->setTextFormat(Qt::PlainText);
+    m_Label3->setObjectName("Label3");
+    m_Label3->setGeometry(twipsRect(this, 1080, 6000, 4335, 375));
+    m_Label3->setFont(sansSerif(13.5, true));
+    setTextColor(m_Label3, QColor(0, 0, 255));
+
+    m_Text1 = new DropArea(centralWidget());
+    m_Text1->setObjectName("Text1");
+    m_Text1->setGeometry(twipsRect(this, 6360, 6000, 4215, 1095));
+    m_Text1->setToolTip(DropToolTip);
+    m_Text1->setPromptFont(sansSerif(18, false, true));
+    m_Text1->setFocusPolicy(Qt::StrongFocus);
+    connect(m_Text1, &DropArea::filesDropped, this, [this](const QStringList& paths) {
+        std::vector<std::string> files;
+        for (const QString& path : paths) {
+            files.push_back(path.toStdString());
+        }
+        m_form1.Text1_OLEDragDrop(files);
+    });
+
+    QPushButton* Command5 = button("Command5", "&Salir", 120);
+    QPushButton* Command2 = button("Command2", "&Copiar", 2520, RollToolTip);
+    QPushButton* Command1 = button("Command1", "&Borrar", 4920);
+    connect(Command5, &QPushButton::clicked, this, [this] { m_form1.Command5_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { m_form1.Command2_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { m_form1.Command1_Click(); });
+
+    // The focus order the window has always had.
+    setTabOrder(m_SSTab1, m_grids[0]);
+    setTabOrder(m_grids[0], Command5);
+    setTabOrder(Command5, Command1);
+    setTabOrder(Command1, m_Text1);
+    setTabOrder(m_Text1, m_grids[1]);
+    setTabOrder(m_grids[1], m_grids[2]);
+    setTabOrder(m_grids[2], Command2);
+}
+
+void MainWindow::createResultPanel()
+{
+    m_Frame1 = new QFrame(centralWidget());
+    m_Frame1->setObjectName("Frame1");
+    m_Frame1->setFrameShape(QFrame::Box);
+    m_Frame1->setGeometry(twipsRect(this, 6720, 480, 3855, 3255));
+    int top = 360;
+    for (int line = 0; line < PanelLineCount; ++line) {
+        auto* label = new QLabel(m_Frame1);
+        label->setTextFormat(Qt::PlainText);
+        label->setObjectName(PanelLineNames[line]);
+        label->setGeometry(twipsRect(this, 120, top, 3615, 375));
+        label->setFont(QFont("Arial", 12, QFont::Bold));
+        m_panelLines[line] = label;
+        top += 480;
+    }
+}
+
+void MainWindow::follow(const WindowModel::Change& change)
+{
+    switch (change.part) {
+    case Part::Cuit:
+        m_Label3->setText(qs(m_model.cuit()));
+        break;
+    case Part::TabCaption:
+        // Tab texts treat "&" as an access key; doubled, a caption shows as written.
+        m_SSTab1->setTabText(change.index, qs(m_model.tabCaption(change.index)).replace("&", "&&"));
+        break;
+    case Part::SelectedTab:
+        m_SSTab1->setCurrentIndex(m_model.selectedTab());
+        break;
+    case Part::Cell:
+        break; // the grids follow their own tables
+    case Part::PanelLine:
+        m_panelLines[change.index - 1]->setText(qs(m_model.panelLine(change.index)));
+        break;
+    case Part::PanelGrey:
+        for (QLabel* line : m_panelLines) {
+            const int grey = m_model.panelGrey();
+            setTextColor(line, QColor(grey, grey, grey));
+        }
+        break;
+    case Part::PanelVisible:
+        m_Frame1->setVisible(m_model.panelVisible());
+        break;
+    case Part::SaveEnabled:
+        m_MnGrabar->setEnabled(m_model.saveEnabled());
+        break;
+    case Part::DropText:
+        m_Text1->setPromptText(qs(m_model.dropText()));
+        // The handler runs to its end before the next event; show the path being imported meanwhile.
+        m_Text1->repaint();
+        break;
+    }
+}
+
+void MainWindow::showAboutBox()
+{
+    // One box at a time: a box already open is brought to the front as it is. A closed box is only waiting to be
+    // deleted, so a new one is set up.
+    if (m_aboutBox.isNull() || m_aboutBox->isHidden()) {
+        const HandlerContext& context = m_form1.context();
+        m_aboutBox = new AboutBox(
+            {m_registry, context.files, context.processes, context.dialogs, platform::systemInformationTools()}, this);
+    }
+    m_aboutBox->show();
+    m_aboutBox->raise();
+    m_aboutBox->activateWindow();
+}
+
+void MainWindow::endProgram()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+} // namespace sumafac::gui

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form1, the main window: a view of the window model. Its controls show the model and follow its changes; every
+// event runs a handler of Form1, which changes the model.
+#pragma once
+
+#include "app/form1.h"
+#include "platform/registry.h"
+#include "platform/window_system.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class QTimer;
+
+namespace sumafac::gui {
+
+class DropArea;
+
+// The services the window's handlers use; main() owns them.
+struct Services
+{
+    platform::Dialogs& dialogs;
+    platform::Files& files;
+    platform::ProcessRunner& processes;
+    platform::Registry& registry;
+    std::string programFolder;
+};
+
+class MainWindow final : public QMainWindow, public platform::WindowSystem
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+  public:
+    // The model must outlive the window.
+    MainWindow(WindowModel& model, Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Form1& form1() { return m_form1; }
+
+    void showAboutBox() override;
+    void endProgram() override;
+
+  private:
+    void createMenu();
+    void createTables();
+    void createControls();
+    void createResultPanel();
+    QPushButton* button(const char* name, const char* text, int left, const QString& toolTip = {});
+    // Brings the controls in line with one change of the model.
+    void follow(const WindowModel::Change& change);
+
+    WindowModel& m_model;
+    platform::Registry& m_registry;
+    Form1 m_form1;
+    int m_subscription = -1;
+
+    QTabWidget* m_SSTab1 = nullptr;
+    std::array<QTableView*, TableCount> m_grids{};
+    QLabel* m_Label3 = nullptr;
+    DropArea* m_Text1 = nullptr;
+    QFrame* m_Frame1 = nullptr;
+    std::array<QLabel*, PanelLineCount> m_panelLines{};
+    QAction* m_MnGrabar = nullptr;
+    QTimer* m_Timer1 = nullptr;
+    QPointer<QWidget> m_aboutBox;
+};
+
+} // namespace sumafac::gui
