@@ -9,6 +9,35 @@ using Part = WindowModel::Change::Part;
 
 WindowModel::WindowModel() : m_dropText(DropTextAtStart) {}
 
+WindowModel::WindowModel(const WindowModel& other) : WindowModel()
+{
+    assign(other);
+}
+
+void WindowModel::assign(const WindowModel& other)
+{
+    setCuit(other.cuit());
+    for (int tab = 0; tab < TableCount; ++tab) {
+        setTabCaption(tab, other.tabCaption(tab));
+    }
+    setSelectedTab(other.selectedTab());
+    for (int table = FirstYearTable; table <= TableCount; ++table) {
+        for (int row = 0; row < MonthTable::Rows; ++row) {
+            for (int column = 0; column < MonthTable::Columns; ++column) {
+                setCell(table, row, column, other.cell(table, row, column));
+            }
+        }
+    }
+    for (int line = 1; line <= PanelLineCount; ++line) {
+        setPanelLine(line, other.panelLine(line));
+    }
+    setPanelGrey(other.panelGrey());
+    setPanelVisible(other.panelVisible());
+    setFadeLevel(other.fadeLevel());
+    setSaveEnabled(other.saveEnabled());
+    setDropText(other.dropText());
+}
+
 void WindowModel::setCuit(const std::string& cuit)
 {
     m_cuit = cuit;

@@ -58,6 +58,12 @@ class WindowModel
     // The state the window is created with, before start-up writes the headings: the tab control's own captions,
     // the panel hidden, "Guardar" disabled and the prompt with two blanks before "bajados".
     WindowModel();
+    // A copy holds the state, never the listeners: views stay with the model they were made for.
+    WindowModel(const WindowModel& other);
+    WindowModel& operator=(const WindowModel&) = delete;
+
+    // Takes every part of other's state, telling the listeners of each.
+    void assign(const WindowModel& other);
 
     // The taxpayer whose work is on screen; empty until a file fixes one.
     const std::string& cuit() const { return m_cuit; }
