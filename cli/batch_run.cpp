@@ -2,6 +2,7 @@
 #include "cli/batch_run.h"
 
 #include "app/form1.h"
+#include "app/program_folder.h"
 #include "cli/cli_dialogs.h"
 #include "cli/state_printer.h"
 
@@ -57,6 +58,33 @@ int runBatch(const CommandLine& line,
         }
     }
     return dialogs.errorShown() ? ExitErrorShown : ExitOk;
+}
+
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const ParseResult parsed = parseCommandLine(args);
+    if (!parsed.commandLine) {
+        err << "sumafac-cli: " << parsed.error << '\n' << Usage;
+        return ExitUsage;
+    }
+    const CommandLine& line = *parsed.commandLine;
+    auto files = platform::makeNativeFiles();
+    auto processes = platform::makeNativeProcessRunner();
+    if (line.folder && !files->isDirectory(*line.folder)) {
+        err << "sumafac-cli: la carpeta no existe: " << *line.folder << '\n' << Usage;
+        return ExitUsage;
+    }
+    std::string folder = line.folder.value_or("");
+    if (!line.folder) {
+        const ProgramFolderChoice choice =
+            chooseProgramFolder(*files, platform::executableFolder(), platform::userDataFolder());
+        if (!choice.usable) {
+            err << "Sumafac: " << programFolderError(choice) << '\n';
+            return ExitErrorShown;
+        }
+        folder = choice.folder;
+    }
+    return runBatch(line, folder, *files, *processes, out, err);
 }
 
 } // namespace sumafac::cli

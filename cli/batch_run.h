@@ -15,6 +15,10 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitErrorShown = 1;
 inline constexpr int ExitUsage = 2;
 
+// The whole command line: parsed, the program folder chosen (the --folder given, else the same rule as the window's)
+// and the steps run. Returns the exit status.
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 // programFolder: the folder of working and saved files.
 int runBatch(const CommandLine& line,
              const std::string& programFolder,

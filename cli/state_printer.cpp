@@ -80,7 +80,7 @@ std::string jsonString(const std::string& text)
 
 void printText(const WindowModel& model, std::ostream& out)
 {
-    out << "CUIT: " << model.cuit() << '\n';
+    out << "CUIT:" << (model.cuit().empty() ? "" : " " + model.cuit()) << '\n';
     for (int table = 1; table <= TableCount; ++table) {
         std::size_t nameWidth = 6;
         std::size_t countWidth = displayWidth(model.cell(table, 0, MonthTable::CountColumn));
@@ -90,7 +90,8 @@ void printText(const WindowModel& model, std::ostream& out)
             countWidth = std::max(countWidth, displayWidth(model.cell(table, row, MonthTable::CountColumn)));
             amountWidth = std::max(amountWidth, displayWidth(model.cell(table, row, MonthTable::AmountColumn)));
         }
-        out << "\nSolapa " << table << ": " << model.tabCaption(table - 1) << '\n';
+        const std::string& caption = model.tabCaption(table - 1);
+        out << "\nSolapa " << table << ':' << (caption.empty() ? "" : " " + caption) << '\n';
         for (int row = 0; row <= MonthTable::TotalsRow; ++row) {
             const std::string name = row == MonthTable::TotalsRow ? "TOTAL" : model.cell(table, row, 0);
             std::string text = padRight(name, nameWidth) + "  " + padLeft(model.cell(table, row, 1), countWidth) +

@@ -28,10 +28,15 @@ TempFolder::~TempFolder()
     fs::remove_all(m_path, ec);
 }
 
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
 std::string TempFolder::put(const std::string& name, const std::string& bytes) const
 {
-    std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    writeFile(file(name), bytes);
     return file(name);
 }
 

@@ -6,6 +6,9 @@
 
 namespace sumafac::testing {
 
+// Writes bytes to path, replacing what was there.
+void writeFile(const std::string& path, const std::string& bytes);
+
 class TempFolder
 {
   public:

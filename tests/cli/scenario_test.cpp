@@ -1,0 +1,331 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Scenarios of tests/data/scenarios: archives and files made for real in temporary folders, sumafac-cli's command
+// lines run on them with the real 7z, and what it prints, exits with and leaves in its folder compared with what the
+// scenario expects. The format is described in tests/data/scenarios/README.md.
+// SUMAFAC_UPDATE_SCENARIOS=1 writes the actual results into the files instead; read the diff before committing it.
+#include "cli/batch_run.h"
+#include "platform/native.h"
+#include "tests/support/archive_builder.h"
+#include "tests/support/header_builder.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace sumafac {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Line
+{
+    std::string word;
+    std::string rest;
+};
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// "\r", "\n", "\t", "\\" and "\xHH" in a byte line.
+std::string unescape(const std::string& text)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'x') {
+            bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+        }
+    }
+    return bytes;
+}
+
+// Bytes as "| " lines, one after every line break, for the update mode.
+std::string escapedLines(const std::string& bytes)
+{
+    std::string out = "| ";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\r' || c == '\n') {
+            out += c == '\r' ? "\\r" : "\\n";
+            if (c == '\n' || i + 1 == bytes.size() || bytes[i + 1] != '\n') {
+                out += i + 1 < bytes.size() ? "\n| " : "";
+            }
+        } else if (c < 0x20 || c >= 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\n";
+}
+
+class Scenario
+{
+  public:
+    explicit Scenario(const fs::path& file) : m_file(file)
+    {
+        std::istringstream in(readFile(file));
+        for (std::string text; std::getline(in, text);) {
+            const auto blank = text.find(' ');
+            m_lines.push_back({text.substr(0, blank), blank == std::string::npos ? "" : text.substr(blank + 1)});
+        }
+    }
+
+    void run()
+    {
+        const bool update = std::getenv("SUMAFAC_UPDATE_SCENARIOS") != nullptr;
+        std::string rewritten;
+        for (std::size_t i = 0; i < m_lines.size(); ++i) {
+            const Line& line = m_lines[i];
+            if (line.word == "status" || line.word == "stdout" || line.word == "stderr" || line.word == "folder") {
+                i = skipBlock(i) - 1;
+                if (update) {
+                    continue;
+                }
+            }
+            if (update) {
+                rewritten += line.word + (line.rest.empty() ? "" : " " + line.rest) + "\n";
+            }
+            if (line.word == "posix-only" && platform::pathSeparator() != '/') {
+                GTEST_SKIP() << "needs POSIX shell stand-ins";
+            } else if (line.word == "zip") {
+                m_archive = line.rest;
+                m_members[m_archive];
+            } else if (line.word == "record") {
+                m_members[m_archive]["Cabecera.txt"] += headerRecordOf(line.rest);
+            } else if (line.word == "member") {
+                const std::size_t end = skipBlock(i);
+                m_members[m_archive][line.rest] = bytesOf(i + 1, end);
+                i = appendBlock(rewritten, update, i, end);
+            } else if (line.word == "file" || line.word == "executable") {
+                const std::size_t end = skipBlock(i);
+                const std::string path = place(line.rest);
+                testing::writeFile(path, bytesOf(i + 1, end));
+                fs::permissions(path, line.word == "executable" ? fs::perms::owner_all
+                                                                : fs::perms::owner_read | fs::perms::owner_write);
+                i = appendBlock(rewritten, update, i, end);
+            } else if (line.word == "no-path") {
+                m_noPath = true;
+            } else if (line.word == "run") {
+                makeArchives();
+                execute(line.rest);
+                if (update) {
+                    rewritten += "status " + std::to_string(m_status) + "\nstdout\n" + outputLines(m_out) + "stderr\n" +
+                                 outputLines(m_err) + "folder " + folderListing() + "\n";
+                } else {
+                    checkRun(i + 1);
+                }
+            } else if (line.word == "saved") {
+                const std::size_t end = skipBlock(i);
+                const std::string actual = readFile(place("%" + line.rest));
+                if (update) {
+                    rewritten += escapedLines(actual);
+                } else {
+                    EXPECT_EQ(actual, bytesOf(i + 1, end)) << "saved " << line.rest;
+                }
+                i = end - 1;
+            }
+        }
+        if (update) {
+            std::ofstream(m_file, std::ios::binary) << rewritten;
+        }
+    }
+
+  private:
+    // The index of the first line after the "| " lines that follow line i.
+    std::size_t skipBlock(std::size_t i) const
+    {
+        std::size_t end = i + 1;
+        while (end < m_lines.size() && m_lines[end].word == "|") {
+            ++end;
+        }
+        return end;
+    }
+
+    std::size_t appendBlock(std::string& rewritten, bool update, std::size_t i, std::size_t end) const
+    {
+        for (std::size_t j = i + 1; update && j < end; ++j) {
+            rewritten += (m_lines[j].rest.empty() ? "|" : "| " + m_lines[j].rest) + "\n";
+        }
+        return end - 1;
+    }
+
+    std::string bytesOf(std::size_t begin, std::size_t end) const
+    {
+        std::string bytes;
+        for (std::size_t j = begin; j < end; ++j) {
+            bytes += unescape(m_lines[j].rest);
+        }
+        return bytes;
+    }
+
+    // "YYYY MM TT COUNT8 CUIT11 AMOUNT15": one record, joined to the ones before it by CR LF.
+    std::string headerRecordOf(const std::string& fields)
+    {
+        std::istringstream in(fields);
+        testing::HeaderRecord record;
+        std::string amount;
+        in >> record.year >> record.month >> record.typeCode >> record.count >> record.cuit >> amount;
+        record.amountWhole = amount.substr(0, 13);
+        record.amountCents = amount.substr(13);
+        return (m_members[m_archive]["Cabecera.txt"].empty() ? "" : "\r\n") + testing::headerRecord(record);
+    }
+
+    // "@name" is in the downloads folder, "%name" in the program folder.
+    std::string place(const std::string& name) const
+    {
+        const std::string& folder = name.front() == '%' ? m_folder.path() : m_downloads.path();
+        return name.front() == '%' || name.front() == '@' ? folder + "/" + name.substr(1) : name;
+    }
+
+    void makeArchives()
+    {
+        for (const auto& [archive, members] : m_members) {
+            ASSERT_TRUE(testing::makeArchive(place("@" + archive), members)) << archive;
+        }
+        m_members.clear();
+    }
+
+    void execute(const std::string& commandLine)
+    {
+        std::vector<std::string> args = {"--folder", m_folder.path()};
+        std::istringstream in(commandLine);
+        for (std::string arg; in >> arg;) {
+            args.push_back(arg == "\"\"" ? std::string() : place(arg));
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        // putenv keeps the text it is given, so both live as long as the program.
+        static char emptyPath[] = "PATH=";
+        static const std::string fullPath = std::string("PATH=") + std::getenv("PATH");
+        if (m_noPath) {
+            putenv(emptyPath);
+        }
+        m_status = cli::runCommandLine(args, out, err);
+        putenv(const_cast<char*>(fullPath.c_str()));
+        m_out = withPlaceholders(out.str());
+        m_err = withPlaceholders(err.str());
+    }
+
+    std::string withPlaceholders(std::string text) const
+    {
+        for (const auto& [path, mark] : {std::pair{m_downloads.path() + "/", "@"}, {m_folder.path(), "%"}}) {
+            for (auto at = text.find(path); at != std::string::npos; at = text.find(path)) {
+                text.replace(at, path.size(), mark);
+            }
+        }
+        return text;
+    }
+
+    std::string folderListing() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_folder.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        std::string listing;
+        for (const auto& name : names) {
+            listing += (listing.empty() ? "" : " ") + name;
+        }
+        return listing;
+    }
+
+    static std::string outputLines(const std::string& text)
+    {
+        std::string lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            lines += (line.empty() ? "|" : "| " + line) + "\n";
+        }
+        return lines;
+    }
+
+    void checkRun(std::size_t i)
+    {
+        std::string expectedOut;
+        std::string expectedErr;
+        for (; i < m_lines.size() && m_lines[i].word != "run"; ++i) {
+            const Line& line = m_lines[i];
+            std::string block;
+            for (std::size_t j = i + 1; j < skipBlock(i); ++j) {
+                block += m_lines[j].rest + "\n";
+            }
+            if (line.word == "status") {
+                EXPECT_EQ(std::to_string(m_status), line.rest) << m_err;
+            } else if (line.word == "stdout") {
+                EXPECT_EQ(m_out, block);
+            } else if (line.word == "stderr") {
+                EXPECT_EQ(m_err, block);
+            } else if (line.word == "folder") {
+                EXPECT_EQ(folderListing(), line.rest);
+            }
+        }
+    }
+
+    fs::path m_file;
+    std::vector<Line> m_lines;
+    testing::TempFolder m_folder{"sumafac-scenario-folder"};
+    testing::TempFolder m_downloads{"sumafac-scenario-downloads"};
+    std::map<std::string, std::map<std::string, std::string>> m_members;
+    std::string m_archive;
+    bool m_noPath = false;
+    int m_status = -1;
+    std::string m_out;
+    std::string m_err;
+};
+
+class Scenarios : public ::testing::TestWithParam<std::string>
+{
+};
+
+TEST_P(Scenarios, RunAsWritten)
+{
+    Scenario(fs::path(SUMAFAC_SCENARIOS) / (GetParam() + ".txt")).run();
+}
+
+std::vector<std::string> scenarioNames()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(SUMAFAC_SCENARIOS)) {
+        if (entry.path().extension() == ".txt") {
+            names.push_back(entry.path().stem().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli,
+                         Scenarios,
+                         ::testing::ValuesIn(scenarioNames()),
+                         [](const ::testing::TestParamInfo<std::string>& scenario) {
+                             std::string name = scenario.param;
+                             std::replace_if(
+                                 name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+                             return name;
+                         });
+
+} // namespace
+} // namespace sumafac
