@@ -140,6 +140,8 @@ void MainWindow::createTables()
         grid->horizontalHeader()->hide();
         grid->verticalHeader()->hide();
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        // Tab moves on to the next control, as it does from every other one; the arrows move between cells.
+        grid->setTabKeyNavigation(false);
         // Rows as tight as the font allows, so that the totals row shows without scrolling.
         grid->verticalHeader()->setMinimumSectionSize(1);
         grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(QFont("Arial", 12, QFont::Bold)).height() + 5);
@@ -201,7 +203,7 @@ void MainWindow::createControls()
     connect(Command1, &QPushButton::clicked, this, [this] { m_form1.Command1_Click(); });
 
     // The focus order the window has always had.
-    setTabOrder(m_SSTab1, m_grids[0]);
+    setTabOrder(m_SSTab1->tabBar(), m_grids[0]);
     setTabOrder(m_grids[0], Command5);
     setTabOrder(Command5, Command1);
     setTabOrder(Command1, m_Text1);

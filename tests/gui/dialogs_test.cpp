@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's message box, input box and file dialog as Qt shows them, answered by the test while they are open.
+#include "gui/qt_dialogs.h"
+#include "tests/support/temp_folder.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace sumafac {
+namespace {
+
+// Runs answer on the dialog once it is up; returns what the dialog call returned.
+template <typename Dialog, typename Call> auto answering(std::function<void(Dialog*)> answer, Call call)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no dialog";
+            QApplication::activeModalWidget()->close();
+            return;
+        }
+        answer(dialog);
+    });
+    return call();
+}
+
+TEST(QtDialogs, MessagesQuestionsAndTheCuitQuestion)
+{
+    gui::QtDialogs dialogs;
+    QMessageBox::Icon icon{};
+    QString title;
+    int answer = answering<QMessageBox>(
+        [&](QMessageBox* box) {
+            icon = box->icon();
+            title = box->windowTitle();
+            box->button(QMessageBox::Ok)->click();
+        },
+        [&] { return dialogs.MsgBox("ERROR", platform::vbCritical); });
+    EXPECT_EQ(answer, platform::vbOK);
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(title, "Sumafac");
+
+    answer = answering<QMessageBox>(
+        [&](QMessageBox* box) {
+            title = box->windowTitle();
+            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+            box->defaultButton()->click();
+        },
+        [&] { return dialogs.MsgBox("El archivo existe, sobrescribir?", platform::vbYesNoInformation, "t"); });
+    EXPECT_EQ(answer, platform::vbYes);
+    EXPECT_EQ(title, "t");
+    answer = answering<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); },
+                                    [&] { return dialogs.MsgBox("?", platform::vbYesNoInformation); });
+    EXPECT_EQ(answer, platform::vbNo);
+    answer = answering<QMessageBox>(
+        [&](QMessageBox* box) {
+            icon = box->icon();
+            box->accept();
+        },
+        [&] { return dialogs.MsgBox("info", platform::vbOKOnly); });
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+
+    const std::string typed = answering<QInputDialog>(
+        [](QInputDialog* box) {
+            box->setTextValue("20123456786");
+            box->accept();
+        },
+        [&] { return dialogs.InputBox("CUIT?"); });
+    EXPECT_EQ(typed, "20123456786");
+    EXPECT_EQ(
+        answering<QInputDialog>([](QInputDialog* box) { box->reject(); }, [&] { return dialogs.InputBox("CUIT?"); }),
+        "");
+}
+
+TEST(QtDialogs, TheOpenDialogListsOnlyTheTypedCuitsSavedFiles)
+{
+    testing::TempFolder folder;
+    for (const char* name :
+         {"20123456786_2023.sa1", "20123456786_2024.SA1", "27999999993_2023.sa1", "20123456786.txt"}) {
+        folder.put(name, "x");
+    }
+    platform::OpenFileRequest request{"Archivos guardados de este CUIT", "Sumafac(*.Sa1)", "20123456786", ".sa1",
+                                      folder.path()};
+    gui::QtDialogs dialogs;
+    QStringList listed;
+    const std::string chosen = answering<QFileDialog>(
+        [&](QFileDialog* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), "Archivos guardados de este CUIT");
+            // The folder is read in the background; give it time to fill.
+            auto* view = dialog->findChild<QListView*>("listView");
+            for (int wait = 0; wait < 200 && listed.size() < 2; ++wait) {
+                QApplication::processEvents(QEventLoop::AllEvents, 20);
+                listed.clear();
+                for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+                    listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+                }
+            }
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("20123456786_2023.sa1");
+            static_cast<QDialog*>(dialog)->accept();
+        },
+        [&] { return dialogs.ShowOpen(request); });
+    listed.sort();
+    EXPECT_EQ(listed, QStringList({"20123456786_2023.sa1", "20123456786_2024.SA1"}));
+    EXPECT_EQ(chosen, folder.file("20123456786_2023.sa1"));
+}
+
+} // namespace
+} // namespace sumafac

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The GUI tests' own main: a QApplication on the offscreen platform unless told otherwise, so that listing the
+// tests needs no display.
+#include "gui/program_look.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    sumafac::gui::setUpApplication();
+    return RUN_ALL_TESTS();
+}

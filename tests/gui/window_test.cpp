@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real main window over a temporary program folder: its controls as the window is created, and how they follow
+// the model through drops, the fade, the buttons, the tabs and the About box.
+#include "gui/about_box.h"
+#include "gui/drop_area.h"
+#include "gui/main_window.h"
+#include "tests/support/archive_builder.h"
+#include "tests/support/header_builder.h"
+#include "tests/support/recording_dialogs.h"
+#include "tests/support/temp_folder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace sumafac {
+namespace {
+
+class WindowTest : public ::testing::Test
+{
+  protected:
+    template <typename T = QWidget> T* child(const char* name) const
+    {
+        T* found = window.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    std::string text(const char* name) const { return child<QLabel>(name)->text().toStdString(); }
+    QColor color(const char* name) const { return child<QLabel>(name)->palette().color(QPalette::WindowText); }
+    std::string cell(int grid, int row, int column) const
+    {
+        const QString name = QString("MSHFlexGrid%1").arg(grid);
+        return child<QTableView>(name.toLatin1())->model()->index(row, column).data().toString().toStdString();
+    }
+
+    // An archive of one month in the downloads folder; its path.
+    std::string archive(const std::string& year, const std::string& month)
+    {
+        testing::HeaderRecord record;
+        record.year = year;
+        record.month = month;
+        const std::string path = downloads.file(year + month + ".zip");
+        EXPECT_TRUE(testing::makeArchive(path, {{"Cabecera.txt", testing::headerFile({record})}}));
+        return path;
+    }
+
+    testing::TempFolder folder;
+    testing::TempFolder downloads;
+    testing::RecordingDialogs dialogs;
+    std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
+    std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
+    std::unique_ptr<platform::Registry> registry = platform::makeNativeRegistry();
+    WindowModel model;
+    gui::MainWindow window{model, {dialogs, *files, *processes, *registry, folder.path()}};
+};
+
+TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
+{
+    EXPECT_EQ(window.windowTitle(), "SumaFAC");
+    EXPECT_FALSE(window.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+    struct Expected
+    {
+        const char* name;
+        QString text;
+        bool bold;
+        bool italic;
+        QString toolTip;
+    };
+    const Expected controls[] = {
+        {"Label2", "CUIT:", true, false, ""},
+        {"Label3", "", true, false, ""},
+        {"Text1", "Arrastra aqui los archivos  bajados de la AFIP", false, true,
+         "Arrastra aqui los archivos bajados de la AFIP"},
+        {"Command5", "&Salir", true, false, ""},
+        {"Command2", "&Copiar", true, false, "Copia o deja el año mas nuevo en la solapa 1 y borra las demas"},
+        {"Command1", "&Borrar", true, false, ""},
+        {"Label1", "", true, false, ""},
+        {"Label8", "", true, false, ""},
+    };
+    for (const Expected& expected : controls) {
+        QWidget* control = child(expected.name);
+        const QVariant shown = control->property("text");
+        EXPECT_EQ(shown.toString().toStdString(), expected.text.toStdString()) << expected.name;
+        EXPECT_EQ(control->font().bold(), expected.bold) << expected.name;
+        EXPECT_EQ(control->font().italic(), expected.italic) << expected.name;
+        EXPECT_EQ(control->toolTip(), expected.toolTip) << expected.name;
+    }
+    EXPECT_EQ(color("Label3"), QColor(0, 0, 255));
+    EXPECT_EQ(child<QLabel>("Label3")->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(child("Text1")->acceptDrops());
+    EXPECT_TRUE(child("Frame1")->isHidden());
+    EXPECT_TRUE(child<QAction>("Mncargar")->isEnabled());
+    EXPECT_FALSE(child<QAction>("MnGrabar")->isEnabled());
+    EXPECT_TRUE(child<QTimer>("Timer1")->isActive());
+    EXPECT_EQ(child<QTimer>("Timer1")->interval(), 500);
+
+    auto* tabs = child<QTabWidget>("SSTab1");
+    ASSERT_EQ(tabs->count(), 3);
+    for (int grid = 1; grid <= 3; ++grid) {
+        EXPECT_EQ(tabs->tabText(grid - 1), "");
+        EXPECT_EQ(cell(grid, 0, 1), "C.FACTURAS");
+        EXPECT_EQ(cell(grid, 12, 0), "DICIEMBRE");
+        auto* view = child<QTableView>(QString("MSHFlexGrid%1").arg(grid).toLatin1());
+        const QModelIndex heading = view->model()->index(0, 2);
+        const QModelIndex figure = view->model()->index(5, 2);
+        EXPECT_NE(heading.data(Qt::BackgroundRole), figure.data(Qt::BackgroundRole));
+        EXPECT_EQ(figure.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+        EXPECT_FALSE(view->model()->flags(figure) & Qt::ItemIsEditable);
+        EXPECT_GT(view->columnWidth(0), 50);
+    }
+    // The focus order the window has always had; the grids of the hidden tabs take no focus.
+    window.show();
+    QApplication::setActiveWindow(&window);
+    tabs->tabBar()->setFocus();
+    std::vector<std::string> order;
+    for (int press = 0; press < 6; ++press) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &tab);
+        order.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"MSHFlexGrid1", "Command5", "Command1", "Text1", "Command2",
+                                               "qt_tabwidget_tabbar"}));
+}
+
+TEST_F(WindowTest, FilesDroppedOnTheDropAreaFillTheGridsAndThePanel)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(archive("2023", "07"))),
+                  QUrl::fromLocalFile(QString::fromStdString(archive("2099", "01")))});
+    auto* dropArea = child<gui::DropArea>("Text1");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dropArea, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dropArea, &drop);
+    window.form1().Text1_OLEDragDrop({archive("2024", "03")});
+
+    EXPECT_EQ(text("Label3"), "20123456789");
+    EXPECT_EQ(cell(1, 7, 1), "12");
+    EXPECT_EQ(cell(1, 13, 2), "12345,67");
+    EXPECT_EQ(cell(3, 3, 2), "12345,67");
+    EXPECT_EQ(child<QTabWidget>("SSTab1")->tabText(2), "2024/2023");
+    EXPECT_EQ(text("Label1"), "CUIT:20123456789");
+    EXPECT_EQ(text("Label8"), "TOTAL FACT:12345,67");
+    EXPECT_FALSE(child("Frame1")->isHidden());
+    EXPECT_TRUE(child<QAction>("MnGrabar")->isEnabled());
+    EXPECT_EQ(text("Text1"), "Arrastra aqui los archivos bajados de la AFIP");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // A caption shows as written, "&" included; the tabs and the model's selection follow each other.
+    model.setTabCaption(TwelveMonthTab, "A&B");
+    EXPECT_EQ(child<QTabWidget>("SSTab1")->tabText(2), "A&&B");
+    child<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    EXPECT_EQ(model.selectedTab(), 2);
+    child<QPushButton>("Command1")->click();
+    EXPECT_EQ(child<QTabWidget>("SSTab1")->currentIndex(), 0);
+    EXPECT_EQ(text("Label3"), "");
+    EXPECT_EQ(cell(1, 7, 1), "");
+}
+
+TEST_F(WindowTest, ThePanelFadesOnEveryTickAndHidesBlackOnTheTwentyFourth)
+{
+    window.form1().Text1_OLEDragDrop({archive("2023", "07")});
+    auto* timer = child<QTimer>("Timer1");
+    for (int tick = 1; tick <= 23; ++tick) {
+        QMetaObject::invokeMethod(timer, "timeout");
+    }
+    EXPECT_EQ(color("Label1"), QColor(230, 230, 230));
+    EXPECT_EQ(color("Label8"), QColor(230, 230, 230));
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_TRUE(child("Frame1")->isHidden());
+    EXPECT_EQ(color("Label5"), QColor(0, 0, 0));
+}
+
+TEST_F(WindowTest, CopiarRollsTheYearsAndSalirClosesTheWindow)
+{
+    window.show();
+    window.form1().Text1_OLEDragDrop({archive("2023", "07")});
+    window.form1().Text1_OLEDragDrop({archive("2024", "03")});
+    child<QPushButton>("Command2")->click();
+    EXPECT_EQ(child<QTabWidget>("SSTab1")->tabText(0), "2024");
+    EXPECT_EQ(cell(1, 3, 2), "12345,67");
+    EXPECT_EQ(cell(2, 3, 2), "");
+    child<QPushButton>("Command5")->click();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(WindowTest, AcercaDeShowsOneAboutBoxAndItsButtons)
+{
+    child<QAction>("Mnacerca")->trigger();
+    child<QAction>("Mnacerca")->trigger();
+    const auto boxes = window.findChildren<gui::AboutBox*>();
+    ASSERT_EQ(boxes.size(), 1);
+    gui::AboutBox* box = boxes.front();
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->isModal());
+    EXPECT_EQ(box->windowTitle(), "Acerca de Sumafac");
+    EXPECT_EQ(box->findChild<QLabel*>("lblTitle")->text(), "Sumafac");
+    EXPECT_EQ(box->findChild<QLabel*>("lblVersion")->text(), "Versión 1.2.0");
+    EXPECT_EQ(box->findChild<QLabel*>("lblDescription")->text(),
+              "Software para la suma de periodos de facturacion digital");
+    auto* ok = box->findChild<QPushButton*>("cmdOK");
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_EQ(ok->text(), "Aceptar");
+    // No registry here and no system tool on an empty PATH: the box says so.
+    box->findChild<QPushButton*>("cmdSysInfo")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt, "La información del sistema no está disponible en este momento");
+    ok->click();
+    EXPECT_FALSE(box->isVisible());
+}
+
+} // namespace
+} // namespace sumafac
