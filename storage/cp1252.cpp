@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -23,12 +24,11 @@ std::optional<unsigned char> byteOf(char32_t character)
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
         return static_cast<unsigned char>(character);
     }
-    for (std::size_t i = 0; i < HighControls.size(); ++i) {
-        if (HighControls[i] == character) {
-            return static_cast<unsigned char>(0x80 + i);
-        }
+    const auto found = std::find(HighControls.begin(), HighControls.end(), character);
+    if (found == HighControls.end()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return static_cast<unsigned char>(0x80 + (found - HighControls.begin()));
 }
 
 void appendUtf8(std::string& out, char32_t c)

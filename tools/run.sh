@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DSUMAFAC_TESTS=OFF
-cmake --build build/release -j"$(nproc)"
-exec build/release/app/qt/sumafac
+cmake --preset release
+cmake --build --preset release -j"$(nproc)"
+exec build/release/gui/sumafac

@@ -9,19 +9,16 @@ tools/install-deps.sh
 tools/check-format.sh
 jobs=$(nproc)
 
-# build_and_test FOLDER [extra cmake arguments...]
+# build_and_test PRESET: configures, builds and runs every test of one preset of CMakePresets.json.
 build_and_test() {
-    local folder=$1
-    shift
-    echo "== $folder"
-    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@"
-    cmake --build "$folder" -j"$jobs"
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$folder" --output-on-failure -j"$jobs"
+    echo "== $1"
+    cmake --preset "$1"
+    cmake --build --preset "$1" -j"$jobs"
+    ctest --preset "$1" -j"$jobs"
 }
 
-build_and_test build/test
-build_and_test build/asan \
-    "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
+build_and_test ci
+build_and_test asan
 tools/fuzz.sh 20
 tools/check-package.sh build/package
 examples/make-examples.sh --check

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where a POSIX system keeps a user's data, and which archive tool is run.
+#include "platform/native.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace sumafac {
+namespace {
+
+TEST(PosixSystem, TheUsersDataFolderFollowsTheFreedesktopRules)
+{
+    const std::string home = std::getenv("HOME");
+    const std::pair<const char*, std::string> cases[] = {
+        {"/datos/", "/datos"}, {"relativa", home + "/.local/share"}, {"", home + "/.local/share"}};
+    for (const auto& [dataHome, folder] : cases) {
+        setenv("XDG_DATA_HOME", dataHome, 1);
+        EXPECT_EQ(platform::userDataFolder(), folder) << dataHome;
+    }
+    unsetenv("XDG_DATA_HOME");
+}
+
+TEST(PosixSystem, TheArchiveToolBesideTheProgramWinsOverTheSystemsOwn)
+{
+    testing::TempFolder folder;
+    const auto files = platform::makeNativeFiles();
+    const auto processes = platform::makeNativeProcessRunner();
+    EXPECT_EQ(platform::archiveToolPath(folder.path(), *files, *processes), processes->findOnPath("7z"));
+    folder.put("7z", "");
+    EXPECT_EQ(platform::archiveToolPath(folder.path(), *files, *processes), folder.file("7z"));
+    EXPECT_NE(processes->findOnPath("sh"), "");
+}
+
+} // namespace
+} // namespace sumafac
