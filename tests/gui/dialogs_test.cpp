@@ -4,12 +4,14 @@
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -98,8 +100,11 @@ TEST(QtDialogs, TheOpenDialogListsOnlyTheTypedCuitsSavedFiles)
             EXPECT_EQ(dialog->windowTitle(), "Archivos guardados de este CUIT");
             // The folder is read in the background; give it time to fill.
             auto* view = dialog->findChild<QListView*>("listView");
-            for (int wait = 0; wait < 200 && listed.size() < 2; ++wait) {
-                QApplication::processEvents(QEventLoop::AllEvents, 20);
+            QElapsedTimer clock;
+            clock.start();
+            while (listed.size() < 2 && clock.elapsed() < 10000) {
+                QThread::msleep(5);
+                QApplication::processEvents();
                 listed.clear();
                 for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
                     listed << view->model()->index(row, 0, view->rootIndex()).data().toString();

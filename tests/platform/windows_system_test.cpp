@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What differs on Windows: the registry read through advapi32 (values written by the test run with reg add), the
+// per-user data folder, and the archive tool found as 7z.exe.
+#include "about/sys_info.h"
+#include "platform/native.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace sumafac {
+namespace {
+
+constexpr std::uint32_t CurrentUserRoot = 0x80000001u;
+
+TEST(WindowsSystem, RegistryValuesAreReadAsTheAboutBoxNeedsThem)
+{
+    const auto registry = platform::makeNativeRegistry();
+    std::string value;
+    EXPECT_TRUE(GetKeyValue(*registry, CurrentUserRoot, "Software\\Sumafac\\Pruebas", "Ruta", value));
+    EXPECT_EQ(value, "C:\\Archivos de programa\\Info del sistema");
+    EXPECT_TRUE(GetKeyValue(*registry, CurrentUserRoot, "Software\\Sumafac\\Pruebas", "Numero", value));
+    EXPECT_EQ(value, "&h000105");
+    EXPECT_FALSE(GetKeyValue(*registry, CurrentUserRoot, "Software\\Sumafac\\Pruebas", "Falta", value));
+    EXPECT_FALSE(GetKeyValue(*registry, CurrentUserRoot, "Software\\Sumafac\\NoExiste", "Ruta", value));
+}
+
+TEST(WindowsSystem, UserDataAndTheArchiveTool)
+{
+    EXPECT_EQ(platform::userDataFolder(), std::getenv("LOCALAPPDATA"));
+    testing::TempFolder folder;
+    const auto files = platform::makeNativeFiles();
+    const auto processes = platform::makeNativeProcessRunner();
+    folder.put("7z.exe", "");
+    EXPECT_EQ(platform::archiveToolPath(folder.path(), *files, *processes), folder.path() + "\\7z.exe");
+}
+
+} // namespace
+} // namespace sumafac
