@@ -50,7 +50,6 @@ int runBatch(const CommandLine& line,
         case Step::Kind::Load:
             dialogs.chooseFile(step.argument);
             form1.Mncargar_Click();
-            dialogs.chooseFile({});
             break;
         case Step::Kind::Print:
             printState(model, step.argument, out);

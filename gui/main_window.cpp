@@ -83,13 +83,11 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     createControls();
     createResultPanel();
 
-    // Everything the model holds now, then every change as it comes.
+    // Everything the model holds now, then every change as it comes. Start-up below writes the captions and the
+    // tables anew.
     for (const Part part :
          {Part::Cuit, Part::PanelGrey, Part::PanelVisible, Part::SaveEnabled, Part::DropText, Part::SelectedTab}) {
         follow({part});
-    }
-    for (int tab = 0; tab < TableCount; ++tab) {
-        follow({Part::TabCaption, tab});
     }
     for (int line = 1; line <= PanelLineCount; ++line) {
         follow({Part::PanelLine, line});

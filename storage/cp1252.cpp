@@ -47,7 +47,7 @@ void appendUtf8(std::string& out, char32_t c)
 }
 
 // Decodes one character at text[pos] and moves pos past it; nothing for bytes that are not well-formed UTF-8
-// (truncated or overlong sequences, surrogates, values past U+10FFFF).
+// (truncated or overlong sequences, surrogates) or that stand for a character beyond U+FFFF.
 std::optional<char32_t> nextCharacter(std::string_view text, std::size_t& pos)
 {
     const auto lead = static_cast<unsigned char>(text[pos]);
@@ -64,10 +64,8 @@ std::optional<char32_t> nextCharacter(std::string_view text, std::size_t& pos)
     } else if ((lead & 0xF0) == 0xE0) {
         length = 3;
         smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        smallest = 0x10000;
     } else {
+        // Beyond three bytes lie characters no code page byte stands for.
         return std::nullopt;
     }
     char32_t value = lead & (0x7F >> length);
@@ -81,7 +79,7 @@ std::optional<char32_t> nextCharacter(std::string_view text, std::size_t& pos)
         }
         value = (value << 6) | (next & 0x3F);
     }
-    if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+    if (value < smallest || (value >= 0xD800 && value <= 0xDFFF)) {
         return std::nullopt;
     }
     pos += length;

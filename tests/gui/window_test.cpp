@@ -101,6 +101,7 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
     EXPECT_EQ(color("Label3"), QColor(0, 0, 255));
     EXPECT_EQ(child<QLabel>("Label3")->textFormat(), Qt::PlainText);
     EXPECT_TRUE(child("Text1")->acceptDrops());
+    EXPECT_TRUE(child<QLabel>("Text1")->wordWrap());
     EXPECT_TRUE(child("Frame1")->isHidden());
     EXPECT_TRUE(child<QAction>("Mncargar")->isEnabled());
     EXPECT_FALSE(child<QAction>("MnGrabar")->isEnabled());
@@ -119,20 +120,28 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
         EXPECT_NE(heading.data(Qt::BackgroundRole), figure.data(Qt::BackgroundRole));
         EXPECT_EQ(figure.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
         EXPECT_FALSE(view->model()->flags(figure) & Qt::ItemIsEditable);
-        EXPECT_GT(view->columnWidth(0), 50);
+        EXPECT_EQ(view->columnWidth(0), 2000 * view->logicalDpiY() / 1440);
     }
     // The focus order the window has always had; the grids of the hidden tabs take no focus.
     window.show();
     QApplication::setActiveWindow(&window);
+    // Each grid sits 480 twips below the top of the tab control, whatever height the tab bar takes.
+    auto* grid = child<QTableView>("MSHFlexGrid1");
+    EXPECT_NEAR(grid->mapTo(tabs, QPoint(0, 0)).y(), 480 * grid->logicalDpiY() / 1440, 4);
     tabs->tabBar()->setFocus();
-    std::vector<std::string> order;
-    for (int press = 0; press < 6; ++press) {
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(QApplication::focusWidget(), &tab);
-        order.push_back(QApplication::focusWidget()->objectName().toStdString());
-    }
-    EXPECT_EQ(order, (std::vector<std::string>{"MSHFlexGrid1", "Command5", "Command1", "Text1", "Command2",
-                                               "qt_tabwidget_tabbar"}));
+    const auto pressTab = [](int times) {
+        std::vector<std::string> order;
+        for (int press = 0; press < times; ++press) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &tab);
+            order.push_back(QApplication::focusWidget()->objectName().toStdString());
+        }
+        return order;
+    };
+    EXPECT_EQ(pressTab(6), (std::vector<std::string>{"MSHFlexGrid1", "Command5", "Command1", "Text1", "Command2",
+                                                     "qt_tabwidget_tabbar"}));
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(pressTab(5), (std::vector<std::string>{"Command5", "Command1", "Text1", "MSHFlexGrid2", "Command2"}));
 }
 
 TEST_F(WindowTest, FilesDroppedOnTheDropAreaFillTheGridsAndThePanel)
@@ -142,10 +151,13 @@ TEST_F(WindowTest, FilesDroppedOnTheDropAreaFillTheGridsAndThePanel)
                   QUrl::fromLocalFile(QString::fromStdString(archive("2099", "01")))});
     auto* dropArea = child<gui::DropArea>("Text1");
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    const QString normal = dropArea->styleSheet();
     QApplication::sendEvent(dropArea, &enter);
     EXPECT_TRUE(enter.isAccepted());
+    EXPECT_NE(dropArea->styleSheet(), normal);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(dropArea, &drop);
+    EXPECT_EQ(dropArea->styleSheet(), normal);
     window.form1().Text1_OLEDragDrop({archive("2024", "03")});
 
     EXPECT_EQ(text("Label3"), "20123456789");
@@ -160,6 +172,17 @@ TEST_F(WindowTest, FilesDroppedOnTheDropAreaFillTheGridsAndThePanel)
     EXPECT_EQ(text("Text1"), "Arrastra aqui los archivos bajados de la AFIP");
     EXPECT_TRUE(dialogs.messages.empty());
 
+    // A long path being imported is shown whole, in a smaller font; the prompt comes back at its own size.
+    const double promptSize = dropArea->font().pointSizeF();
+    std::string path;
+    for (int level = 0; level < 30; ++level) {
+        path += "/Descargas de la AFIP";
+    }
+    model.setDropText(path);
+    EXPECT_LT(dropArea->font().pointSizeF(), promptSize);
+    model.setDropText("Arrastra aqui los archivos bajados de la AFIP");
+    EXPECT_EQ(dropArea->font().pointSizeF(), promptSize);
+
     // A caption shows as written, "&" included; the tabs and the model's selection follow each other.
     model.setTabCaption(TwelveMonthTab, "A&B");
     EXPECT_EQ(child<QTabWidget>("SSTab1")->tabText(2), "A&&B");
@@ -169,6 +192,26 @@ TEST_F(WindowTest, FilesDroppedOnTheDropAreaFillTheGridsAndThePanel)
     EXPECT_EQ(child<QTabWidget>("SSTab1")->currentIndex(), 0);
     EXPECT_EQ(text("Label3"), "");
     EXPECT_EQ(cell(1, 7, 1), "");
+}
+
+TEST(Window, ShowsTheStateItsModelAlreadyHolds)
+{
+    WindowModel model;
+    model.setCuit("20123456786");
+    model.setPanelLine(CountLine, "CANT.DE FACTURAS: 4");
+    model.setPanelVisible(true);
+    model.setPanelGrey(120);
+    model.setSaveEnabled(true);
+    testing::RecordingDialogs dialogs;
+    const auto files = platform::makeNativeFiles();
+    const auto processes = platform::makeNativeProcessRunner();
+    const auto registry = platform::makeNativeRegistry();
+    gui::MainWindow window{model, {dialogs, *files, *processes, *registry, "."}};
+    EXPECT_EQ(window.findChild<QLabel*>("Label3")->text(), "20123456786");
+    EXPECT_EQ(window.findChild<QLabel*>("Label7")->text(), "CANT.DE FACTURAS: 4");
+    EXPECT_EQ(window.findChild<QLabel*>("Label7")->palette().color(QPalette::WindowText), QColor(120, 120, 120));
+    EXPECT_FALSE(window.findChild<QWidget*>("Frame1")->isHidden());
+    EXPECT_TRUE(window.findChild<QAction*>("MnGrabar")->isEnabled());
 }
 
 TEST_F(WindowTest, ThePanelFadesOnEveryTickAndHidesBlackOnTheTwentyFourth)

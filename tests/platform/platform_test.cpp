@@ -3,6 +3,7 @@
 // Windows, where starting a program and quoting its arguments are done quite differently.
 #include "app/program_folder.h"
 #include "platform/native.h"
+#include "platform/windows/windows_command_line.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,29 @@ TEST_F(Platform, AProgramRunsInTheFolderWithEveryArgumentAsGivenAndItsEndIsRepor
     EXPECT_TRUE(processes->startDetached(tool, {"exit", "0"}));
     EXPECT_FALSE(processes->startDetached(folder.file("no-existe"), {}));
     EXPECT_EQ(processes->findOnPath("no-existe-este-programa"), "");
+}
+
+TEST(WindowsCommandLine, EveryArgumentIsWrittenAsTheStartedProgramWillReadIt)
+{
+    const std::pair<std::string, std::string> arguments[] = {
+        {"borrar.zip", "borrar.zip"},
+        {"", "\"\""},
+        {"dos palabras", "\"dos palabras\""},
+        {"a\tb", "\"a\tb\""},
+        {"a\"b", "\"a\\\"b\""},
+        {"C:\\carpeta\\", "C:\\carpeta\\"},
+        {"C:\\con blanco\\", "\"C:\\con blanco\\\\\""},
+        {"a\\\\\"b", "\"a\\\\\\\\\\\"b\""},
+        {"a\\b c", "\"a\\b c\""},
+    };
+    for (const auto& [argument, written] : arguments) {
+        EXPECT_EQ(platform::quoteWindowsArgument(argument), written) << argument;
+    }
+    EXPECT_EQ(platform::windowsCommandLine("C:\\Archivos de programa\\7z.exe", {"e", "borrar.zip"}),
+              "\"C:\\Archivos de programa\\7z.exe\" e borrar.zip");
+    for (const char* program : {"", "C:\\a\"b.exe", "C:\\a\nb.exe"}) {
+        EXPECT_EQ(platform::windowsCommandLine(program, {"e"}), std::nullopt) << program;
+    }
 }
 
 TEST_F(Platform, FilesAreWrittenReplacedListedAndRemoved)

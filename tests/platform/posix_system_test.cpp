@@ -20,6 +20,9 @@ TEST(PosixSystem, TheUsersDataFolderFollowsTheFreedesktopRules)
         EXPECT_EQ(platform::userDataFolder(), folder) << dataHome;
     }
     unsetenv("XDG_DATA_HOME");
+    setenv("HOME", "/otra/casa/", 1);
+    EXPECT_EQ(platform::userDataFolder(), "/otra/casa/.local/share");
+    setenv("HOME", home.c_str(), 1);
 }
 
 TEST(PosixSystem, TheArchiveToolBesideTheProgramWinsOverTheSystemsOwn)
