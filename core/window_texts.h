@@ -6,9 +6,9 @@ namespace sumafac {
 
 inline constexpr const char* ApplicationTitle = "Sumafac";
 inline constexpr const char* WindowCaption = "SumaFAC";
-// Text1 as the window is created: two blanks before "bajados", as it always has been.
+// The drop area as the window is created: two blanks before "bajados", as it always has been.
 inline constexpr const char* DropTextAtStart = "Arrastra aqui los archivos  bajados de la AFIP";
-// Text1 as a drop and clearing put it back: single blanks.
+// The drop area as a drop and clearing put it back: single blanks.
 inline constexpr const char* DropPrompt = "Arrastra aqui los archivos bajados de la AFIP";
 inline constexpr const char* DropToolTip = "Arrastra aqui los archivos bajados de la AFIP";
 inline constexpr const char* RollToolTip = "Copia o deja el año mas nuevo en la solapa 1 y borra las demas";

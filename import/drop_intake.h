@@ -10,7 +10,7 @@
 namespace sumafac {
 
 // files: the dropped paths in the order of the drop; only the first is imported. Whatever happens, the drop ends
-// with the prompt back in Text1 and neither working file in ProgramFolder.
+// with the prompt back in the drop area and neither working file in ProgramFolder.
 void importDrop(HandlerContext& context, const std::vector<std::string>& files);
 
 } // namespace sumafac

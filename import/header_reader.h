@@ -16,7 +16,7 @@ inline constexpr std::uint64_t RecordStride = 292;
 inline constexpr std::uint64_t RecordLength = 290;
 
 // Reads the header file of ProgramFolder (in any letter case) after the archive tool has run: shows the record
-// count on Label1 and the type on Label4, takes the summary record, and deletes both working files, whatever the
+// count on panel line 1 and the type on line 2, takes the summary record, and deletes both working files, whatever the
 // outcome. Nothing when the file is empty, absent, or not a readable header; the user has been told why.
 std::optional<HeaderPeriod> readHeaderFile(HandlerContext& context);
 
