@@ -37,7 +37,7 @@ TEST(ScaleFile, NamesTheLineOfTheFirstFault)
 {
     std::string missingC = table("2025-02-01", 100);
     missingC.erase(missingC.find("2025-02-01;C"), 20);
-    std::string unorderedD = table("2025-02-01", 100);
+    std::string unorderedD = table("2025-10-10", 100);
     unorderedD.replace(unorderedD.find("400,00"), 3, "300");
     const struct
     {
@@ -52,7 +52,7 @@ TEST(ScaleFile, NamesTheLineOfTheFirstFault)
         {Header + table("2025-02-01", 100) + "2025-02-01;C;350,00\n",
          "línea 13: la categoría C del 2025-02-01 ya figura en la línea 4"},
         {Header + "# sin la C\n" + missingC, "línea 3: a la tabla del 2025-02-01 le falta la categoría C"},
-        {Header + unorderedD, "línea 5: el tope de la categoría D del 2025-02-01 no es mayor que el de la C"},
+        {Header + unorderedD, "línea 5: el tope de la categoría D del 2025-10-10 no es mayor que el de la C"},
         {Header + "2025-02-30;A;1,00\n", "línea 2: «2025-02-30» no es una fecha como 2026-08-01"},
         {Header + "29/02/2100;A;1,00\n", "línea 2: «29/02/2100» no es una fecha como 2026-08-01"},
         {Header + "2025-13-01;A;1,00\n", "línea 2: «2025-13-01» no es una fecha como 2026-08-01"},
