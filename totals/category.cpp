@@ -6,12 +6,12 @@
 namespace sumafac {
 namespace {
 
-// The year of a table: the number its caption begins with. Years beyond four digits are none, so that the year after
-// one still has four.
+// The year of a table: the number its caption begins with, of four digits as the header files write years, and
+// short of 9999 so that the year after it has four too.
 std::optional<int> yearOf(const WindowModel& model, int table)
 {
     const std::int64_t year = leadingNumber(model.tabCaption(table - 1));
-    if (year < 1 || year > 9998) {
+    if (year < 1000 || year > 9998) {
         return std::nullopt;
     }
     return static_cast<int>(year);

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "totals/category_text.h"
 
+#include <cstdio>
+
 namespace sumafac {
 namespace {
 
 // "01/08/2026", as dates are written in Argentina.
 std::string shownDate(const CalendarDate& date)
 {
-    const auto twoDigits = [](int value) { return std::string(value < 10 ? "0" : "") + std::to_string(value); };
-    return twoDigits(date.day) + "/" + twoDigits(date.month) + "/" + std::to_string(date.year);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", date.day, date.month, date.year);
+    return text;
 }
 
 std::string monthsText(int months)

@@ -5,6 +5,9 @@
 #include "platform/native.h"
 
 #include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -68,17 +71,8 @@ bool isHeader(const std::vector<std::string_view>& fields)
 int numberOf(std::string_view digits)
 {
     int value = 0;
-    for (const char c : digits) {
-        value = value * 10 + (c - '0');
-    }
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
     return value;
-}
-
-int daysIn(int year, int month)
-{
-    constexpr std::array days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days.at(month - 1);
 }
 
 // 2026-08-01, or 1/8/2026 and 01/08/2026 as a spreadsheet set to Spanish writes it back.
@@ -103,8 +97,10 @@ std::optional<CalendarDate> dateOf(std::string_view text)
         return std::nullopt;
     }
     const CalendarDate date{numberOf(parts[0]), numberOf(parts[1]), numberOf(parts[2])};
-    if (date.year < 1 || date.month < 1 || date.month > 12 || date.day < 1 ||
-        date.day > daysIn(date.year, date.month)) {
+    const std::chrono::year_month_day calendar{std::chrono::year{date.year},
+                                               std::chrono::month{static_cast<unsigned>(date.month)},
+                                               std::chrono::day{static_cast<unsigned>(date.day)}};
+    if (!calendar.ok()) {
         return std::nullopt;
     }
     return date;
@@ -186,8 +182,9 @@ ScaleReading readScaleFile(const platform::Files& files, const std::string& path
 
 std::string isoDate(const CalendarDate& date)
 {
-    const auto twoDigits = [](int value) { return std::string(value < 10 ? "0" : "") + std::to_string(value); };
-    return std::to_string(date.year) + "-" + twoDigits(date.month) + "-" + twoDigits(date.day);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
 }
 
 ScaleReading readScale(std::string_view text)

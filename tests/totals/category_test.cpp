@@ -37,8 +37,8 @@ TEST(ScaleFile, NamesTheLineOfTheFirstFault)
 {
     std::string missingC = table("2025-02-01", 100);
     missingC.erase(missingC.find("2025-02-01;C"), 20);
-    std::string unorderedD = table("2025-10-10", 100);
-    unorderedD.replace(unorderedD.find("400,00"), 3, "300");
+    std::string unorderedB = table("2025-10-10", 100);
+    unorderedB.replace(unorderedB.find("200,00"), 3, "100");
     const struct
     {
         std::string text;
@@ -52,12 +52,11 @@ TEST(ScaleFile, NamesTheLineOfTheFirstFault)
         {Header + table("2025-02-01", 100) + "2025-02-01;C;350,00\n",
          "línea 13: la categoría C del 2025-02-01 ya figura en la línea 4"},
         {Header + "# sin la C\n" + missingC, "línea 3: a la tabla del 2025-02-01 le falta la categoría C"},
-        {Header + unorderedD, "línea 5: el tope de la categoría D del 2025-10-10 no es mayor que el de la C"},
-        {Header + "2025-02-30;A;1,00\n", "línea 2: «2025-02-30» no es una fecha como 2026-08-01"},
+        {Header + unorderedB, "línea 3: el tope de la categoría B del 2025-10-10 no es mayor que el de la A"},
+        {Header + "2025-02-29;A;1,00\n", "línea 2: «2025-02-29» no es una fecha como 2026-08-01"},
         {Header + "29/02/2100;A;1,00\n", "línea 2: «29/02/2100» no es una fecha como 2026-08-01"},
         {Header + "2025-13-01;A;1,00\n", "línea 2: «2025-13-01» no es una fecha como 2026-08-01"},
         {Header + "2025-04-00;A;1,00\n", "línea 2: «2025-04-00» no es una fecha como 2026-08-01"},
-        {Header + "0000-01-01;A;1,00\n", "línea 2: «0000-01-01» no es una fecha como 2026-08-01"},
         {Header + "1/8/26;A;1,00\n", "línea 2: «1/8/26» no es una fecha como 2026-08-01"},
         {Header + "01/008/2026;A;1,00\n", "línea 2: «01/008/2026» no es una fecha como 2026-08-01"},
         {Header + "001/08/2026;A;1,00\n", "línea 2: «001/08/2026» no es una fecha como 2026-08-01"},
@@ -163,6 +162,9 @@ TEST(CategoryLine, TellsTheCategoryOfEachTotal)
          true},
         {1, "", 12, "1,00", ""},
         {1, "9999", 12, "1,00", ""},
+        {1, "999", 12, "1,00", ""},
+        {1, "1000", 12, "1,00",
+         "Recategorización de enero 1001: no hay escala del monotributo para el 01/02/1001, sin categoría."},
     };
     for (const auto& c : cases) {
         WindowModel model;
