@@ -5,7 +5,6 @@
 #include "platform/native.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <optional>
@@ -55,24 +54,19 @@ std::vector<std::string_view> fieldsOf(std::string_view line)
     return fields;
 }
 
+// Column names in any letter case, "categoría" with its accent or without.
 bool isHeader(const std::vector<std::string_view>& fields)
 {
-    std::vector<std::string> names;
-    for (const std::string_view field : fields) {
-        std::string name(field);
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-        names.push_back(name);
-    }
-    return names == std::vector<std::string>{"desde", "categoria", "tope"} ||
-           names == std::vector<std::string>{"desde", "categoría", "tope"};
+    const auto named = [&fields](std::size_t column, const char* name) {
+        return sameNameAnyCase(std::string(fields.at(column)), name);
+    };
+    return fields.size() == 3 && named(0, "desde") && (named(1, "categoria") || named(1, "categoría")) &&
+           named(2, "tope");
 }
 
 int numberOf(std::string_view digits)
 {
-    int value = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return value;
+    return static_cast<int>(strictWhole(digits).value_or(0));
 }
 
 // 2026-08-01, or 1/8/2026 and 01/08/2026 as a spreadsheet set to Spanish writes it back.
@@ -80,7 +74,7 @@ std::optional<CalendarDate> dateOf(std::string_view text)
 {
     std::array<std::string_view, 3> parts; // year, month, day
     if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
-        parts = {text.substr(0, 4), text.substr(5, 2), text.substr(8, 2)};
+        parts = {text.substr(0, 4), text.substr(5, 2), text.substr(8)};
     } else {
         const auto firstSlash = text.find('/');
         const auto secondSlash = text.find('/', firstSlash + 1);
