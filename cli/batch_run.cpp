@@ -5,6 +5,8 @@
 #include "app/program_folder.h"
 #include "cli/cli_dialogs.h"
 #include "cli/state_printer.h"
+#include "core/window_texts.h"
+#include "totals/monotributo_scale.h"
 
 namespace sumafac::cli {
 namespace {
@@ -26,11 +28,22 @@ int runBatch(const CommandLine& line,
              std::ostream& out,
              std::ostream& err)
 {
+    const ScaleInUse scale =
+        line.scale ? scaleFromFile(files, *line.scale) : scaleForProgramFolder(files, programFolder);
+    if (line.scale && !scale.problem.empty()) {
+        // Categories told from other tables than the ones named would pass for answers: nothing runs.
+        err << ApplicationTitle << ": " << scale.problem << '\n' << std::flush;
+        return ExitErrorShown;
+    }
+
     WindowModel model;
     CliDialogs dialogs(err, line.yes);
     NoWindowSystem windowSystem;
     Form1 form1(HandlerContext{model, dialogs, files, processes, programFolder}, windowSystem);
     form1.Form_Load();
+    if (!scale.problem.empty()) {
+        dialogs.MsgBox(scale.problem, platform::vbCritical);
+    }
 
     for (const Step& step : line.steps) {
         switch (step.kind) {
@@ -52,7 +65,7 @@ int runBatch(const CommandLine& line,
             form1.Mncargar_Click();
             break;
         case Step::Kind::Print:
-            printState(model, step.argument, out);
+            printState(model, step.argument, out, scale.scale);
             break;
         }
     }

@@ -3,16 +3,19 @@
 
 namespace sumafac::cli {
 
-const char* const Usage = R"(uso: sumafac-cli [--folder CARPETA] [--yes] PASO...
+const char* const Usage = R"(uso: sumafac-cli [--folder CARPETA] [--scale ARCHIVO] [--yes] PASO...
 Pasos, en el orden dado:
   --drop ARCHIVO | ARCHIVO   importa ARCHIVO como si se lo arrastrara a la ventana
   --roll                     boton "Copiar"
   --clear                    boton "Borrar"
   --save                     Archivo > Guardar
   --load ARCHIVO             Archivo > Cargar, eligiendo ARCHIVO
-  --print text|csv|json      muestra el estado de la ventana en la salida estandar
+  --print text|csv|json      muestra el estado de la ventana en la salida estandar, con la categoria del
+                             monotributo de cada tabla
 Opciones:
   --folder CARPETA           carpeta de trabajo y de archivos guardados (por defecto, la del programa)
+  --scale ARCHIVO            usa solo las tablas de ARCHIVO como escala del monotributo, en lugar de las que
+                             trae el programa y las de escala-monotributo.csv en la carpeta del programa
   --yes                      responde Si a "El archivo existe, sobrescribir?" (sin ella, No)
 )";
 
@@ -40,13 +43,15 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             line.steps.push_back({Step::Kind::Clear, {}});
         } else if (arg == "--save") {
             line.steps.push_back({Step::Kind::Save, {}});
-        } else if (arg == "--folder" || arg == "--drop" || arg == "--load" || arg == "--print") {
+        } else if (arg == "--folder" || arg == "--scale" || arg == "--drop" || arg == "--load" || arg == "--print") {
             const auto argument = nextValue();
             if (!argument) {
                 return {std::nullopt, "falta el valor de " + arg};
             }
             if (arg == "--folder") {
                 line.folder = *argument;
+            } else if (arg == "--scale") {
+                line.scale = *argument;
             } else if (arg == "--drop") {
                 line.steps.push_back({Step::Kind::Drop, *argument});
             } else if (arg == "--load") {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch front end's command line: sumafac-cli [--folder DIR] [--yes] STEP...
+// The batch front end's command line: sumafac-cli [--folder DIR] [--scale FILE] [--yes] STEP...
 #pragma once
 
 #include <optional>
@@ -18,6 +18,8 @@ struct Step
 struct CommandLine
 {
     std::optional<std::string> folder;
+    // The monotributo scale file whose tables alone the run uses.
+    std::optional<std::string> scale;
     bool yes = false;
     std::vector<Step> steps;
 };

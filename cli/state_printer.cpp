@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/state_printer.h"
 
+#include "totals/category.h"
+#include "totals/category_text.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -76,9 +79,52 @@ std::string jsonString(const std::string& text)
     return out + "\"";
 }
 
+// The facts of a table with a year as programs read them: amounts written as in the tables, "" for none.
+struct FactTexts
+{
+    int table;
+    int months;
+    std::string total;
+    std::string recategorization;
+    std::string scaleFrom;
+    std::string category;
+    std::string ceiling;
+    std::string headroom;
+    std::string monthlyAverage;
+};
+
+std::string amountOrNothing(const std::optional<Cents>& amount)
+{
+    return amount ? amountText(*amount) : std::string();
+}
+
+std::vector<FactTexts> factTexts(const WindowModel& model, const MonotributoScale& scale)
+{
+    std::vector<FactTexts> all;
+    for (int table = 1; table <= TableCount; ++table) {
+        const CategoryFacts facts = categoryFacts(model, table, scale);
+        if (!facts.hasYear) {
+            continue;
+        }
+        const bool placed = facts.category && *facts.category != ExcludedCategory;
+        std::string category = placed ? std::string(1, static_cast<char>('A' + *facts.category)) : "";
+        if (facts.category && !placed) {
+            category = "excluded";
+        }
+        char recategorization[16];
+        std::snprintf(recategorization, sizeof recategorization, "%04d-%02d", facts.recategorizationYear,
+                      facts.recategorizationMonth);
+        all.push_back({table, facts.months, amountOrNothing(facts.total), recategorization,
+                       facts.scaleFrom ? isoDate(*facts.scaleFrom) : "", category,
+                       placed ? amountText(*facts.ceiling) : "", amountOrNothing(facts.headroom),
+                       amountOrNothing(facts.monthlyAverage)});
+    }
+    return all;
+}
+
 } // namespace
 
-void printText(const WindowModel& model, std::ostream& out)
+void printText(const WindowModel& model, std::ostream& out, const MonotributoScale& scale)
 {
     out << "CUIT:" << (model.cuit().empty() ? "" : " " + model.cuit()) << '\n';
     for (int table = 1; table <= TableCount; ++table) {
@@ -100,9 +146,14 @@ void printText(const WindowModel& model, std::ostream& out)
             out << text << '\n';
         }
     }
+    out << "\nMonotributo\n";
+    for (int table = 1; table <= TableCount; ++table) {
+        const std::string line = categoryLine(categoryFacts(model, table, scale));
+        out << "Solapa " << table << ": " << (line.empty() ? "sin año" : line) << '\n';
+    }
 }
 
-void printCsv(const WindowModel& model, std::ostream& out)
+void printCsv(const WindowModel& model, std::ostream& out, const MonotributoScale& scale)
 {
     out << "table,caption,row,month,count,amount\n";
     for (int table = 1; table <= TableCount; ++table) {
@@ -113,9 +164,15 @@ void printCsv(const WindowModel& model, std::ostream& out)
                 << csvField(model.cell(table, row, MonthTable::AmountColumn)) << '\n';
         }
     }
+    out << "\ntable,months,total,recategorization,scale_from,category,ceiling,headroom,monthly_average\n";
+    for (const FactTexts& facts : factTexts(model, scale)) {
+        out << facts.table << ',' << facts.months << ',' << csvField(facts.total) << ',' << facts.recategorization
+            << ',' << facts.scaleFrom << ',' << facts.category << ',' << csvField(facts.ceiling) << ','
+            << csvField(facts.headroom) << ',' << csvField(facts.monthlyAverage) << '\n';
+    }
 }
 
-void printJson(const WindowModel& model, std::ostream& out)
+void printJson(const WindowModel& model, std::ostream& out, const MonotributoScale& scale)
 {
     out << "{\"cuit\": " << jsonString(model.cuit()) << ", \"captions\": [";
     for (int tab = 0; tab < TableCount; ++tab) {
@@ -135,17 +192,28 @@ void printJson(const WindowModel& model, std::ostream& out)
         out << (line > 1 ? ", " : "") << jsonString(model.panelLine(line));
     }
     out << "]}, \"save_enabled\": " << (model.saveEnabled() ? "true" : "false")
-        << ", \"drop_text\": " << jsonString(model.dropText()) << "}\n";
+        << ", \"drop_text\": " << jsonString(model.dropText()) << ", \"categories\": [";
+    const char* separator = "";
+    for (const FactTexts& facts : factTexts(model, scale)) {
+        out << separator << "{\"table\": " << facts.table << ", \"months\": " << facts.months
+            << ", \"total\": " << jsonString(facts.total)
+            << ", \"recategorization\": " << jsonString(facts.recategorization)
+            << ", \"scale_from\": " << jsonString(facts.scaleFrom) << ", \"category\": " << jsonString(facts.category)
+            << ", \"ceiling\": " << jsonString(facts.ceiling) << ", \"headroom\": " << jsonString(facts.headroom)
+            << '}';
+        separator = ", ";
+    }
+    out << "]}\n";
 }
 
-void printState(const WindowModel& model, const std::string& format, std::ostream& out)
+void printState(const WindowModel& model, const std::string& format, std::ostream& out, const MonotributoScale& scale)
 {
     if (format == "json") {
-        printJson(model, out);
+        printJson(model, out, scale);
     } else if (format == "csv") {
-        printCsv(model, out);
+        printCsv(model, out, scale);
     } else {
-        printText(model, out);
+        printText(model, out, scale);
     }
     out.flush();
 }

@@ -3,19 +3,28 @@
 #pragma once
 
 #include "core/window_model.h"
+#include "totals/monotributo_scale.h"
 
 #include <ostream>
 #include <string>
 
 namespace sumafac::cli {
 
-void printText(const WindowModel& model, std::ostream& out);
-// One line per table and row (1 to 13, totals included) after a header line; RFC 4180 quoting.
-void printCsv(const WindowModel& model, std::ostream& out);
-// {"cuit", "captions", "tables", "panel", "save_enabled", "drop_text"} on one line, UTF-8.
-void printJson(const WindowModel& model, std::ostream& out);
+// Each printout ends with the monotributo facts of the tables, told from scale.
+
+// The tables, then a line per table with its category line.
+void printText(const WindowModel& model, std::ostream& out, const MonotributoScale& scale = shippedScale());
+// One line per table and row (1 to 13, totals included) after a header line; then a blank line, a second header
+// line and one line of facts per table with a year. RFC 4180 quoting.
+void printCsv(const WindowModel& model, std::ostream& out, const MonotributoScale& scale = shippedScale());
+// {"cuit", "captions", "tables", "panel", "save_enabled", "drop_text", "categories"} on one line, UTF-8;
+// "categories" holds one object per table with a year.
+void printJson(const WindowModel& model, std::ostream& out, const MonotributoScale& scale = shippedScale());
 
 // format: "text", "csv" or "json".
-void printState(const WindowModel& model, const std::string& format, std::ostream& out);
+void printState(const WindowModel& model,
+                const std::string& format,
+                std::ostream& out,
+                const MonotributoScale& scale = shippedScale());
 
 } // namespace sumafac::cli

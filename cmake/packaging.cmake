@@ -6,6 +6,15 @@ if(SUMAFAC_GUI)
     install(TARGETS sumafac RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
+# The shipped monotributo scale, for people to read and to copy when a new table comes out; the program has its
+# tables built in. Linux keeps data under share/; on Windows the file goes beside sumafac.exe, in the program folder,
+# where the program reads it as the user's own scale too: the same tables, so nothing changes.
+if(WIN32)
+    install(FILES data/escala-monotributo.csv DESTINATION ${CMAKE_INSTALL_BINDIR})
+else()
+    install(FILES data/escala-monotributo.csv DESTINATION ${CMAKE_INSTALL_DATADIR}/sumafac)
+endif()
+
 # The menu entry and its icon, where freedesktop menus look for them.
 install(FILES data/sumafac.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/icons/sumafac.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

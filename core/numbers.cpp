@@ -132,6 +132,21 @@ std::string amountText(Cents amount)
     return text;
 }
 
+std::string groupedAmountText(Cents amount)
+{
+    const std::string plain = amountText(amount);
+    const std::size_t first = plain.front() == '-' ? 1 : 0;
+    const std::size_t comma = plain.size() - 3;
+    std::string text = plain.substr(0, first);
+    for (std::size_t i = first; i < comma; ++i) {
+        if (i > first && (comma - i) % 3 == 0) {
+            text += '.';
+        }
+        text += plain[i];
+    }
+    return text + plain.substr(comma);
+}
+
 std::string labelNumber(std::int64_t value)
 {
     std::string text(value < 0 ? 0 : 1, ' ');

@@ -28,6 +28,10 @@ std::optional<Cents> strictAmount(std::string_view text);
 // Amount text "##########0.00" with the decimal comma: 1234567 cents gives "12345,67", 0 gives "0,00".
 std::string amountText(Cents amount);
 
+// Amount text for reading on screen, with thousands dots: 692466037 cents gives "6.924.660,37", -123456 gives
+// "-1.234,56".
+std::string groupedAmountText(Cents amount);
+
 // A whole number as it is written into a label: one blank in the sign place (" 3"), or the minus ("-3").
 std::string labelNumber(std::int64_t value);
 

@@ -4,6 +4,7 @@
 #include "core/result_panel.h"
 #include "core/window_texts.h"
 #include "gui/about_box.h"
+#include "gui/category_line.h"
 #include "gui/drop_area.h"
 #include "gui/month_grid_model.h"
 #include "gui/program_look.h"
@@ -82,6 +83,7 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     createTables();
     createControls();
     createResultPanel();
+    setStatusBar(new CategoryLine(m_model, m_form1.context(), this));
 
     // Everything the model holds now, then every change as it comes. Start-up below writes the captions and the
     // tables anew.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package in its own build folder and checks what it holds: both programs, the menu entry
-# (which must pass desktop-file-validate), the icon in every size, and the dependencies on 7z and Qt 6.
+# (which must pass desktop-file-validate), the icon in every size, the monotributo scale, and the dependencies on
+# 7z and Qt 6.
 #   tools/check-package.sh [BUILD_FOLDER]      (default build/package; the .deb is left there)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,6 +35,7 @@ expected=(
     ./usr/bin/sumafac
     ./usr/bin/sumafac-cli
     ./usr/share/applications/sumafac.desktop
+    ./usr/share/sumafac/escala-monotributo.csv
     ./usr/share/icons/hicolor/scalable/apps/sumafac.svg
 )
 for size in 16 32 48 64 128 256; do

@@ -3,14 +3,16 @@
 # each for SECONDS (default 20) from its seed corpus, two at a time at most; prints for each the executions, the
 # coverage (cov: code edges reached, ft: features) and the crashes. Exits 1 when a target found a crash or broke one
 # of its invariants; the input that did it is kept in build/fuzz/crashes/.
-#   tools/fuzz.sh [SECONDS] [TARGET...]        (targets: fuzz_header_posting fuzz_saved_file; default both)
+#   tools/fuzz.sh [SECONDS] [TARGET...]        (default: every target that tests/fuzz/CMakeLists.txt declares,
+#                                               such as fuzz_scale_file)
 # Inputs found along the way stay in build/fuzz/corpus/TARGET and are where the next run starts from.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_header_posting fuzz_saved_file)
+[ ${#targets[@]} -gt 0 ] ||
+    mapfile -t targets < <(sed -n 's/^sumafac_fuzz_target(\(fuzz_[a-z_]*\).*/\1/p' tests/fuzz/CMakeLists.txt)
 build=build/fuzz
 compiler=$(command -v clang++-14 || command -v clang++ || true)
 [ -n "$compiler" ] || { echo "fuzz.sh: clang++ is missing (tools/install-deps.sh installs it)" >&2; exit 2; }

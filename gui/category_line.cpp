@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/category_line.h"
+
+#include "totals/category.h"
+#include "totals/category_text.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace sumafac::gui {
+
+using Part = WindowModel::Change::Part;
+
+CategoryLine::CategoryLine(WindowModel& model, const HandlerContext& context, QWidget* parent)
+    : QStatusBar(parent), m_model(model)
+{
+    setObjectName("CategoryLine");
+    // The window has a fixed size: no grip, and room for three lines always, enough for the longest line, so that
+    // no line ever resizes the window.
+    setSizeGripEnabled(false);
+    m_text = new QLabel(this);
+    m_text->setObjectName("CategoryText");
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setWordWrap(true);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_text->setFixedHeight(3 * m_text->fontMetrics().lineSpacing());
+    m_text->setContentsMargins(6, 0, 6, 0);
+    addWidget(m_text, 1);
+
+    ScaleInUse scale = scaleForProgramFolder(context.files, context.ProgramFolder);
+    m_scale = std::move(scale.scale);
+    if (!scale.problem.empty()) {
+        QTimer::singleShot(0, this, [&dialogs = context.dialogs, problem = std::move(scale.problem)] {
+            dialogs.MsgBox(problem, platform::vbCritical);
+        });
+    }
+
+    tell();
+    m_subscription = m_model.subscribe([this](const WindowModel::Change& change) {
+        if (change.part == Part::Cell || change.part == Part::TabCaption || change.part == Part::SelectedTab) {
+            tell();
+        }
+    });
+}
+
+CategoryLine::~CategoryLine()
+{
+    m_model.unsubscribe(m_subscription);
+}
+
+void CategoryLine::tell()
+{
+    const int table = m_model.selectedTab() + 1;
+    m_text->setText(QString::fromStdString(categoryLine(categoryFacts(m_model, table, m_scale))));
+}
+
+} // namespace sumafac::gui

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The monotributo category of one month table: the recategorization its total serves, the scale table in force
+// then, the category the total falls in and how much may still be invoiced before its ceiling.
+#pragma once
+
+#include "core/window_model.h"
+#include "totals/monotributo_scale.h"
+
+#include <optional>
+
+namespace sumafac {
+
+inline constexpr int MonthsInTable = December;
+
+// Above K's ceiling: out of the regime.
+inline constexpr int ExcludedCategory = CategoryCount;
+
+// The first category whose ceiling holds total (ceilings are inclusive), or ExcludedCategory.
+int categoryFor(const Ceilings& ceilings, Cents total);
+
+struct CategoryFacts
+{
+    int table = 0;
+    // A table without a year serves no recategorization; nothing else is set then.
+    bool hasYear = false;
+    // Months with an amount.
+    int months = 0;
+    // Nothing when the totals cell is not a number.
+    std::optional<Cents> total;
+    int recategorizationYear = 0;
+    int recategorizationMonth = 0; // January or July
+    // The day the scale for that recategorization takes effect: 1 February or 1 August.
+    CalendarDate scaleWanted;
+    // The table used: the newest one in effect on scaleWanted. Nothing when the scale has none that old.
+    std::optional<CalendarDate> scaleFrom;
+    // 0 for A to 10 for K, or ExcludedCategory; nothing without a total or a table.
+    std::optional<int> category;
+    // The ceiling of the category, or of K when the total is above it.
+    std::optional<Cents> ceiling;
+    // Only inside a category: the ceiling less the total, and that spread over the empty months (rounded down to
+    // the cent), which is what may still be invoiced per month; no average when no month is empty.
+    std::optional<Cents> headroom;
+    std::optional<Cents> monthlyAverage;
+};
+
+// Tables 1 and 2 hold calendar years: year Y serves the recategorization of January Y+1, with the scale from
+// 1 February Y+1. Table 3 runs from July to June, its caption beginning with the newer year Y: it serves July Y,
+// with the scale from 1 August Y.
+CategoryFacts categoryFacts(const WindowModel& model, int table, const MonotributoScale& scale);
+
+} // namespace sumafac
