@@ -31,7 +31,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             }
             return args[++i];
         };
-        if (filesOnly || arg.empty() || arg.rfind("--", 0) != 0) {
+        if (filesOnly || arg.empty() || !arg.starts_with("--")) {
             line.steps.push_back({Step::Kind::Drop, arg});
         } else if (arg == "--") {
             filesOnly = true;

@@ -203,13 +203,14 @@ void MainWindow::createControls()
     connect(Command1, &QPushButton::clicked, this, [this] { m_form1.Command1_Click(); });
 
     // The focus order the window has always had.
-    setTabOrder(m_SSTab1->tabBar(), m_grids[0]);
-    setTabOrder(m_grids[0], Command5);
-    setTabOrder(Command5, Command1);
-    setTabOrder(Command1, m_Text1);
-    setTabOrder(m_Text1, m_grids[1]);
-    setTabOrder(m_grids[1], m_grids[2]);
-    setTabOrder(m_grids[2], Command2);
+    QWidget* previous = m_SSTab1->tabBar();
+    for (QWidget* next :
+         {static_cast<QWidget*>(m_grids[0]), static_cast<QWidget*>(Command5), static_cast<QWidget*>(Command1),
+          static_cast<QWidget*>(m_Text1), static_cast<QWidget*>(m_grids[1]), static_cast<QWidget*>(m_grids[2]),
+          static_cast<QWidget*>(Command2)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void MainWindow::createResultPanel()

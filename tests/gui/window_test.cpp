@@ -99,7 +99,9 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
         EXPECT_EQ(control->toolTip(), expected.toolTip) << expected.name;
     }
     EXPECT_EQ(color("Label3"), QColor(0, 0, 255));
-    EXPECT_EQ(child<QLabel>("Label3")->textFormat(), Qt::PlainText);
+    for (const char* name : {"Label3", "Text1", "Label1", "Label8"}) {
+        EXPECT_EQ(child<QLabel>(name)->textFormat(), Qt::PlainText) << name;
+    }
     EXPECT_TRUE(child("Text1")->acceptDrops());
     EXPECT_TRUE(child<QLabel>("Text1")->wordWrap());
     EXPECT_TRUE(child("Frame1")->isHidden());
@@ -121,6 +123,9 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
         EXPECT_EQ(figure.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
         EXPECT_FALSE(view->model()->flags(figure) & Qt::ItemIsEditable);
         EXPECT_EQ(view->columnWidth(0), 2000 * view->logicalDpiY() / 1440);
+        // Rows tall enough for their text, and few enough for the totals row to show without scrolling.
+        EXPECT_GE(view->rowHeight(13), QFontMetrics(view->font()).height());
+        EXPECT_LE(view->rowViewportPosition(13) + view->rowHeight(13), view->height() - 2 * view->frameWidth());
     }
     // The focus order the window has always had; the grids of the hidden tabs take no focus.
     window.show();

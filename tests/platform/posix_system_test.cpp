@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace sumafac {
 namespace {
@@ -22,6 +24,8 @@ TEST(PosixSystem, TheUsersDataFolderFollowsTheFreedesktopRules)
     unsetenv("XDG_DATA_HOME");
     setenv("HOME", "/otra/casa/", 1);
     EXPECT_EQ(platform::userDataFolder(), "/otra/casa/.local/share");
+    unsetenv("HOME");
+    EXPECT_EQ(platform::userDataFolder(), std::string(getpwuid(getuid())->pw_dir) + "/.local/share");
     setenv("HOME", home.c_str(), 1);
 }
 
