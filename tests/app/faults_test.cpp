@@ -31,7 +31,7 @@ class Faults : public ::testing::Test
     std::string archive()
     {
         const std::string path = downloads.file("2015-03.zip");
-        EXPECT_TRUE(testing::makeArchive(path, {{"Cabecera.txt", testing::headerFile({{}})}}));
+        EXPECT_TRUE(testing::makeArchive(path, {{"Cabecera.txt", testing::headerRecord({})}}));
         return path;
     }
     std::string lastMessage() const { return dialogs.messages.empty() ? "" : dialogs.messages.back().prompt; }

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int year = 0; year < years; ++year) {
         testing::HeaderRecord month;
         month.year = year == 0 ? "2015" : "2016";
-        window.files->write(context.pathIn("Cabecera.txt"), testing::headerFile({month}));
+        window.files->write(context.pathIn("Cabecera.txt"), testing::headerRecord(month));
         LeerTxt(context);
     }
     const auto before = fuzzing::FuzzWindow::work(window.model);

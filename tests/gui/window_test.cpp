@@ -53,7 +53,7 @@ class WindowTest : public ::testing::Test
         record.year = year;
         record.month = month;
         const std::string path = downloads.file(year + month + ".zip");
-        EXPECT_TRUE(testing::makeArchive(path, {{"Cabecera.txt", testing::headerFile({record})}}));
+        EXPECT_TRUE(testing::makeArchive(path, {{"Cabecera.txt", testing::headerRecord(record)}}));
         return path;
     }
 

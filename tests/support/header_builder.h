@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Header files as AFIP writes them: records of 290 characters joined by CR LF, with the fields the program reads
-// put at their places and every other character a filler that no field may take for its own.
+// A header record as AFIP writes it: 290 characters with the fields the program reads at their places and every
+// other character a filler that no field may take for its own.
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace sumafac::testing {
 
@@ -19,10 +18,6 @@ struct HeaderRecord
     std::string amountCents = "67";            // 92-93
 };
 
-// One record of exactly 290 characters. Each field must have its length.
 std::string headerRecord(const HeaderRecord& fields);
-
-// The records joined by CR LF; with trailingBreak a CR LF follows the last one too.
-std::string headerFile(const std::vector<HeaderRecord>& records, bool trailingBreak = false);
 
 } // namespace sumafac::testing

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Dialogs for tests: records every message and answers from a script.
+// Dialogs for tests: every message recorded, questions and choices answered from a script.
 #pragma once
 
 #include "platform/dialogs.h"
@@ -17,14 +17,34 @@ class RecordingDialogs final : public platform::Dialogs
     {
         std::string prompt;
         int style;
-        std::string title;
     };
 
-    int MsgBox(const std::string& prompt, int style, const std::string& title = {}) override;
-    std::string InputBox(const std::string& prompt) override;
-    std::string ShowOpen(const platform::OpenFileRequest& request) override;
+    int MsgBox(const std::string& prompt, int style, const std::string& = {}) override
+    {
+        messages.push_back({prompt, style});
+        return style == platform::vbYesNoInformation ? next(questionAnswers, platform::vbNo) : platform::vbOK;
+    }
+    std::string InputBox(const std::string& prompt) override
+    {
+        inputPrompts.push_back(prompt);
+        return next(inputAnswers, std::string());
+    }
+    std::string ShowOpen(const platform::OpenFileRequest& request) override
+    {
+        openRequests.push_back(request);
+        return next(openAnswers, std::string());
+    }
 
-    // Answers given in order; when none is left: vbNo for a question, "" for an input box or a dialog.
+    std::vector<std::string> prompts() const
+    {
+        std::vector<std::string> shown;
+        for (const auto& message : messages) {
+            shown.push_back(message.prompt);
+        }
+        return shown;
+    }
+
+    // Answers given in order; when none is left, No to a question and nothing to the others.
     std::deque<int> questionAnswers;
     std::deque<std::string> inputAnswers;
     std::deque<std::string> openAnswers;
@@ -33,8 +53,16 @@ class RecordingDialogs final : public platform::Dialogs
     std::vector<std::string> inputPrompts;
     std::vector<platform::OpenFileRequest> openRequests;
 
-    // Prompts of the messages shown so far.
-    std::vector<std::string> prompts() const;
+  private:
+    template <typename T> static T next(std::deque<T>& answers, T none)
+    {
+        if (answers.empty()) {
+            return none;
+        }
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 } // namespace sumafac::testing

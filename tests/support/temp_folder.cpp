@@ -46,9 +46,4 @@ std::string TempFolder::get(const std::string& name) const
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-bool TempFolder::has(const std::string& name) const
-{
-    return fs::exists(file(name));
-}
-
 } // namespace sumafac::testing

@@ -24,7 +24,6 @@ class TempFolder
     std::string put(const std::string& name, const std::string& bytes) const;
     // The bytes of name inside the folder, or "" when it is missing.
     std::string get(const std::string& name) const;
-    bool has(const std::string& name) const;
 
   private:
     std::string m_path;
