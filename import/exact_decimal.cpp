@@ -109,10 +109,14 @@ std::optional<ExactDecimal> decimalFromExportText(std::string_view text)
         !std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || c == '.' || c == ','; })) {
         return std::nullopt;
     }
-    const std::size_t last = text.find_last_of(".,");
-    if (last == std::string_view::npos) {
+    std::size_t afterLast = text.size();
+    while (afterLast > 0 && text[afterLast - 1] != '.' && text[afterLast - 1] != ',') {
+        --afterLast;
+    }
+    if (afterLast == 0) {
         return joined(text, {}, negative);
     }
+    const std::size_t last = afterLast - 1;
     const char decimal = text[last];
     const char grouping = decimal == ',' ? '.' : ',';
     const std::string_view whole = text.substr(0, last);

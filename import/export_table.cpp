@@ -234,13 +234,15 @@ std::string ExportTable::titles(std::span<const SheetCell> cells)
 
 std::string ExportTable::row(std::span<const SheetCell> cells, std::size_t number)
 {
-    if (std::all_of(cells.begin(), cells.end(), [](const SheetCell& cell) { return trimmed(cell.text).empty(); })) {
-        return {};
-    }
     const auto cell = [&](const Column& column) {
         return column.index >= 0 && static_cast<std::size_t>(column.index) < cells.size() ? cells[column.index]
                                                                                           : SheetCell{};
     };
+    // Only a row without a date can be blank: the others need not be looked through.
+    if (trimmed(cell(m_date).text).empty() &&
+        std::all_of(cells.begin(), cells.end(), [](const SheetCell& each) { return trimmed(each.text).empty(); })) {
+        return {};
+    }
     Voucher voucher;
     const SheetCell date = cell(m_date);
     const auto month = date.number ? monthOfSerial(date.text, m_date1904) : monthOfDateText(date.text);

@@ -4,6 +4,7 @@
 #include "import/export_texts.h"
 
 #include <array>
+#include <cstring>
 #include <vector>
 
 namespace sumafac {
@@ -28,9 +29,13 @@ class CsvRecords
     Status next();
     std::size_t line() const { return m_recordLine; }
     const std::vector<SheetCell>& cells() const { return m_cells; }
-    const std::string& text() const { return m_text; }
+    // The record's values, one after another.
+    std::string_view text() const { return m_lineText.empty() ? std::string_view(m_text) : m_lineText; }
 
   private:
+    // The common record, one line already in the buffer whose quoted values hold no quote of their own: its values
+    // are taken where they lie, without a copy. False, having taken nothing, for any other.
+    bool takeWholeLine();
     bool fill();
     int peek();
     // Appends the bytes before the first a or b to the record, stopping early once it is too long.
@@ -49,6 +54,7 @@ class CsvRecords
     std::string m_text;              // the record's values, one after another, quotes taken off
     std::vector<std::size_t> m_ends; // where each value ends in m_text
     std::vector<SheetCell> m_cells;
+    std::string_view m_lineText; // the record taken whole from the buffer, or empty
 };
 
 bool CsvRecords::fill()
@@ -123,13 +129,62 @@ CsvRecords::Status CsvRecords::endRecord()
     return Status::Record;
 }
 
+bool CsvRecords::takeWholeLine()
+{
+    const char* begin = m_buffer.data() + m_pos;
+    const auto* lineEnd = static_cast<const char*>(std::memchr(begin, '\n', m_size - m_pos));
+    if (lineEnd == nullptr || static_cast<std::size_t>(lineEnd - begin) > LongestCsvRecord) {
+        return false;
+    }
+    m_cells.clear();
+    for (const char* value = begin;;) {
+        const char* end = nullptr;
+        const char* next = nullptr;
+        if (*value == '"') {
+            // Values are short: a plain loop beats a library call for each.
+            end = value + 1;
+            while (end != lineEnd && *end != '"') {
+                ++end;
+            }
+            next = end == lineEnd ? nullptr : end + 1;
+            next = next != nullptr && *next == '\r' && next + 1 == lineEnd ? lineEnd : next;
+            if (next == nullptr || (next != lineEnd && *next != m_separator)) {
+                return false; // a quote within the value, a line break or stray text: the careful way
+            }
+            ++value;
+        } else {
+            end = value;
+            while (end != lineEnd && *end != m_separator) {
+                ++end;
+            }
+            next = end;
+            if (end == lineEnd && end > value && end[-1] == '\r') {
+                --end;
+            }
+        }
+        m_cells.push_back({std::string_view(value, static_cast<std::size_t>(end - value))});
+        if (next == lineEnd) {
+            break;
+        }
+        value = next + 1;
+    }
+    m_lineText = std::string_view(begin, static_cast<std::size_t>(lineEnd - begin));
+    m_pos += static_cast<std::size_t>(lineEnd - begin) + 1;
+    ++m_line;
+    return true;
+}
+
 CsvRecords::Status CsvRecords::next()
 {
     m_text.clear();
     m_ends.clear();
+    m_lineText = {};
     m_recordLine = m_line;
     if (peek() < 0) {
         return Status::End;
+    }
+    if (takeWholeLine()) {
+        return Status::Record;
     }
     for (;;) {
         const std::size_t fieldStart = m_text.size();
