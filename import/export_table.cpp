@@ -82,8 +82,8 @@ int daysInMonth(int year, int month)
 
 std::optional<Month> checkedDate(std::string_view year, std::string_view month, std::string_view day)
 {
-    if (year.size() != 4 || month.empty() || month.size() > 2 || day.empty() || day.size() > 2 || !allDigits(year) ||
-        !allDigits(month) || !allDigits(day)) {
+    if (year.size() != 4 || month.size() > 2 || day.size() > 2 || !allDigits(year) || !allDigits(month) ||
+        !allDigits(day)) {
         return std::nullopt;
     }
     const Month date{numberOf(year), numberOf(month)};
