@@ -105,30 +105,32 @@ std::optional<ExactDecimal> decimalFromExportText(std::string_view text)
 {
     text = trimmed(text);
     const bool negative = takeSign(text);
-    if (text.empty() ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || c == '.' || c == ','; })) {
-        return std::nullopt;
+    // One pass finds the separators; most amounts have one at most, and need no more.
+    std::size_t separators = 0;
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '.' || text[i] == ',') {
+            ++separators;
+            last = i;
+        } else if (!isDigit(text[i])) {
+            return std::nullopt;
+        }
     }
-    std::size_t afterLast = text.size();
-    while (afterLast > 0 && text[afterLast - 1] != '.' && text[afterLast - 1] != ',') {
-        --afterLast;
+    if (separators == 0) {
+        return text.empty() ? std::nullopt : joined(text, {}, negative);
     }
-    if (afterLast == 0) {
-        return joined(text, {}, negative);
-    }
-    const std::size_t last = afterLast - 1;
-    const char decimal = text[last];
-    const char grouping = decimal == ',' ? '.' : ',';
     const std::string_view whole = text.substr(0, last);
     const std::string_view fraction = text.substr(last + 1);
-    if (fraction.empty() || whole.find(decimal) != std::string_view::npos || !allDigits(fraction)) {
+    if (fraction.empty()) {
         return std::nullopt;
     }
-    if (whole.find(grouping) == std::string_view::npos) {
+    if (separators == 1) {
         return joined(whole, fraction, negative);
     }
+    // The others group thousands, and must all be the other separator.
+    const char grouping = text[last] == ',' ? '.' : ',';
     std::string wholeDigits;
-    if (!groupedThousands(whole, grouping, wholeDigits)) {
+    if (whole.find(text[last]) != std::string_view::npos || !groupedThousands(whole, grouping, wholeDigits)) {
         return std::nullopt;
     }
     return joined(wholeDigits, fraction, negative);

@@ -97,7 +97,11 @@ std::optional<Month> checkedDate(std::string_view year, std::string_view month, 
 std::optional<Month> monthOfDateText(std::string_view text)
 {
     text = trimmed(text);
-    const std::string_view date = text.substr(0, text.find_first_of(" T"));
+    std::size_t dateEnd = 0;
+    while (dateEnd < text.size() && text[dateEnd] != ' ' && text[dateEnd] != 'T') {
+        ++dateEnd;
+    }
+    const std::string_view date = text.substr(0, dateEnd);
     if (date.size() == 10 && date[4] == '-' && date[7] == '-') {
         return checkedDate(date.substr(0, 4), date.substr(5, 2), date.substr(8, 2));
     }
@@ -147,7 +151,10 @@ std::optional<Month> monthOfSerial(std::string_view text, bool date1904)
 std::optional<int> typeCodeOf(std::string_view text)
 {
     text = trimmed(text);
-    const std::size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
+    std::size_t digits = 0;
+    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
+        ++digits;
+    }
     if (digits == 0 || digits > 3 || (digits < text.size() && text[digits] == '.')) {
         return std::nullopt;
     }
