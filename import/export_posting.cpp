@@ -38,7 +38,7 @@ std::string twoDigits(int value)
 HeaderPeriod periodOfMonth(const MonthTotal& month, const std::string& cuit)
 {
     HeaderPeriod period;
-    period.typeCode = month.firstTypeCode < 100 ? twoDigits(month.firstTypeCode) : std::string();
+    period.typeCode = twoDigits(month.firstTypeCode);
     period.yearText = std::to_string(month.year);
     period.month = month.month;
     period.countField = std::to_string(month.count);

@@ -11,8 +11,8 @@
 
 namespace sumafac {
 
-// The header archive a month stands for: the type of its first voucher (two digits; a three-digit type has none a
-// header can carry), its count and its net amount.
+// The header archive a month stands for: the type of its first voucher (two digits, as a header's first record
+// carries it; a three-digit type keeps its three and so names no type), its count and its net amount.
 HeaderPeriod periodOfMonth(const MonthTotal& month, const std::string& cuit);
 
 // Posts every month of months, oldest first, or none. When a month is refused the tables, tab captions and CUIT

@@ -130,7 +130,7 @@ Month monthOfDay(std::int64_t days)
 std::optional<Month> monthOfSerial(std::string_view text, bool date1904)
 {
     const auto serial = decimalFromSheetNumber(text);
-    if (!serial || serial->digits < 0 || serial->scale > 18) {
+    if (!serial || serial->digits < 0) {
         return std::nullopt;
     }
     std::int64_t day = serial->digits;
