@@ -36,8 +36,8 @@ awk 'BEGIN {
         printf "0,00;0,00;0,00;0,00;0,00;0,00;0,00;0,00;0,00;0,00;0,00;%s;0,00;0,00;0,00;0,00;%s\r\n", amount, amount
     }
 }' >"$work/export/$csv"
-(cd "$work/export" && 7z a -tzip export.zip "$csv" >/dev/null)
-export_zip=$work/export/export.zip
+(cd "$work/export" && 7z a -tzip "${csv%.csv}.zip" "$csv" >/dev/null)
+export_zip="$work/export/${csv%.csv}.zip"
 header_zip=$PWD/examples/20123456786-2024-03.zip
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }

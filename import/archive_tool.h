@@ -19,7 +19,8 @@ inline const std::vector<std::string> ArchiveToolArguments = {"e",         "-y",
                                                               "-pSumafac", "borrar.zip", "Cabecera.txt"};
 
 // The members an export may hold, into the export folder: the CSV of a zipped export, and the parts of an Excel
-// workbook that hold its sheets. Without folders, as above; only CSVs at the top of the archive are exports.
+// workbook that hold its sheets. Without folders, as above; only CSVs at the top of the archive are exports. A
+// Cabecera.txt comes too, so that one run also tells a header archive named as an export.
 inline const std::vector<std::string> ExportToolArguments = {"e",
                                                              "-y",
                                                              "-ssc-",
@@ -30,7 +31,8 @@ inline const std::vector<std::string> ExportToolArguments = {"e",
                                                              "xl/workbook.xml",
                                                              "xl/_rels/workbook.xml.rels",
                                                              "xl/sharedStrings.xml",
-                                                             "xl/worksheets/*.xml"};
+                                                             "xl/worksheets/*.xml",
+                                                             "Cabecera.txt"};
 
 // Runs tool with args in ProgramFolder, with no input, and waits for it at most context.toolTimeLimit; a tool still
 // running then is ended.

@@ -35,7 +35,7 @@ std::string importFirst(HandlerContext& context, const std::vector<std::string>&
     }
     if (isCsvName(dropped)) {
         importCsvCopy(context, dropped);
-    } else if (CargarSIAP(context)) {
+    } else if ((!looksLikeExport(dropped) || !importExportArchive(context, dropped)) && CargarSIAP(context)) {
         // An archive that holds a Cabecera.txt is a header archive, whatever else it holds.
         if (findWorkingFile(context, HeaderFileName).empty()) {
             importExportArchive(context, dropped);

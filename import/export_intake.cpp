@@ -163,12 +163,23 @@ void importCsvCopy(HandlerContext& context, const std::string& dropped)
     finish(context, readCsvFile(context.pathIn(ArchiveCopyName), {fileName(dropped)}, table), table);
 }
 
-void importExportArchive(HandlerContext& context, const std::string& dropped)
+bool looksLikeExport(const std::string& path)
+{
+    const std::string name = lowerCase(fileName(path));
+    return name.find("mis comprobantes") != std::string::npos ||
+           (name.size() > 5 && name.compare(name.size() - 5, 5, ".xlsx") == 0);
+}
+
+bool importExportArchive(HandlerContext& context, const std::string& dropped)
 {
     if (!extractExportMembers(context)) {
-        return;
+        return true;
     }
     const std::string folder = context.pathIn(ExportFolderName);
+    if (!namesAnyCase(context.files, folder, HeaderFileName).empty()) {
+        removeExportFolder(context);
+        return false;
+    }
     std::vector<std::string> csvNames;
     for (const std::string& name : context.files.list(folder)) {
         if (isCsvName(name) && context.files.exists(folder + platform::pathSeparator() + name)) {
@@ -191,6 +202,7 @@ void importExportArchive(HandlerContext& context, const std::string& dropped)
         context.model.setPanelLine(CuitLine, labelNumber(0));
         finish(context, {NotValidMessage, {}}, ExportTable("linea"));
     }
+    return true;
 }
 
 } // namespace sumafac
