@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Sumafac in Release with its benchmarks, measures start-up, import and the per-call costs side by side with
-# their floors, and prints one table of medians and ratios. Nothing here runs under ctest.
+# their floors (the drop of a Mis Comprobantes export too: bench/export_import.sh), and prints one table of medians and
+# ratios. Nothing here runs under ctest.
 #   bench/run.sh [RUNS]        (default 21 runs per start-up measurement, 7 per import measurement)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -80,6 +81,7 @@ row "peak memory, Xvfb" "$(get start-xcb-sumafac.kb)" "$(get start-xcb-bare.kb)"
 row "start-up to first paint, offscreen" "$(get start-offscreen-sumafac.ms)" "$(get start-offscreen-bare.ms)" ms ""
 row "peak memory, offscreen" "$(get start-offscreen-sumafac.kb)" "$(get start-offscreen-bare.kb)" KiB ""
 row "import of 24 archives" "$(get import-sumafac.ms)" "$(get import-bare.ms)" ms "<= 1.10"
+bench/export_import.sh "$build/cli/sumafac-cli" "$import_runs"
 echo
 echo "Per call (Google Benchmark, median of 5 repetitions):"
 "$build/bench/sumafac_micro_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |

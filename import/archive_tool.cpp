@@ -11,15 +11,24 @@ namespace {
 
 enum class Attempt { Ended, Failed, Blocked };
 
-// One try: the stale header goes first, since 7z reports a missing member as success and would leave it to be
-// read as this archive's; then the tool. Blocked when either step could not be taken at all.
-Attempt extractOnce(HandlerContext& context, const std::string& tool, std::string& blocker)
+// One use of the tool: its arguments, and what an earlier run may have left where it writes.
+struct Extraction
 {
-    if (!removeWorkingFile(context, HeaderFileName)) {
-        blocker = StaleHeaderMessage + context.pathIn(HeaderFileName);
+    const std::vector<std::string>& arguments;
+    bool (*removeStale)(HandlerContext& context);
+    std::string staleMessage; // when what was left cannot be removed
+};
+
+// One try: the stale output goes first, since 7z reports a missing member as success and would leave it to be
+// read as this archive's; then the tool. Blocked when either step could not be taken at all.
+Attempt
+extractOnce(HandlerContext& context, const std::string& tool, const Extraction& extraction, std::string& blocker)
+{
+    if (!extraction.removeStale(context)) {
+        blocker = extraction.staleMessage;
         return Attempt::Blocked;
     }
-    const platform::ProcessResult result = ExecCmd(context, tool, ArchiveToolArguments);
+    const platform::ProcessResult result = ExecCmd(context, tool, extraction.arguments);
     switch (result.outcome) {
     case platform::ProcessResult::Outcome::NotStarted:
         blocker = ToolNotStartedMessage + tool;
@@ -40,26 +49,19 @@ bool endDrop(HandlerContext& context, const std::string& message)
     return false;
 }
 
-} // namespace
-
-platform::ProcessResult ExecCmd(HandlerContext& context, const std::string& tool, const std::vector<std::string>& args)
-{
-    return context.processes.run(tool, args, context.ProgramFolder, context.toolTimeLimit);
-}
-
-bool CargarSIAP(HandlerContext& context)
+bool extract(HandlerContext& context, const Extraction& extraction)
 {
     const std::string tool = platform::archiveToolPath(context.ProgramFolder, context.files, context.processes);
     if (tool.empty()) {
         return endDrop(context, NoToolMessage);
     }
     std::string blocker;
-    Attempt attempt = extractOnce(context, tool, blocker);
+    Attempt attempt = extractOnce(context, tool, extraction, blocker);
     if (attempt == Attempt::Blocked) {
         // The user is asked to close what holds the file; one more try once they have, and no more: a lasting fault
         // must not keep the drop going round.
         context.dialogs.MsgBox(InUseMessage, platform::vbCritical);
-        attempt = extractOnce(context, tool, blocker);
+        attempt = extractOnce(context, tool, extraction, blocker);
     }
     switch (attempt) {
     case Attempt::Ended:
@@ -69,10 +71,30 @@ bool CargarSIAP(HandlerContext& context)
     case Attempt::Failed:
         break;
     }
-    // A tool that failed, crashed or was ended may have written part of a header: none of it is trusted. No header
+    // A tool that failed, crashed or was ended may have written part of a file: none of it is trusted. No header
     // was read, so the panel counts none, as for any file that is not valid.
     context.model.setPanelLine(CuitLine, labelNumber(0));
     return endDrop(context, NotValidMessage);
+}
+
+} // namespace
+
+platform::ProcessResult ExecCmd(HandlerContext& context, const std::string& tool, const std::vector<std::string>& args)
+{
+    return context.processes.run(tool, args, context.ProgramFolder, context.toolTimeLimit);
+}
+
+bool CargarSIAP(HandlerContext& context)
+{
+    return extract(context,
+                   {ArchiveToolArguments, [](HandlerContext& c) { return removeWorkingFile(c, HeaderFileName); },
+                    StaleHeaderMessage + context.pathIn(HeaderFileName)});
+}
+
+bool extractExportMembers(HandlerContext& context)
+{
+    return extract(context,
+                   {ExportToolArguments, removeExportFolder, StaleExportMessage + context.pathIn(ExportFolderName)});
 }
 
 } // namespace sumafac

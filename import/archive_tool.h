@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Running the archive tool (7-Zip's 7z) to take Cabecera.txt out of the working copy borrar.zip.
+// Running the archive tool (7-Zip's 7z) to take Cabecera.txt, or the members of an export, out of the working copy
+// borrar.zip.
 #pragma once
 
 #include "core/handler_context.h"
+#include "import/working_files.h"
 #include "platform/process_runner.h"
 
 #include <string>
@@ -16,6 +18,22 @@ namespace sumafac {
 inline const std::vector<std::string> ArchiveToolArguments = {"e",         "-y",         "-ssc-",
                                                               "-pSumafac", "borrar.zip", "Cabecera.txt"};
 
+// The members an export may hold, into the export folder: the CSV of a zipped export, and the parts of an Excel
+// workbook that hold its sheets. Without folders, as above; only CSVs at the top of the archive are exports. A
+// Cabecera.txt comes too, so that one run also tells a header archive named as an export.
+inline const std::vector<std::string> ExportToolArguments = {"e",
+                                                             "-y",
+                                                             "-ssc-",
+                                                             "-pSumafac",
+                                                             std::string("-o") + ExportFolderName,
+                                                             "borrar.zip",
+                                                             "*.csv",
+                                                             "xl/workbook.xml",
+                                                             "xl/_rels/workbook.xml.rels",
+                                                             "xl/sharedStrings.xml",
+                                                             "xl/worksheets/*.xml",
+                                                             "Cabecera.txt"};
+
 // Runs tool with args in ProgramFolder, with no input, and waits for it at most context.toolTimeLimit; a tool still
 // running then is ended.
 platform::ProcessResult ExecCmd(HandlerContext& context, const std::string& tool, const std::vector<std::string>& args);
@@ -24,5 +42,9 @@ platform::ProcessResult ExecCmd(HandlerContext& context, const std::string& tool
 // wrote (or did not write, for an archive without one) is for the reader to judge. False when the drop must end
 // here; the user has been told why and both working files are gone.
 bool CargarSIAP(HandlerContext& context);
+
+// Extracts the members of an export from borrar.zip into the export folder, emptied first. True when the tool ended
+// well; false when the drop must end here, as for CargarSIAP.
+bool extractExportMembers(HandlerContext& context);
 
 } // namespace sumafac

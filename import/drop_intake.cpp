@@ -4,6 +4,7 @@
 #include "core/result_panel.h"
 #include "core/window_texts.h"
 #include "import/archive_tool.h"
+#include "import/export_intake.h"
 #include "import/header_reader.h"
 #include "import/import_texts.h"
 #include "import/working_files.h"
@@ -11,7 +12,8 @@
 namespace sumafac {
 namespace {
 
-// Takes the first dropped file as far as the reader. A message when the drop cannot go on, otherwise "".
+// Takes the first dropped file as far as the reader: of a header archive or of an export. A message when the drop
+// cannot go on, otherwise "".
 std::string importFirst(HandlerContext& context, const std::vector<std::string>& files)
 {
     if (files.empty() || files.front().empty()) {
@@ -31,8 +33,15 @@ std::string importFirst(HandlerContext& context, const std::vector<std::string>&
         // A file moved or deleted after the drop is not the program folder's fault: say which it was.
         return context.files.exists(dropped) ? CopyFailedMessage + context.ProgramFolder : FileMissingMessage + dropped;
     }
-    if (CargarSIAP(context)) {
-        LeerTxt(context);
+    if (isCsvName(dropped)) {
+        importCsvCopy(context, dropped);
+    } else if ((!looksLikeExport(dropped) || !importExportArchive(context, dropped)) && CargarSIAP(context)) {
+        // An archive that holds a Cabecera.txt is a header archive, whatever else it holds.
+        if (findWorkingFile(context, HeaderFileName).empty()) {
+            importExportArchive(context, dropped);
+        } else {
+            LeerTxt(context);
+        }
     }
     return {};
 }

@@ -35,5 +35,6 @@ inline constexpr const char* NoToolMessage =
 // After the in-use message and one more attempt, what still stands in the way (a path follows).
 inline constexpr const char* ToolNotStartedMessage = "ERROR, no se pudo poner en marcha el programa ";
 inline constexpr const char* StaleHeaderMessage = "ERROR, no se pudo borrar el Cabecera.txt anterior: ";
+inline constexpr const char* StaleExportMessage = "ERROR, no se pudo vaciar la carpeta de trabajo anterior: ";
 
 } // namespace sumafac

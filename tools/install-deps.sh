@@ -10,7 +10,7 @@ case "${1:-}" in
     packages=(
         cmake g++ make pkg-config clang-format
         qt6-base-dev libgl-dev
-        libgtest-dev libbenchmark-dev
+        libgtest-dev libbenchmark-dev libpugixml-dev
         clang-14 libclang-rt-14-dev llvm-14
         p7zip-full
         fonts-liberation fonts-dejavu-core

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/voucher_months.h"
+
+#include <algorithm>
+#include <array>
+
+namespace sumafac {
+
+bool isCreditNote(int typeCode)
+{
+    // Notas de crédito A, B, C, E and M, those of tickets (tique) and those of the credit invoices of small and
+    // medium companies (FCE MiPyMEs).
+    constexpr std::array<int, 13> creditNotes = {3, 8, 13, 21, 53, 110, 112, 113, 114, 119, 203, 208, 213};
+    return std::find(creditNotes.begin(), creditNotes.end(), typeCode) != creditNotes.end();
+}
+
+bool VoucherMonths::add(const Voucher& voucher)
+{
+    const std::int64_t count =
+        voucher.lastNumber > voucher.firstNumber ? voucher.lastNumber - voucher.firstNumber + 1 : 1;
+    const Cents amount = isCreditNote(voucher.typeCode) ? -voucher.total : voucher.total;
+    const int key = voucher.year * 12 + voucher.month - 1;
+    const auto found = m_months.find(key);
+    MonthTotal month =
+        found != m_months.end() ? found->second : MonthTotal{voucher.year, voucher.month, 0, 0, voucher.typeCode};
+    if (!addChecked(month.count, count) || !addChecked(month.amount, amount)) {
+        return false;
+    }
+    m_months.insert_or_assign(key, month);
+    return true;
+}
+
+std::vector<MonthTotal> VoucherMonths::oldestFirst() const
+{
+    std::vector<MonthTotal> months;
+    months.reserve(m_months.size());
+    for (const auto& entry : m_months) {
+        months.push_back(entry.second);
+    }
+    return months;
+}
+
+} // namespace sumafac
