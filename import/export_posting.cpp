@@ -58,11 +58,7 @@ void postExportMonths(HandlerContext& context, const std::string& cuit, const Vo
         const HeaderPeriod period = periodOfMonth(month, cuit);
         // As the drop of the month's archive: a clean panel, then the type its first record names.
         clearResultPanel(trial);
-        if (period.typeCode == "11") {
-            trial.setPanelLine(TypeLine, "TIPO:C");
-        } else if (period.typeCode == "06") {
-            trial.setPanelLine(TypeLine, "TIPO:B");
-        }
+        showInvoiceType(trial, period.typeCode);
         postPeriod(trialContext, period);
         if (recorder.refusal) {
             for (int line = 1; line <= PanelLineCount; ++line) {

@@ -66,11 +66,7 @@ std::optional<HeaderPeriod> readHeaderFile(HandlerContext& context)
 
     HeaderPeriod period;
     period.typeCode = bytes->substr(std::min<std::size_t>(9, bytes->size()), 2);
-    if (period.typeCode == "11") {
-        context.model.setPanelLine(TypeLine, "TIPO:C");
-    } else if (period.typeCode == "06") {
-        context.model.setPanelLine(TypeLine, "TIPO:B");
-    }
+    showInvoiceType(context.model, period.typeCode);
     const auto offset = lastRecordOffset(*bytes);
     if (!offset) {
         return refuse(context, NotValidMessage);

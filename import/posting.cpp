@@ -36,6 +36,15 @@ int tableFor(const WindowModel& model, const std::string& yearText)
 
 } // namespace
 
+void showInvoiceType(WindowModel& model, const std::string& typeCode)
+{
+    if (typeCode == "11") {
+        model.setPanelLine(TypeLine, "TIPO:C");
+    } else if (typeCode == "06") {
+        model.setPanelLine(TypeLine, "TIPO:B");
+    }
+}
+
 const char* periodRefusal(const HeaderPeriod& period)
 {
     // The CUIT later names the saved file: anything but its eleven digits could point outside the program folder.

@@ -8,6 +8,10 @@
 
 namespace sumafac {
 
+// The result panel's type line for the first record's type code: invoices of type C ("11") and B ("06") say so;
+// any other code leaves the line as it is.
+void showInvoiceType(WindowModel& model, const std::string& typeCode);
+
 // Why the period cannot be posted at all (a field the file format does not allow), or nullptr when it can.
 const char* periodRefusal(const HeaderPeriod& period);
 
