@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/numbers.h"
 
+#include "core/text.h"
+
 #include <limits>
 
 namespace sumafac {
@@ -9,22 +11,6 @@ namespace {
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::string_view trimBlanks(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 // Appends one digit to value; false on overflow.
@@ -37,17 +23,6 @@ bool pushDigit(std::int64_t& value, char digit)
     }
     value = value * 10 + d;
     return true;
-}
-
-// Takes an optional sign off the front; true when it was a minus.
-bool takeSign(std::string_view& text)
-{
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        const bool negative = text.front() == '-';
-        text.remove_prefix(1);
-        return negative;
-    }
-    return false;
 }
 
 } // namespace
@@ -77,7 +52,7 @@ std::int64_t leadingNumber(std::string_view text)
 
 std::optional<std::int64_t> strictWhole(std::string_view text)
 {
-    std::string_view rest = trimBlanks(text);
+    std::string_view rest = trimmed(text);
     const bool negative = takeSign(rest);
     if (rest.empty()) {
         return std::nullopt;
@@ -93,7 +68,7 @@ std::optional<std::int64_t> strictWhole(std::string_view text)
 
 std::optional<Cents> strictAmount(std::string_view text)
 {
-    std::string_view rest = trimBlanks(text);
+    std::string_view rest = trimmed(text);
     const bool negative = takeSign(rest);
     const auto comma = rest.find(',');
     const std::string_view whole = rest.substr(0, comma);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/exact_decimal.h"
 
+#include "core/text.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -14,35 +16,8 @@ constexpr int MostDigits = 18;
 // A scale beyond this leaves nothing of an amount once rounded to the cent; a number written so is not one.
 constexpr int LargestScale = 36;
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-// Takes a leading sign off text; true when it was a minus.
-bool takeSign(std::string_view& text)
-{
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        const bool negative = text.front() == '-';
-        text.remove_prefix(1);
-        return negative;
-    }
-    return false;
-}
-
-bool allDigits(std::string_view text)
+// Digits only, or nothing: a number may lack its whole part or its fraction.
+bool digitsOrNothing(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), isDigit);
 }
@@ -144,7 +119,7 @@ std::optional<ExactDecimal> decimalFromSheetNumber(std::string_view text)
     if (const std::size_t e = text.find_first_of("eE"); e != std::string_view::npos) {
         std::string_view power = text.substr(e + 1);
         const bool down = takeSign(power);
-        if (power.empty() || power.size() > 3 || !allDigits(power)) {
+        if (power.empty() || power.size() > 3 || !digitsOrNothing(power)) {
             return std::nullopt;
         }
         for (char c : power) {
@@ -156,7 +131,7 @@ std::optional<ExactDecimal> decimalFromSheetNumber(std::string_view text)
     const std::size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
     const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-    if ((whole.empty() && fraction.empty()) || !allDigits(whole) || !allDigits(fraction)) {
+    if ((whole.empty() && fraction.empty()) || !digitsOrNothing(whole) || !digitsOrNothing(fraction)) {
         return std::nullopt;
     }
     auto number = joined(whole, fraction, negative);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/export_table.h"
 
+#include "core/text.h"
 #include "import/exact_decimal.h"
 #include "import/export_texts.h"
 #include "storage/cp1252.h"
@@ -19,21 +20,8 @@ constexpr std::size_t LongestShownValue = 40;
 // Latin-1 letters from U+00C0 on, without their accents; '?' where no ASCII letter fits.
 constexpr std::string_view UnaccentedLatin1 = "aaaaaaaceeeeiiiidnooooo?ouuuuy??aaaaaaaceeeeiiiidnooooo?ouuuuy?y";
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
+// Cells of a spreadsheet may carry line breaks around their text as well as blanks.
+constexpr std::string_view CellBlanks = " \t\r\n";
 
 // A title as compared: lower case, without accents or surrounding blanks ("  Número Desde" is "numero desde").
 std::string foldedTitle(std::string_view utf8)
@@ -50,12 +38,7 @@ std::string foldedTitle(std::string_view utf8)
             folded += static_cast<char>(c);
         }
     }
-    return std::string(trimmed(folded));
-}
-
-bool allDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return std::string(trimmed(folded, CellBlanks));
 }
 
 int numberOf(std::string_view digits)
@@ -96,7 +79,7 @@ std::optional<Month> checkedDate(std::string_view year, std::string_view month, 
 // "2024-03-01", perhaps with a time after a blank or a T; "01/03/2024" or "1/3/2024", day first.
 std::optional<Month> monthOfDateText(std::string_view text)
 {
-    text = trimmed(text);
+    text = trimmed(text, CellBlanks);
     std::size_t dateEnd = 0;
     while (dateEnd < text.size() && text[dateEnd] != ' ' && text[dateEnd] != 'T') {
         ++dateEnd;
@@ -150,7 +133,7 @@ std::optional<Month> monthOfSerial(std::string_view text, bool date1904)
 // "11", or "11 - Factura C" as the Excel form writes it: up to three leading digits.
 std::optional<int> typeCodeOf(std::string_view text)
 {
-    text = trimmed(text);
+    text = trimmed(text, CellBlanks);
     std::size_t digits = 0;
     while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
         ++digits;
@@ -164,7 +147,7 @@ std::optional<int> typeCodeOf(std::string_view text)
 // A voucher number: digits, or nothing written (no run).
 std::optional<std::int64_t> voucherNumberOf(std::string_view text, bool number)
 {
-    text = trimmed(text);
+    text = trimmed(text, CellBlanks);
     if (text.empty()) {
         return 0;
     }
@@ -220,7 +203,7 @@ std::string ExportTable::titles(std::span<const SheetCell> cells)
         }
         const auto take = [&](Column& column, std::initializer_list<std::string_view> names) {
             if (column.index < 0 && titleIsOneOf(folded, names)) {
-                column = {static_cast<std::ptrdiff_t>(i), std::string(trimmed(title))};
+                column = {static_cast<std::ptrdiff_t>(i), std::string(trimmed(title, CellBlanks))};
             }
         };
         take(m_date, {"fecha de emision", "fecha emision", "fecha"});
@@ -246,8 +229,9 @@ std::string ExportTable::row(std::span<const SheetCell> cells, std::size_t numbe
                                                                                           : SheetCell{};
     };
     // Only a row without a date can be blank: the others need not be looked through.
-    if (trimmed(cell(m_date).text).empty() &&
-        std::all_of(cells.begin(), cells.end(), [](const SheetCell& each) { return trimmed(each.text).empty(); })) {
+    if (trimmed(cell(m_date).text, CellBlanks).empty() &&
+        std::all_of(cells.begin(), cells.end(),
+                    [](const SheetCell& each) { return trimmed(each.text, CellBlanks).empty(); })) {
         return {};
     }
     Voucher voucher;
@@ -277,7 +261,7 @@ std::string ExportTable::row(std::span<const SheetCell> cells, std::size_t numbe
     }
     // Amounts in another currency are in pesos at the rate of their day; a row without a rate is in pesos.
     ExactDecimal rate{1, 0};
-    if (!trimmed(cell(m_rate).text).empty()) {
+    if (!trimmed(cell(m_rate).text, CellBlanks).empty()) {
         const auto read = decimalOf(cell(m_rate).text, cell(m_rate).number);
         if (!read) {
             return bad(number, m_rate, "un tipo de cambio", cell(m_rate).text);
@@ -302,7 +286,7 @@ std::string ExportTable::finish() const
 
 std::string ExportTable::shown(std::string_view text) const
 {
-    text = trimmed(text);
+    text = trimmed(text, CellBlanks);
     std::string utf8 = m_windows1252 || !validUtf8(text) ? utf8FromCp1252(text) : std::string(text);
     std::size_t characters = 0;
     std::string result;

@@ -2,6 +2,7 @@
 #include "import/posting.h"
 
 #include "core/numbers.h"
+#include "core/text.h"
 #include "import/import_texts.h"
 #include "totals/annual_totals.h"
 #include "totals/year_roll.h"
@@ -13,7 +14,7 @@ namespace {
 
 bool digitsOnly(const std::string& text, std::size_t length)
 {
-    return text.size() == length && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return text.size() == length && allDigits(text);
 }
 
 // Table 1 takes its own year or any year while free; table 2 its own year, or while free the year next to table

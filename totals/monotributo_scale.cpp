@@ -2,6 +2,7 @@
 #include "totals/monotributo_scale.h"
 
 #include "core/folder_names.h"
+#include "core/text.h"
 #include "platform/native.h"
 
 #include <algorithm>
@@ -16,25 +17,6 @@ namespace {
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 // A faulty field is quoted in the message up to this many bytes, so a stray binary file gives a short message.
 constexpr std::size_t ShownFieldLength = 30;
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool allDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // The fields of one line, trimmed; empty fields at its end, which spreadsheets write, are dropped.
 std::vector<std::string_view> fieldsOf(std::string_view line)

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/text.h"
+
+#include <algorithm>
+
+namespace sumafac {
+
+bool allDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+std::string_view trimmed(std::string_view text, std::string_view blanks)
+{
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+bool takeSign(std::string_view& text)
+{
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        const bool negative = text.front() == '-';
+        text.remove_prefix(1);
+        return negative;
+    }
+    return false;
+}
+
+} // namespace sumafac
