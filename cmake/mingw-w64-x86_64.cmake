@@ -16,8 +16,18 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Self-contained executables: no libstdc++, libgcc or winpthread DLLs to ship beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Qt for Windows (the prefix that tools/build-qt-mingw.sh prints) is a second root for headers, libraries and CMake
+# packages; its moc, rcc and uic are the build machine's own, from Debian's qt6-base-dev.
+if(SUMAFAC_WINDOWS_QT)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${SUMAFAC_WINDOWS_QT})
+endif()
+set(QT_HOST_PATH /usr CACHE PATH "Qt of the build machine, whose moc, rcc and uic a cross build runs")
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "CMake packages of the build machine's Qt")
+
+# Self-contained executables: no libstdc++, libgcc or winpthread DLLs to ship beside them. A program that links Qt's
+# DLLs links the runtime DLLs that Qt's own link, so that one C++ runtime serves the whole process (cmake/windows-qt.cmake
+# marks Qt so).
+add_link_options("$<$<AND:$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>,$<NOT:$<BOOL:$<TARGET_PROPERTY:SUMAFAC_SHARED_RUNTIME>>>>:-static>")
 
 find_program(SUMAFAC_WINE NAMES wine wine64 wine-stable)
 if(SUMAFAC_WINE)
