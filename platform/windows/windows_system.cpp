@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <shlobj.h>
 
 namespace sumafac::platform {
 namespace {
@@ -119,9 +119,20 @@ std::vector<std::string> systemInformationTools()
 
 std::string userDataFolder()
 {
-    // Where a program installed under Program Files keeps the user's files.
-    const char* local = std::getenv("LOCALAPPDATA");
-    return local != nullptr && *local != '\0' ? std::string(local) : std::string();
+    // The shell's local application data folder (FOLDERID_LocalAppData), where a program installed under Program
+    // Files keeps the user's files; asked of the shell, as the environment may say anything.
+    wchar_t folder[MAX_PATH];
+    if (::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) {
+        return std::string();
+    }
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, folder, -1, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 1) {
+        return std::string();
+    }
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, folder, -1, utf8.data(), bytes, nullptr, nullptr);
+    utf8.resize(static_cast<std::size_t>(bytes) - 1);
+    return utf8;
 }
 
 Utf8ConsoleOutput::Utf8ConsoleOutput()
