@@ -7,7 +7,8 @@ probe=${1:?uso: $0 PAQUETE_FUENTE}
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
-apt-cache showsrc "$probe" 2>/dev/null | grep -q "^Package: $probe\$" && exit 0
+# Read whole: a grep that stops at the first match would break the pipe under pipefail.
+[ -n "$(apt-cache showsrc "$probe" 2>/dev/null | grep -x "Package: $probe")" ] && exit 0
 echo "Agregando las fuentes de paquetes (deb-src) de Debian" >&2
 if [ -f /etc/apt/sources.list.d/debian.sources ]; then
     sed 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
