@@ -56,13 +56,6 @@ windows_path() { echo "Z:${1//\//\\}"; }
 runtime_dlls=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 winpthread_dll=$(dirname "$(x86_64-w64-mingw32-gcc-posix -print-file-name=libwinpthread-1.dll)")
 WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime_dlls");$(windows_path "$winpthread_dll")"
-# The tests that make archives, and the window's drops, find 7-Zip for Windows on the path as 7z.exe, as a user's
-# installed 7-Zip would be.
-if [ -n "$archive_tool" ]; then
-    mkdir -p "$build/7-zip"
-    cp "$archive_tool" "$build/7-zip/7z.exe"
-    WINEPATH="$WINEPATH;$(windows_path "$build/7-zip")"
-fi
 export WINEPATH
 
 # One Wine server for the whole run, with Wine's own background programs already up: otherwise every test would
@@ -85,7 +78,18 @@ cross_build() {
     cmake --build "$build" -j"$(nproc)"
 }
 stage "compilación cruzada" cross_build
-stage "pruebas de la ventana bajo Wine" ctest --test-dir "$build" --output-on-failure -j"$(nproc)" -L gui
+# The window's tests make their archives with 7z.exe on the path, as a user's installed 7-Zip would be; the others
+# find it only where the program looks for it.
+gui_tests() {
+    local path=$WINEPATH
+    if [ -n "$archive_tool" ]; then
+        mkdir -p "$build/7-zip"
+        cp "$archive_tool" "$build/7-zip/7z.exe"
+        path="$path;$(windows_path "$build/7-zip")"
+    fi
+    WINEPATH=$path ctest --test-dir "$build" --output-on-failure -j"$(nproc)" -L gui
+}
+stage "pruebas de la ventana bajo Wine" gui_tests
 stage "demás pruebas bajo Wine" ctest --test-dir "$build" --output-on-failure -j"$(nproc)" -LE gui
 stop_wine
 trap - EXIT

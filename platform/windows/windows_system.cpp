@@ -103,10 +103,14 @@ char pathSeparator()
 
 std::string archiveToolPath(const std::string& programFolder, const Files& files, const ProcessRunner& processes)
 {
-    // The tool shipped beside the program comes first; an installed 7-Zip on PATH serves when there is none.
-    const std::string beside = programFolder + "\\7z.exe";
-    if (files.exists(beside)) {
-        return beside;
+    // The tool shipped with the program comes first: in the program folder, or beside the executable when the
+    // program folder is the user's own (a program installed under Program Files). An installed 7-Zip on PATH serves
+    // when there is neither.
+    for (const std::string& folder : {programFolder, executableFolder()}) {
+        const std::string beside = folder + "\\7z.exe";
+        if (files.exists(beside)) {
+            return beside;
+        }
     }
     return processes.findOnPath("7z.exe");
 }

@@ -196,6 +196,17 @@ TEST_F(CliEndToEnd, DropsSavesAndLoadsBackWithTheArchiveToolBesideTheProgram)
     EXPECT_EQ(read(elsewhere + "\\" + savedName), saved);
 }
 
+// Installed under Program Files, the program keeps the user's files in a folder of the user's own, while 7z.exe
+// stays beside the executable, where it is found.
+TEST_F(CliEndToEnd, ADropIntoTheUsersOwnFolderUsesTheArchiveToolBesideTheProgram)
+{
+    const std::string usersFolder = root.path() + "\\Datos de José";
+    ASSERT_TRUE(files->createFolder(usersFolder));
+    const CliRun run = cli({"--folder", usersFolder, sampleArchives().front(), "--print", "json"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("{\"cuit\": \"20123456786\", \"captions\": [\"2023\", ", 0), 0u) << run.out;
+}
+
 TEST_F(CliEndToEnd, AnotherTaxpayersArchiveIsRefusedAndPostsNothing)
 {
     const CliRun run = cli({sampleArchives().front(), otherTaxpayersArchive(), "--print", "json"});
