@@ -6,15 +6,17 @@
 # The path of the Qt prefix (bin/, lib/cmake/, plugins/) is the only thing written to standard output.
 #   tools/build-qt-mingw.sh [--rebuild]
 # Kept under ${SUMAFAC_CACHE:-${XDG_CACHE_HOME:-~/.cache}/sumafac}/qt-mingw/VERSION/prefix.
-# SUMAFAC_QT_TARBALL names the ready qt6-base (default ../shared/windows/ beside the repository); SUMAFAC_QT_TARBALL=
-# (empty) always compiles it.
+# SUMAFAC_SHARED_WINDOWS names the shared folder (default ../shared/windows beside the repository), where the ready
+# qt6-base and copies of Debian's source packages may lie; SUMAFAC_QT_TARBALL names the ready qt6-base itself, and
+# SUMAFAC_QT_TARBALL= (empty) always compiles it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repository=$PWD
 version=6.4.2
 cache=${SUMAFAC_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/sumafac}/qt-mingw/$version
 prefix=$cache/prefix
-tarball=${SUMAFAC_QT_TARBALL-$repository/../shared/windows/qt6-base-$version-mingw-w64-x86_64.tar.xz}
+shared=${SUMAFAC_SHARED_WINDOWS:-$repository/../shared/windows}
+tarball=${SUMAFAC_QT_TARBALL-$shared/qt6-base-$version-mingw-w64-x86_64.tar.xz}
 # The one ready build this script trusts: configured as below, with Wine's wintab.h and the two guards.
 tarball_sha256=ab0bbdd488e184ee8f540f4961772ea369f9ec8d50918edf94e173b370ed1565
 toolchain=$repository/cmake/mingw-w64-x86_64.cmake
@@ -35,13 +37,19 @@ trap 'rm -rf "$work"' EXIT
 # elapsed START: seconds since START
 elapsed() { echo $(($(date +%s) - $1)); }
 
-# fetch_source PACKAGE: Debian's source of PACKAGE, unpacked with Debian's patches, in the work folder.
+# fetch_source PACKAGE: Debian's source of PACKAGE, unpacked with Debian's patches, in the work folder. When apt
+# cannot fetch it, a copy of the same Debian source package (its .dsc and the files it names) in the shared folder
+# serves; dpkg-source checks the files against the .dsc.
 fetch_source() {
+    local log=$cache/logs/$1-source.log dsc
     tools/enable-deb-src.sh "$1"
-    (cd "$work" && apt-get source -qq "$1" >"$cache/logs/$1-source.log" 2>&1) || {
-        cat "$cache/logs/$1-source.log" >&2
-        return 1
-    }
+    if ! (cd "$work" && apt-get source -qq "$1" >"$log" 2>&1); then
+        dsc=$(ls "$shared/$1"_*.dsc 2>/dev/null | sort -V | tail -n 1 || true)
+        if [ -z "$dsc" ] || ! (cd "$work" && dpkg-source -x "$dsc" >>"$log" 2>&1); then
+            grep '^E:' "$log" >&2 || cat "$log" >&2
+            return 1
+        fi
+    fi
     ls -d "$work/$1"-*/
 }
 
