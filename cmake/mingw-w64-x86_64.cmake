@@ -1,5 +1,7 @@
 # Cross build for 64-bit Windows with Debian's mingw-w64, tests run under Wine:
 #   cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DSUMAFAC_GUI=OFF
+# and with the window program, given Qt for Windows (tools/build-qt-mingw.sh prints its prefix):
+#   cmake ... -DSUMAFAC_GUI=ON -DSUMAFAC_WINDOWS_QT=PREFIX
 # The posix threading variant of the compiler is the one whose standard library has std::thread and std::mutex.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -24,10 +26,11 @@ endif()
 set(QT_HOST_PATH /usr CACHE PATH "Qt of the build machine, whose moc, rcc and uic a cross build runs")
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "CMake packages of the build machine's Qt")
 
-# Self-contained executables: no libstdc++, libgcc or winpthread DLLs to ship beside them. A program that links Qt's
-# DLLs links the runtime DLLs that Qt's own link, so that one C++ runtime serves the whole process (cmake/windows-qt.cmake
-# marks Qt so).
-add_link_options("$<$<AND:$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>,$<NOT:$<BOOL:$<TARGET_PROPERTY:SUMAFAC_SHARED_RUNTIME>>>>:-static>")
+# Self-contained executables: no libstdc++, libgcc or winpthread DLLs to ship beside them. A program that links
+# Qt's DLLs, which link those runtime DLLs, links them too, so that one C++ runtime serves the whole process
+# (cmake/windows-qt.cmake marks Qt so).
+set(SUMAFAC_LINKS_QT "$<BOOL:$<TARGET_PROPERTY:SUMAFAC_SHARED_RUNTIME>>")
+add_link_options("$<$<AND:$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>,$<NOT:${SUMAFAC_LINKS_QT}>>:-static>")
 
 find_program(SUMAFAC_WINE NAMES wine wine64 wine-stable)
 if(SUMAFAC_WINE)

@@ -116,7 +116,8 @@ EOF
         # Qt 6.4.2 compiles two branches that this feature set has switched off: the dynamic OpenGL one without
         # OpenGL, and the DirectWrite font database that Gui leaves out without Direct2D.
         plugin=$source/src/plugins/platforms/windows
-        sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' "$plugin/qwindowswindow.cpp"
+        sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+            "$plugin/qwindowswindow.cpp"
         sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
             "$plugin/qwindowsintegration.cpp"
         grep -q 'dynamicgl) && QT_CONFIG(opengl)' "$plugin/qwindowswindow.cpp" &&
