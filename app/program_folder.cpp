@@ -18,7 +18,7 @@ chooseProgramFolder(platform::Files& files, const std::string& executableFolder,
     if (folder.back() != platform::pathSeparator()) {
         folder += platform::pathSeparator();
     }
-    folder += UserDataSubfolder;
+    folder += platform::userDataSubfolder();
     const bool usable = files.createFolder(folder) && files.isWritableFolder(folder);
     return {folder, usable};
 }

@@ -8,9 +8,6 @@
 
 namespace sumafac {
 
-// The program's own folder inside the user's data folder.
-inline constexpr const char* UserDataSubfolder = "sumafac";
-
 struct ProgramFolderChoice
 {
     std::string folder;  // without a trailing separator; "" when no folder could even be named

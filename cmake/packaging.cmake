@@ -1,6 +1,24 @@
 # What `cmake --install` puts where, and the Debian package that CPack builds from it (`cpack -G DEB`).
 include(GNUInstallDirs)
 
+# On Windows one program folder holds everything: both programs, 7-Zip's tool as 7z.exe, where the programs look
+# for it first, the scale and the README. tools/package-windows.sh adds Qt's and the runtime's DLLs and makes the
+# zip and the installer from it.
+if(WIN32)
+    install(TARGETS sumafac-cli RUNTIME DESTINATION .)
+    if(SUMAFAC_GUI)
+        install(TARGETS sumafac RUNTIME DESTINATION .)
+    endif()
+    if(SUMAFAC_WINDOWS_ARCHIVE_TOOL)
+        install(PROGRAMS ${SUMAFAC_WINDOWS_ARCHIVE_TOOL} DESTINATION . RENAME 7z.exe)
+    endif()
+    if(EXISTS ${PROJECT_SOURCE_DIR}/data/escala-monotributo.csv)
+        install(FILES data/escala-monotributo.csv DESTINATION data)
+    endif()
+    install(FILES README.md DESTINATION .)
+    return()
+endif()
+
 install(TARGETS sumafac-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(SUMAFAC_GUI)
     install(TARGETS sumafac RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/drop_area.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
@@ -22,7 +23,8 @@ QStringList localFiles(const QMimeData* mime)
     }
     for (const QUrl& url : mime->urls()) {
         if (url.isLocalFile()) {
-            paths << url.toLocalFile();
+            // As the system writes it: the path shows in the drop area and in messages.
+            paths << QDir::toNativeSeparators(url.toLocalFile());
         }
     }
     return paths;

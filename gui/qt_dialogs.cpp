@@ -3,6 +3,7 @@
 
 #include "core/window_texts.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
@@ -91,7 +92,8 @@ std::string QtDialogs::ShowOpen(const platform::OpenFileRequest& request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().constFirst().toStdString();
+    // Qt writes "/" on every system; the program's messages show a path as the system writes it.
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 } // namespace sumafac::gui

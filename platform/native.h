@@ -28,6 +28,10 @@ std::string executableFolder();
 // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share. "" when the system tells no such folder.
 std::string userDataFolder();
 
+// The name of the program's own folder inside userDataFolder(), as the system's programs write theirs: "sumafac"
+// on POSIX systems, "Sumafac" on Windows.
+const char* userDataSubfolder();
+
 // The path separator of this system, used to address a file in a folder.
 char pathSeparator();
 

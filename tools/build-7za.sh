@@ -18,21 +18,9 @@ fi
 
 tools/install-deps.sh 7za >&2
 tools/install-deps.sh windows >&2
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
 # apt-get source needs the source lines of the same archives the machine installs from.
-if ! apt-cache showsrc 7zip 2>/dev/null | grep -q '^Package: 7zip'; then
-    echo "Agregando las fuentes de paquetes (deb-src) de Debian" >&2
-    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        sed 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
-            "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/sumafac-deb-src.sources >/dev/null
-    else
-        grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
-            "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/sumafac-deb-src.list >/dev/null
-    fi
-    "${sudo_cmd[@]}" apt-get update -qq >&2
-fi
+tools/enable-deb-src.sh 7zip
 
 work=$(mktemp -d)
 chmod 755 "$work" # apt's download user has to reach it

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Sumafac need, only those still missing.
 #   tools/install-deps.sh            the native build, its window program and its tests
-#   tools/install-deps.sh windows    the cross build for Windows (mingw-w64) and Wine to run its tests
+#   tools/install-deps.sh windows    the cross build for Windows (mingw-w64), Wine to run its tests, the installer
 #   tools/install-deps.sh 7za        what building 7-Zip for Windows from Debian's sources needs
+#   tools/install-deps.sh qt-mingw   what building Qt for Windows from Debian's sources needs
 set -euo pipefail
 
 case "${1:-}" in
@@ -20,13 +21,20 @@ case "${1:-}" in
     ;;
 windows)
     # googletest ships the GoogleTest sources that the cross build compiles for Windows.
-    packages=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 p7zip-full)
+    # makensis makes the installer, ImageMagick its icon; the installed window is driven on Xvfb (xdotool) and its
+    # tab captions read off the screen (tesseract).
+    packages=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 p7zip-full
+        nsis imagemagick xvfb xauth x11-utils xdotool tesseract-ocr)
     ;;
 7za)
     packages=(make dpkg-dev xz-utils g++-mingw-w64-x86-64-posix)
     ;;
+qt-mingw)
+    # Debian's own Qt gives the cross build its moc, rcc and uic and their CMake packages.
+    packages=(cmake ninja-build dpkg-dev xz-utils g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools)
+    ;;
 *)
-    echo "uso: $0 [windows|7za]" >&2
+    echo "uso: $0 [windows|7za|qt-mingw]" >&2
     exit 2
     ;;
 esac

@@ -74,6 +74,11 @@ std::string userDataFolder()
     return (home == "/" ? std::string() : home) + "/.local/share";
 }
 
+const char* userDataSubfolder()
+{
+    return "sumafac";
+}
+
 char pathSeparator()
 {
     return '/';

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <shlobj.h>
 
 namespace sumafac::platform {
 namespace {
@@ -93,6 +93,11 @@ std::string executableFolder()
     return path.substr(0, separator);
 }
 
+const char* userDataSubfolder()
+{
+    return "Sumafac";
+}
+
 char pathSeparator()
 {
     return '\\';
@@ -100,10 +105,14 @@ char pathSeparator()
 
 std::string archiveToolPath(const std::string& programFolder, const Files& files, const ProcessRunner& processes)
 {
-    // The tool shipped beside the program comes first; an installed 7-Zip on PATH serves when there is none.
-    const std::string beside = programFolder + "\\7z.exe";
-    if (files.exists(beside)) {
-        return beside;
+    // The tool shipped with the program comes first: in the program folder, or beside the executable when the
+    // program folder is the user's own (a program installed under Program Files). An installed 7-Zip on PATH serves
+    // when there is neither.
+    for (const std::string& folder : {programFolder, executableFolder()}) {
+        const std::string beside = folder + "\\7z.exe";
+        if (files.exists(beside)) {
+            return beside;
+        }
     }
     return processes.findOnPath("7z.exe");
 }
@@ -116,9 +125,20 @@ std::vector<std::string> systemInformationTools()
 
 std::string userDataFolder()
 {
-    // Where a program installed under Program Files keeps the user's files.
-    const char* local = std::getenv("LOCALAPPDATA");
-    return local != nullptr && *local != '\0' ? std::string(local) : std::string();
+    // The shell's local application data folder (FOLDERID_LocalAppData), where a program installed under Program
+    // Files keeps the user's files; asked of the shell, as the environment may say anything.
+    wchar_t folder[MAX_PATH];
+    if (::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) {
+        return std::string();
+    }
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, folder, -1, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 1) {
+        return std::string();
+    }
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, folder, -1, utf8.data(), bytes, nullptr, nullptr);
+    utf8.resize(static_cast<std::size_t>(bytes) - 1);
+    return utf8;
 }
 
 Utf8ConsoleOutput::Utf8ConsoleOutput()

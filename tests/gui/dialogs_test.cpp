@@ -4,6 +4,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -116,7 +117,8 @@ TEST(QtDialogs, TheOpenDialogListsOnlyTheTypedCuitsSavedFiles)
         [&] { return dialogs.ShowOpen(request); });
     listed.sort();
     EXPECT_EQ(listed, QStringList({"20123456786.sa1", "20123456786_2023.sa1", "20123456786_2024.SA1"}));
-    EXPECT_EQ(chosen, folder.file("20123456786_2023.sa1"));
+    EXPECT_EQ(chosen,
+              QDir::toNativeSeparators(QString::fromStdString(folder.file("20123456786_2023.sa1"))).toStdString());
 }
 
 } // namespace

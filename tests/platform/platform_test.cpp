@@ -130,7 +130,7 @@ TEST_F(Platform, TheProgramFolderIsTheExecutablesWhenWritableElseTheUsersOwn)
     const auto user = chooseProgramFolder(*files, folder.file("no-existe"), folder.file("datos"));
     EXPECT_TRUE(user.usable);
     EXPECT_TRUE(files->isDirectory(user.folder));
-    EXPECT_EQ(user.folder, folder.file("datos") + platform::pathSeparator() + UserDataSubfolder);
+    EXPECT_EQ(user.folder, folder.file("datos") + platform::pathSeparator() + platform::userDataSubfolder());
     files->write(folder.file("archivo"), "x");
     const auto blocked = chooseProgramFolder(*files, folder.file("no-existe"), folder.file("archivo"));
     EXPECT_FALSE(blocked.usable);

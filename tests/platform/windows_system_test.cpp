@@ -28,10 +28,17 @@ TEST(WindowsSystem, RegistryValuesAreReadAsTheAboutBoxNeedsThem)
 
 TEST(WindowsSystem, UserDataAndTheArchiveTool)
 {
-    EXPECT_EQ(platform::userDataFolder(), std::getenv("LOCALAPPDATA"));
+    // The shell's own folder, whatever the environment says.
+    _putenv("LOCALAPPDATA=C:\\otra");
+    const std::string data = platform::userDataFolder();
+    EXPECT_TRUE(platform::makeNativeFiles()->isDirectory(data)) << data;
+    EXPECT_NE(data, "C:\\otra");
+    EXPECT_STREQ(platform::userDataSubfolder(), "Sumafac");
     testing::TempFolder folder;
     const auto files = platform::makeNativeFiles();
     const auto processes = platform::makeNativeProcessRunner();
+    // The 7z.exe beside the test programs stands where it stands beside an installed sumafac.exe.
+    EXPECT_EQ(platform::archiveToolPath(folder.path(), *files, *processes), platform::executableFolder() + "\\7z.exe");
     folder.put("7z.exe", "");
     EXPECT_EQ(platform::archiveToolPath(folder.path(), *files, *processes), folder.path() + "\\7z.exe");
 }

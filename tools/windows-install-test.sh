@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# The Windows installer end to end under Wine, as a user meets it, in a Wine prefix made for the run:
+#  1. installs silently (/S) and checks the program folder, the Start-menu shortcut and the uninstall entry;
+#  2. drops the sample archives with the installed sumafac-cli.exe and its 7z.exe, saving into the user's folder
+#     (%LOCALAPPDATA%\Sumafac);
+#  3. starts the installed sumafac.exe on a virtual display (Xvfb), finds its window titled "SumaFAC", loads the saved
+#     file through Archivo > Cargar with the keyboard and reads the three tab captions off the screen (tesseract),
+#     which must be the captions sumafac-cli reported; saves a picture of the window;
+#  4. uninstalls silently: the program folder, the shortcut and the uninstall entry are gone, the saved file stays.
+#   tools/windows-install-test.sh [--screenshot OUT.png] [SETUP.exe]
+# Without SETUP.exe, tools/package-windows.sh builds it. The picture is left in build/windows-install/ and, with
+# --screenshot, also in OUT.png (the README's is docs/screenshot-windows.png).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+screenshot=
+if [ "${1:-}" = --screenshot ]; then
+    screenshot=$(realpath -m "$2")
+    shift 2
+fi
+tools/install-deps.sh windows
+if [ $# -gt 0 ]; then
+    setup=$(realpath "$1")
+else
+    setup=$(tools/package-windows.sh | sed -n 2p)
+fi
+work=$(realpath -m build/windows-install)
+rm -rf "$work"
+mkdir -p "$work"
+
+fail() {
+    echo "windows-install-test: $*" >&2
+    exit 1
+}
+
+# The installed program has to find everything it needs in its own folder: nothing of the build's environment.
+unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM DISPLAY
+export WINEPREFIX="$work/wine-prefix" WINEDEBUG=-all WINEARCH=win64
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+
+# A display of its own, on a free number that Xvfb picks.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+exec 3>&-
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb no arrancó"
+export DISPLAY=":$(cat "$work/display")"
+wineboot -i >"$work/wine.log" 2>&1 </dev/null
+
+# 1. Silent install.
+wine "$setup" /S >>"$work/wine.log" 2>&1 </dev/null || fail "el instalador terminó con error"
+wineserver -w
+program="$WINEPREFIX/drive_c/Program Files/Sumafac"
+for file in sumafac.exe sumafac-cli.exe 7z.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+    libstdc++-6.dll README.md sumafac.ico desinstalar.exe; do
+    [ -f "$program/$file" ] || fail "falta $file en la carpeta del programa"
+done
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Sumafac.lnk"
+[ -f "$shortcut" ] || fail "falta el acceso directo del menú Inicio"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sumafac'
+wine reg query "$uninstall_key" /v UninstallString 2>/dev/null | grep -q 'desinstalar.exe' ||
+    fail "falta la entrada de desinstalación en el registro"
+
+# 2. The sample archives dropped with the installed sumafac-cli.exe and 7z.exe, saved into the user's folder.
+local_appdata=$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')
+user_folder="$local_appdata\\Sumafac"
+user_folder_unix=$(winepath -u "$user_folder" 2>/dev/null)
+mkdir -p "$user_folder_unix"
+samples=()
+for archive in examples/20123456786-*.zip; do
+    samples+=("$(winepath -w "$PWD/$archive" 2>/dev/null)")
+done
+wine "C:\\Program Files\\Sumafac\\sumafac-cli.exe" --folder "$user_folder" "${samples[@]}" --save --print json \
+    >"$work/cli.json" 2>"$work/cli.err" </dev/null || fail "sumafac-cli.exe falló: $(cat "$work/cli.err")"
+saved="$user_folder_unix/20123456786_2023_2024.sa1"
+[ -s "$saved" ] || fail "sumafac-cli.exe no guardó $saved"
+captions=$(sed -n 's/.*"captions": \[\([^]]*\)\].*/\1/p' "$work/cli.json" | tr -d '" ' | tr ',' ' ')
+[ "$captions" = "2023 2024 2024/2023" ] || fail "sumafac-cli.exe dio otras solapas: $captions"
+
+# 3. The window: found by its title, the saved file loaded through the menu, the captions read off the screen.
+# wait_for_window TITLE [gone]: the first window titled TITLE (a regular expression), once it is there, or until it
+# is gone; a minute at most.
+wait_for_window() {
+    local found=
+    for _ in $(seq 120); do
+        found=$(xdotool search --name "$1" 2>/dev/null | head -n 1 || true)
+        if [ "${2:-}" = gone ]; then
+            [ -z "$found" ] && return 0
+        elif [ -n "$found" ]; then
+            sleep 1 # drawn and ready for keys
+            echo "$found"
+            return 0
+        fi
+        sleep 0.5
+    done
+    return 1
+}
+(cd "$work" && exec wine "C:\\Program Files\\Sumafac\\sumafac.exe" >"$work/sumafac.log" 2>&1 </dev/null) &
+disown # it ends with the Wine server, below
+window=$(wait_for_window '^SumaFAC$') || fail "no apareció la ventana SumaFAC (registro: $work/sumafac.log)"
+# Archivo > Cargar: the CUIT in the "Sumafac" box, then the file's full name in Qt's file dialog.
+xdotool mousemove --window "$window" 25 10 click 1
+sleep 1
+xdotool key Down Return
+wait_for_window '^Sumafac$' >/dev/null || fail "Archivo > Cargar no pidió el CUIT"
+xdotool type --delay 50 20123456786
+xdotool key Return
+wait_for_window '^Archivos guardados de este CUIT$' >/dev/null || fail "no se abrió el diálogo de archivos guardados"
+xdotool type --delay 50 "$user_folder\\20123456786_2023_2024.sa1"
+xdotool key Return
+wait_for_window '^Archivos guardados de este CUIT$' gone || fail "el diálogo de archivos guardados no se cerró"
+sleep 2
+import -window "$window" "$work/sumafac-window.png"
+# The tab bar lies under the menu bar; read larger and in black and white, as digits and slashes only.
+convert "$work/sumafac-window.png" -crop 480x40+0+20 +repage -resize 400% -colorspace Gray -threshold 60% \
+    "$work/tabs.png"
+read_captions=$(tesseract "$work/tabs.png" - --psm 7 -c tessedit_char_whitelist=0123456789/ 2>/dev/null |
+    tr -s ' \n' ' ' | sed 's/ *$//')
+[ "$read_captions" = "$captions" ] ||
+    fail "las solapas de la ventana dicen \"$read_captions\", no \"$captions\" (captura: $work/sumafac-window.png)"
+# The picture shows the third tab, the twelve months from July to June.
+xdotool mousemove --window "$window" 150 35 click 1
+sleep 1
+import -window "$window" "$work/sumafac-windows.png"
+[ -z "$screenshot" ] || cp "$work/sumafac-windows.png" "$screenshot"
+wineserver -k
+wineserver -w
+
+# 4. Silent uninstall: the uninstaller runs a copy of itself and returns at once; the server's end is its end.
+wine "C:\\Program Files\\Sumafac\\desinstalar.exe" /S >>"$work/wine.log" 2>&1 </dev/null ||
+    fail "el desinstalador terminó con error"
+wineserver -w
+[ ! -e "$program" ] || fail "quedó la carpeta del programa: $(ls -A "$program")"
+[ ! -e "$shortcut" ] || fail "quedó el acceso directo del menú Inicio"
+! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "quedó la entrada de desinstalación en el registro"
+[ -s "$saved" ] || fail "la desinstalación borró el archivo guardado del usuario"
+echo "Instalador verificado: instala, la ventana muestra las solapas $captions, desinstala y deja $user_folder"
