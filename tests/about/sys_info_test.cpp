@@ -136,12 +136,12 @@ TEST(SysInfo, TheToolIsFoundThroughTheRegistryOrOnPathAndAFailureIsSaid)
 TEST(SysInfo, ANumberIsReadAsHexMostSignificantByteFirst)
 {
     MapRegistry registry;
-    registry.keys["k"] = {{"n", {platform::NumberValue, std::string("\x05\x01\x00\x00", 4)}}, {"b", {3, "xy"}}};
+    registry.keys["k"] = {{"n", {platform::NumberValue, std::string("\x05\xAB\x00\x00", 4)}}, {"b", {3, "xy"}}};
     std::string value = "antes";
     EXPECT_TRUE(GetKeyValue(registry, platform::LocalMachineRoot, "k", "n", value));
-    EXPECT_EQ(value, "&h000105");
+    EXPECT_EQ(value, "&h00AB05");
     EXPECT_TRUE(GetKeyValue(registry, platform::LocalMachineRoot, "k", "b", value));
-    EXPECT_EQ(value, "&h000105");
+    EXPECT_EQ(value, "&h00AB05");
     EXPECT_FALSE(GetKeyValue(registry, platform::LocalMachineRoot, "k", "falta", value));
     EXPECT_EQ(value, "");
     EXPECT_TRUE(registry.openPaths.empty());

@@ -296,6 +296,21 @@ class Scenario
     std::string m_err;
 };
 
+TEST(SumafacCli, TheProgramRunsItsCommandLine)
+{
+    testing::TempFolder folder;
+    const auto processes = platform::makeNativeProcessRunner();
+    const char separator = platform::pathSeparator();
+    const std::string cli =
+        platform::executableFolder() + separator + ".." + separator + "cli" + separator + SUMAFAC_CLI;
+    for (const auto& [args, status] :
+         {std::pair{std::vector<std::string>{"--folder", folder.path(), "--roll"}, 0}, {{"--bogus"}, 2}}) {
+        const auto result = processes->run(cli, args, folder.path(), std::chrono::seconds(60));
+        EXPECT_EQ(result.outcome, platform::ProcessResult::Outcome::Exited);
+        EXPECT_EQ(result.exitCode, status);
+    }
+}
+
 class Scenarios : public ::testing::TestWithParam<std::string>
 {
 };
