@@ -179,11 +179,15 @@ std::optional<std::string> firstBadLeadingValue(const std::vector<std::string>& 
 
 // After a save, the file under the program's spelling is the saved work; another spelling of the name is the file
 // it replaced. Where the file system tells spellings apart both show in the folder, and the old one goes; where it
-// does not, only one shows, and that one is the new file.
-void removeOtherSpellings(HandlerContext& context, const std::string& name)
+// does not, only one shows, the new file, which may have kept the old spelling: it takes the program's.
+void keepOneSpelling(HandlerContext& context, const std::string& name)
 {
     const auto spellings = namesAnyCase(context.files, context.ProgramFolder, name);
-    if (spellings.empty() || spellings.front() != name) {
+    if (spellings.empty()) {
+        return;
+    }
+    if (spellings.front() != name) {
+        context.files.replace(context.pathIn(spellings.front()), context.pathIn(name));
         return;
     }
     for (std::size_t i = 1; i < spellings.size(); ++i) {
@@ -246,7 +250,7 @@ void Grabarflex3(HandlerContext& context)
                                (replacing ? " El archivo anterior quedó como estaba." : ""));
         return;
     }
-    removeOtherSpellings(context, name);
+    keepOneSpelling(context, name);
 }
 
 void chooseAndLoadSavedFile(HandlerContext& context)

@@ -30,6 +30,12 @@ struct Line
     std::string rest;
 };
 
+// Paths are UTF-8 throughout, as in the program.
+fs::path utf8Path(const std::string& text)
+{
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
 std::string readFile(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -138,7 +144,7 @@ class Scenario
                 }
             } else if (line.word == "saved") {
                 const std::size_t end = skipBlock(i);
-                const std::string actual = readFile(place("%" + line.rest));
+                const std::string actual = readFile(utf8Path(place("%" + line.rest)));
                 if (update) {
                     rewritten += escapedLines(actual);
                 } else {
@@ -242,7 +248,8 @@ class Scenario
     {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(m_folder.path())) {
-            names.push_back(entry.path().filename().string());
+            const std::u8string name = entry.path().filename().u8string();
+            names.emplace_back(name.begin(), name.end());
         }
         std::sort(names.begin(), names.end());
         std::string listing;

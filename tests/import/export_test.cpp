@@ -112,8 +112,9 @@ fs::path droppedFile(const Case& c, const TempFolder& inputs)
     const fs::path dropped = fs::path(inputs.path()) / c.dropped;
     if (fs::is_directory(source)) {
         const auto processes = platform::makeNativeProcessRunner();
-        processes->run(processes->findOnPath("7z"), {"a", "-tzip", dropped.string(), "."}, source.string(),
-                       std::chrono::seconds(60));
+        const std::string tool =
+            platform::archiveToolPath(platform::executableFolder(), *platform::makeNativeFiles(), *processes);
+        processes->run(tool, {"a", "-tzip", dropped.string(), "."}, source.string(), std::chrono::seconds(60));
     } else if (c.member == "-") {
         fs::copy_file(source, dropped);
     } else {
