@@ -103,7 +103,7 @@ TEST_F(Faults, AFileThatCannotBeReadOrIsFarTooLargeIsNotLoaded)
     EXPECT_EQ(dialogs.openRequests[0].initialFolder, folder.path());
     EXPECT_EQ(dialogs.inputPrompts, std::vector<std::string>{"CUIT?"});
 
-    std::filesystem::resize_file(folder.put("grande.sa1", ""), 2 << 20);
+    std::filesystem::resize_file(folder.put("grande.sa1", ""), (1 << 20) + 1);
     dialogs.inputAnswers = {"grande"};
     dialogs.openAnswers = {folder.file("grande.sa1")};
     form1.Mncargar_Click();

@@ -105,6 +105,7 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
     EXPECT_TRUE(child("Text1")->acceptDrops());
     EXPECT_TRUE(child<QLabel>("Text1")->wordWrap());
     EXPECT_TRUE(child("Frame1")->isHidden());
+    EXPECT_GT(child("Frame1")->x(), child("SSTab1")->geometry().right());
     EXPECT_TRUE(child<QAction>("Mncargar")->isEnabled());
     EXPECT_FALSE(child<QAction>("MnGrabar")->isEnabled());
     EXPECT_TRUE(child<QTimer>("Timer1")->isActive());
@@ -230,6 +231,7 @@ TEST_F(WindowTest, ThePanelFadesOnEveryTickAndHidesBlackOnTheTwentyFourth)
     EXPECT_EQ(color("Label8"), QColor(230, 230, 230));
     QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_TRUE(child("Frame1")->isHidden());
+    EXPECT_GT(child("Frame1")->x(), child("SSTab1")->geometry().right());
     EXPECT_EQ(color("Label5"), QColor(0, 0, 0));
 }
 
@@ -257,11 +259,13 @@ TEST_F(WindowTest, AcercaDeShowsOneAboutBoxAndItsButtons)
     EXPECT_FALSE(box->isModal());
     EXPECT_EQ(box->windowTitle(), "Acerca de Sumafac");
     EXPECT_EQ(box->findChild<QLabel*>("lblTitle")->text(), "Sumafac");
+    EXPECT_TRUE(box->findChild<QLabel*>("lblTitle")->font().bold());
     EXPECT_EQ(box->findChild<QLabel*>("lblVersion")->text(), "Versión 1.2.0");
     EXPECT_EQ(box->findChild<QLabel*>("lblDescription")->text(),
               "Software para la suma de periodos de facturacion digital");
     auto* ok = box->findChild<QPushButton*>("cmdOK");
     EXPECT_TRUE(ok->isDefault());
+    EXPECT_LT(ok->geometry().bottom(), box->findChild<QPushButton*>("cmdSysInfo")->geometry().top());
     EXPECT_EQ(ok->text(), "Aceptar");
     // No registry here and no system tool on an empty PATH: the box says so.
     box->findChild<QPushButton*>("cmdSysInfo")->click();
