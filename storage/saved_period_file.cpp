@@ -187,7 +187,13 @@ void keepOneSpelling(HandlerContext& context, const std::string& name)
         return;
     }
     if (spellings.front() != name) {
-        context.files.replace(context.pathIn(spellings.front()), context.pathIn(name));
+        // Through a name of its own: renaming straight to another spelling of the same name can be taken for no
+        // change at all.
+        const std::string aside = context.pathIn(name + TemporarySuffix);
+        if (context.files.replace(context.pathIn(spellings.front()), aside) &&
+            !context.files.replace(aside, context.pathIn(name))) {
+            context.files.replace(aside, context.pathIn(spellings.front()));
+        }
         return;
     }
     for (std::size_t i = 1; i < spellings.size(); ++i) {
