@@ -191,12 +191,12 @@ bool importExportArchive(HandlerContext& context, const std::string& dropped)
         ReadExport read = saysReceived(fileName(dropped)) ? ReadExport{ReceivedMessage, {}}
                                                           : readWorkbookFiles(context, folder, table);
         finish(context, read, table);
+    } else if (csvNames.size() > 1) {
+        finish(context, {SeveralCsvMessage, {}}, ExportTable("linea"));
     } else if (csvNames.size() == 1) {
         ExportTable table("linea");
         const std::string path = folder + platform::pathSeparator() + csvNames.front();
         finish(context, readCsvFile(path, {csvNames.front(), fileName(dropped)}, table), table);
-    } else if (csvNames.size() > 1) {
-        finish(context, {SeveralCsvMessage, {}}, ExportTable("linea"));
     } else {
         // Neither a header archive nor an export: what the header reader says of an archive without a header.
         context.model.setPanelLine(CuitLine, labelNumber(0));
