@@ -4,6 +4,7 @@
 #include "core/window_texts.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -88,6 +89,20 @@ std::string QtDialogs::ShowOpen(const platform::OpenFileRequest& request)
     // The model does the filtering; the dialog's own filter lets everything through and shows only the description.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(QString::fromStdString(request.filterDescription) + " (*)");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::string QtDialogs::ShowSave(const platform::SaveFileRequest& request)
+{
+    const QString proposed = QString::fromStdString(request.proposedPath);
+    QFileDialog dialog(m_parent, QString::fromStdString(request.title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QString::fromStdString(request.filter));
+    dialog.setDefaultSuffix(QFileInfo(proposed).suffix());
+    dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

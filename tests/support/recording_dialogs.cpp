@@ -2,6 +2,19 @@
 #include "tests/support/recording_dialogs.h"
 
 namespace sumafac::testing {
+namespace {
+
+std::string nextAnswer(std::deque<std::string>& answers)
+{
+    if (answers.empty()) {
+        return {};
+    }
+    std::string answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
 
 int RecordingDialogs::MsgBox(const std::string& prompt, int style, const std::string& title)
 {
@@ -20,23 +33,19 @@ int RecordingDialogs::MsgBox(const std::string& prompt, int style, const std::st
 std::string RecordingDialogs::InputBox(const std::string& prompt)
 {
     inputPrompts.push_back(prompt);
-    if (inputAnswers.empty()) {
-        return {};
-    }
-    std::string answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+    return nextAnswer(inputAnswers);
 }
 
 std::string RecordingDialogs::ShowOpen(const platform::OpenFileRequest& request)
 {
     openRequests.push_back(request);
-    if (openAnswers.empty()) {
-        return {};
-    }
-    std::string answer = openAnswers.front();
-    openAnswers.pop_front();
-    return answer;
+    return nextAnswer(openAnswers);
+}
+
+std::string RecordingDialogs::ShowSave(const platform::SaveFileRequest& request)
+{
+    saveRequests.push_back(request);
+    return nextAnswer(saveAnswers);
 }
 
 std::vector<std::string> RecordingDialogs::prompts() const
