@@ -5,9 +5,11 @@
 #include "core/window_texts.h"
 #include "gui/about_box.h"
 #include "gui/category_line.h"
+#include "gui/chart_window.h"
 #include "gui/drop_area.h"
 #include "gui/month_grid_model.h"
 #include "gui/program_look.h"
+#include "gui/report_export.h"
 #include "gui/twips.h"
 
 #include <QAction>
@@ -79,11 +81,12 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     client->setFixedSize(twips(this, ClientWidth), twips(this, ClientHeight));
     setCentralWidget(client);
 
+    loadScale();
     createMenu();
     createTables();
     createControls();
     createResultPanel();
-    setStatusBar(new CategoryLine(m_model, m_form1.context(), this));
+    setStatusBar(new CategoryLine(m_model, m_scale, this));
 
     // Everything the model holds now, then every change as it comes. Start-up below writes the captions and the
     // tables anew.
@@ -111,6 +114,18 @@ MainWindow::~MainWindow()
     m_model.unsubscribe(m_subscription);
 }
 
+void MainWindow::loadScale()
+{
+    const HandlerContext& context = m_form1.context();
+    ScaleInUse scale = scaleForProgramFolder(context.files, context.ProgramFolder);
+    m_scale = std::move(scale.scale);
+    if (!scale.problem.empty()) {
+        QTimer::singleShot(0, this, [&dialogs = context.dialogs, problem = std::move(scale.problem)] {
+            dialogs.MsgBox(problem, platform::vbCritical);
+        });
+    }
+}
+
 void MainWindow::createMenu()
 {
     QMenu* Mnarchivo = menuBar()->addMenu("Archivo");
@@ -119,6 +134,14 @@ void MainWindow::createMenu()
     Mncargar->setObjectName("Mncargar");
     m_MnGrabar = Mnarchivo->addAction("Guardar", this, [this] { m_form1.MnGrabar_Click(); });
     m_MnGrabar->setObjectName("MnGrabar");
+    m_MnInforme = Mnarchivo->addAction("Exportar informe...", this, [this] {
+        exportReport(m_model, m_scale, m_form1.context().dialogs, m_form1.context().files);
+    });
+    m_MnInforme->setObjectName("MnInforme");
+    QMenu* Mnver = menuBar()->addMenu("Ver");
+    Mnver->setObjectName("Mnver");
+    QAction* Mngrafico = Mnver->addAction("Gráfico", this, [this] { showChart(); });
+    Mngrafico->setObjectName("Mngrafico");
     QMenu* Mnayuda = menuBar()->addMenu("Ayuda");
     Mnayuda->setObjectName("Mnayuda");
     QAction* Mnacerca = Mnayuda->addAction("Acerca de", this, [this] { m_form1.Mnacerca_Click(); });
@@ -235,6 +258,7 @@ void MainWindow::follow(const WindowModel::Change& change)
     switch (change.part) {
     case Part::Cuit:
         m_Label3->setText(qs(m_model.cuit()));
+        m_MnInforme->setEnabled(!m_model.cuit().empty());
         break;
     case Part::TabCaption:
         // Tab texts treat "&" as an access key; doubled, a caption shows as written.
@@ -280,6 +304,17 @@ void MainWindow::showAboutBox()
     m_aboutBox->show();
     m_aboutBox->raise();
     m_aboutBox->activateWindow();
+}
+
+void MainWindow::showChart()
+{
+    // One chart window, kept when closed and shown again as it is asked for.
+    if (m_chartWindow == nullptr) {
+        m_chartWindow = new ChartWindow(m_model, m_scale, this);
+    }
+    m_chartWindow->show();
+    m_chartWindow->raise();
+    m_chartWindow->activateWindow();
 }
 
 void MainWindow::endProgram()
