@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Ver → Gráfico" and "Archivo → Exportar informe..." on the real window after real drops: what the chart draws,
+// and the report read back from its PDF, written whole or not at all.
+#include "gui/chart_of_months.h"
+#include "gui/chart_window.h"
+#include "gui/main_window.h"
+#include "gui/report_export.h"
+#include "tests/support/archive_builder.h"
+#include "tests/support/faulty_files.h"
+#include "tests/support/header_builder.h"
+#include "tests/support/recording_dialogs.h"
+#include "tests/support/temp_folder.h"
+#include "totals/category_text.h"
+
+#include <QAction>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QDate>
+#include <QLineSeries>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+namespace sumafac {
+namespace {
+
+class ChartReportTest : public ::testing::Test
+{
+  protected:
+    // Drops a month of count invoices of amount pesos (whole, thirteen digits).
+    void drop(const std::string& year, const std::string& month, const std::string& count, const std::string& amount)
+    {
+        testing::HeaderRecord record{"11", year, month, "00000" + count, "20123456789", amount, "50"};
+        const std::string path = downloads.file(year + month + ".zip");
+        ASSERT_TRUE(testing::makeArchive(path, {{"Cabecera.txt", testing::headerFile({record})}}));
+        window.form1().Text1_OLEDragDrop({path});
+    }
+    void trigger(const char* action) { window.findChild<QAction*>(action)->trigger(); }
+
+    testing::TempFolder folder;
+    testing::TempFolder downloads;
+    testing::RecordingDialogs dialogs;
+    std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
+    std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
+    std::unique_ptr<platform::Registry> registry = platform::makeNativeRegistry();
+    WindowModel model;
+    gui::MainWindow window{model, {dialogs, *files, *processes, *registry, folder.path()}};
+};
+
+TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
+{
+    drop("2023", "07", "011", "0000001111111");
+    trigger("Mngrafico");
+    trigger("Mngrafico");
+    ASSERT_EQ(window.findChildren<gui::ChartWindow*>().size(), 1);
+    gui::ChartOfMonths* chart = window.findChild<gui::ChartWindow*>()->chart();
+    const QList<QAbstractSeries*> series = chart->series();
+    QBarSet* bars = qobject_cast<QBarSeries*>(series[0])->barSets()[0];
+    auto* totals = qobject_cast<QLineSeries*>(series[1]);
+    EXPECT_EQ(bars->count(), 12);
+    EXPECT_EQ(totals->points(), QList<QPointF>{QPointF(11, 1111111.5)});
+    // 2023 serves January 2024, older than every shipped scale: no ceilings.
+    EXPECT_FALSE(series[2]->isVisible());
+    EXPECT_TRUE(chart->title().contains("Sin topes"));
+
+    drop("2024", "03", "022", "0000002222222");
+    model.setSelectedTab(SecondYearTab);
+    EXPECT_EQ(bars->count(), 24);
+    EXPECT_EQ(bars->at(6), 1111111.5);
+    EXPECT_EQ(totals->count(), 13);
+    EXPECT_EQ(qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal)[0])->categories().first(), "ene 2023");
+    EXPECT_EQ(series[2]->name(), "Tope de la categoría A: 7.813.063,45");
+    EXPECT_EQ(series[3]->name(), "Tope de la categoría B: 11.447.046,44");
+    EXPECT_EQ(qobject_cast<QLineSeries*>(series[3])->at(1).y(), 11447046.44);
+    EXPECT_TRUE(series[3]->isVisible());
+    EXPECT_FALSE(chart->title().contains("Sin topes"));
+}
+
+// The words pdftotext reads out of a PDF file, or nothing without pdftotext.
+std::optional<std::string> pdfText(const std::string& path)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", QString::fromStdString(path), "-"});
+    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0) {
+        return std::nullopt;
+    }
+    return pdftotext.readAllStandardOutput().simplified().toStdString();
+}
+
+TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndTheCategoryLinesAndIsWrittenWholeOrNotAtAll)
+{
+    EXPECT_FALSE(window.findChild<QAction*>("MnInforme")->isEnabled());
+    drop("2023", "07", "011", "0000001111111");
+    drop("2024", "03", "022", "0000002222222");
+    drop("2024", "11", "033", "0000003333333");
+    EXPECT_TRUE(window.findChild<QAction*>("MnInforme")->isEnabled());
+    const std::string report = folder.file("informe.pdf");
+    dialogs.saveAnswers = {report};
+    trigger("MnInforme");
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_TRUE(dialogs.saveRequests[0].proposedPath.ends_with("/20123456789_2023_2024.pdf"));
+    const auto text = pdfText(report);
+    if (!text) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el informe";
+    }
+    std::istringstream words(*text);
+    const std::set<std::string> wordSet{std::istream_iterator<std::string>(words), {}};
+    for (const std::string& word :
+         {std::string("20123456789"), QDate::currentDate().toString("dd/MM/yyyy").toStdString(),
+          std::string("2024/2023"), std::string("C.FACTURAS")}) {
+        EXPECT_TRUE(wordSet.contains(word)) << word;
+    }
+    for (int table = FirstYearTable; table <= TableCount; ++table) {
+        for (int row = 1; row < MonthTable::Rows; ++row) {
+            for (const int column : FigureColumns) {
+                const std::string& figure = model.cell(table, row, column);
+                EXPECT_TRUE(figure.empty() || wordSet.contains(figure)) << table << " " << row << " " << figure;
+            }
+        }
+        const std::string line = categoryLine(categoryFacts(model, table, shippedScale()));
+        EXPECT_NE(text->find(QString::fromStdString(line).simplified().toStdString()), std::string::npos) << line;
+    }
+
+    // Half a page written, or a page that cannot take the place of the old one: the message, and nothing else.
+    folder.put("informe.pdf", "anterior");
+    testing::FaultyFiles faulty;
+    faulty.failWrite = "informe.pdf.tmp";
+    dialogs.saveAnswers = {report, report, folder.file("no-existe/informe.pdf")};
+    gui::exportReport(model, shippedScale(), dialogs, faulty);
+    faulty.failWrite.clear();
+    faulty.failReplace = "informe.pdf";
+    gui::exportReport(model, shippedScale(), dialogs, faulty);
+    gui::exportReport(model, shippedScale(), dialogs, *files);
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].prompt.rfind("No se pudo escribir el informe " + folder.file("no-existe"), 0), 0u);
+    EXPECT_EQ(dialogs.messages[2].style, platform::vbCritical);
+    EXPECT_EQ(files->list(folder.path()), std::vector<std::string>{"informe.pdf"});
+    EXPECT_EQ(folder.get("informe.pdf"), "anterior");
+}
+
+} // namespace
+} // namespace sumafac
