@@ -8,7 +8,6 @@
 #include "gui/chart_window.h"
 #include "gui/drop_area.h"
 #include "gui/month_grid_model.h"
-#include "gui/program_look.h"
 #include "gui/report_export.h"
 #include "gui/twips.h"
 
@@ -71,7 +70,6 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
 {
     setObjectName("Form1");
     setWindowTitle(WindowCaption);
-    setWindowIcon(programIcon());
     // A fixed single border: no resizing, no maximise or minimise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

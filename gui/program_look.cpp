@@ -19,7 +19,9 @@ QIcon programIcon()
 {
     initialiseIconResource();
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // Each size is decoded as the program starts. A window's icon is drawn at most 64 pixels wide (a task bar at
+    // 200 %, a window switcher); menus and docks take the icon files installed beside the program.
+    for (const int size : {16, 32, 48, 64}) {
         icon.addFile(QString(":/icons/sumafac-%1.png").arg(size), QSize(size, size));
     }
     return icon;

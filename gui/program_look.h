@@ -6,10 +6,11 @@ class QIcon;
 
 namespace sumafac::gui {
 
-// The program's icon in all its sizes.
+// The program's icon in the sizes a window shows it.
 QIcon programIcon();
 
-// Sets the application's name and icon and the font substitutes; call once the QApplication exists.
+// Sets the application's name, its icon (which every window shows) and the font substitutes; call once the
+// QApplication exists.
 void setUpApplication();
 
 } // namespace sumafac::gui
