@@ -4,6 +4,8 @@ include(GNUInstallDirs)
 install(TARGETS sumafac-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(SUMAFAC_GUI)
     install(TARGETS sumafac RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # The chart and the report, loaded by sumafac the first time they are asked for.
+    install(TARGETS sumafac_charts LIBRARY DESTINATION ${SUMAFAC_CHART_MODULE_DIR})
 endif()
 
 # The shipped monotributo scale, for people to read and to copy when a new table comes out; the program has its

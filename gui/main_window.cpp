@@ -5,7 +5,7 @@
 #include "core/window_texts.h"
 #include "gui/about_box.h"
 #include "gui/category_line.h"
-#include "gui/chart_window.h"
+#include "gui/chart_module_loader.h"
 #include "gui/drop_area.h"
 #include "gui/month_grid_model.h"
 #include "gui/report_export.h"
@@ -66,7 +66,8 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     : QMainWindow(parent), m_model(model), m_registry(services.registry),
       m_form1(HandlerContext{model, services.dialogs, services.files, services.processes,
                              std::move(services.programFolder)},
-              *this)
+              *this),
+      m_charts(services.charts)
 {
     setObjectName("Form1");
     setWindowTitle(WindowCaption);
@@ -132,9 +133,7 @@ void MainWindow::createMenu()
     Mncargar->setObjectName("Mncargar");
     m_MnGrabar = Mnarchivo->addAction("Guardar", this, [this] { m_form1.MnGrabar_Click(); });
     m_MnGrabar->setObjectName("MnGrabar");
-    m_MnInforme = Mnarchivo->addAction("Exportar informe...", this, [this] {
-        exportReport(m_model, m_scale, m_form1.context().dialogs, m_form1.context().files);
-    });
+    m_MnInforme = Mnarchivo->addAction("Exportar informe...", this, [this] { exportReport(); });
     m_MnInforme->setObjectName("MnInforme");
     QMenu* Mnver = menuBar()->addMenu("Ver");
     Mnver->setObjectName("Mnver");
@@ -304,15 +303,37 @@ void MainWindow::showAboutBox()
     m_aboutBox->activateWindow();
 }
 
+ChartModule* MainWindow::charts()
+{
+    if (m_charts == nullptr) {
+        QString problem;
+        m_charts = loadChartModule(chartModuleFolders(), problem);
+        if (m_charts == nullptr) {
+            m_form1.context().dialogs.MsgBox(problem.toStdString(), platform::vbCritical);
+        }
+    }
+    return m_charts;
+}
+
 void MainWindow::showChart()
 {
     // One chart window, kept when closed and shown again as it is asked for.
+    if (m_chartWindow == nullptr && charts() != nullptr) {
+        m_chartWindow = m_charts->makeChartWindow(m_model, m_scale, this);
+    }
     if (m_chartWindow == nullptr) {
-        m_chartWindow = new ChartWindow(m_model, m_scale, this);
+        return;
     }
     m_chartWindow->show();
     m_chartWindow->raise();
     m_chartWindow->activateWindow();
+}
+
+void MainWindow::exportReport()
+{
+    if (charts() != nullptr) {
+        gui::exportReport(m_model, m_scale, *m_charts, m_form1.context().dialogs, m_form1.context().files);
+    }
 }
 
 void MainWindow::endProgram()

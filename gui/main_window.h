@@ -23,7 +23,7 @@ class QTimer;
 
 namespace sumafac::gui {
 
-class ChartWindow;
+class ChartModule;
 class DropArea;
 
 // The services the window's handlers use; main() owns them.
@@ -34,6 +34,8 @@ struct Services
     platform::ProcessRunner& processes;
     platform::Registry& registry;
     std::string programFolder;
+    // What draws the chart and the report; none to load the chart module the first time they are asked for.
+    ChartModule* charts = nullptr;
 };
 
 class MainWindow final : public QMainWindow, public platform::WindowSystem
@@ -56,7 +58,10 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     // refused scale file is reported once, in a message box when the event loop starts, so that it shows over the
     // window.
     void loadScale();
+    // The chart module, loaded on first use; none, the user told why, when it cannot be loaded.
+    ChartModule* charts();
     void showChart();
+    void exportReport();
     void createMenu();
     void createTables();
     void createControls();
@@ -81,8 +86,9 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     QAction* m_MnInforme = nullptr;
     QTimer* m_Timer1 = nullptr;
     QPointer<QWidget> m_aboutBox;
+    ChartModule* m_charts = nullptr;
     // Built the first time it is asked for, never at start-up.
-    ChartWindow* m_chartWindow = nullptr;
+    QWidget* m_chartWindow = nullptr;
 };
 
 } // namespace sumafac::gui

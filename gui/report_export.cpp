@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/report_export.h"
 
-#include "gui/report_page.h"
 #include "storage/saved_period_file.h"
 
 #include <QDate>
@@ -35,6 +34,7 @@ std::string reportFileName(const WindowModel& model)
 
 void exportReport(const WindowModel& model,
                   const MonotributoScale& scale,
+                  ChartModule& charts,
                   platform::Dialogs& dialogs,
                   platform::Files& files)
 {
@@ -48,7 +48,7 @@ void exportReport(const WindowModel& model,
     if (path.empty()) {
         return;
     }
-    const QByteArray page = reportPdf(model, scale, QDate::currentDate());
+    const QByteArray page = charts.reportPdf(model, scale, QDate::currentDate());
     const std::string temporary = path + TemporarySuffix;
     if (!files.write(temporary, page.toStdString()) || !files.replace(temporary, path)) {
         files.remove(temporary);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/window_model.h"
+#include "gui/chart_module.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "totals/monotributo_scale.h"
@@ -17,6 +18,7 @@ std::string reportFileName(const WindowModel& model);
 // leaves no file behind; a file it was to replace stays as it was.
 void exportReport(const WindowModel& model,
                   const MonotributoScale& scale,
+                  ChartModule& charts,
                   platform::Dialogs& dialogs,
                   platform::Files& files);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Ver → Gráfico" and "Archivo → Exportar informe..." on the real window after real drops: what the chart draws,
 // and the report read back from its PDF, written whole or not at all.
+#include "gui/chart_module_linked.h"
+#include "gui/chart_module_loader.h"
 #include "gui/chart_of_months.h"
 #include "gui/chart_window.h"
 #include "gui/main_window.h"
@@ -48,7 +50,7 @@ class ChartReportTest : public ::testing::Test
     std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
     std::unique_ptr<platform::Registry> registry = platform::makeNativeRegistry();
     WindowModel model;
-    gui::MainWindow window{model, {dialogs, *files, *processes, *registry, folder.path()}};
+    gui::MainWindow window{model, {dialogs, *files, *processes, *registry, folder.path(), &gui::linkedChartModule()}};
 };
 
 TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
@@ -130,16 +132,29 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndTheCategoryLinesAndIsWritten
     testing::FaultyFiles faulty;
     faulty.failWrite = "informe.pdf.tmp";
     dialogs.saveAnswers = {report, report, folder.file("no-existe/informe.pdf")};
-    gui::exportReport(model, shippedScale(), dialogs, faulty);
+    gui::ChartModule& charts = gui::linkedChartModule();
+    gui::exportReport(model, shippedScale(), charts, dialogs, faulty);
     faulty.failWrite.clear();
     faulty.failReplace = "informe.pdf";
-    gui::exportReport(model, shippedScale(), dialogs, faulty);
-    gui::exportReport(model, shippedScale(), dialogs, *files);
+    gui::exportReport(model, shippedScale(), charts, dialogs, faulty);
+    gui::exportReport(model, shippedScale(), charts, dialogs, *files);
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[2].prompt.rfind("No se pudo escribir el informe " + folder.file("no-existe"), 0), 0u);
     EXPECT_EQ(dialogs.messages[2].style, platform::vbCritical);
     EXPECT_EQ(files->list(folder.path()), std::vector<std::string>{"informe.pdf"});
     EXPECT_EQ(folder.get("informe.pdf"), "anterior");
+}
+
+// The program's own way to the chart: the module it loads from disk, or a message that says where it was looked for.
+TEST(ChartModule, LoadsFromItsFolderOrSaysWhereItWasLookedFor)
+{
+    QString problem;
+    EXPECT_EQ(gui::loadChartModule({"/sin-modulo", "/tampoco"}, problem), nullptr);
+    EXPECT_TRUE(problem.contains("en /sin-modulo ni en /tampoco")) << problem.toStdString();
+    gui::ChartModule* module = gui::loadChartModule({"/sin-modulo", SUMAFAC_CHART_MODULE_BUILT_IN}, problem);
+    ASSERT_NE(module, nullptr) << problem.toStdString();
+    WindowModel model;
+    EXPECT_TRUE(module->reportPdf(model, shippedScale(), QDate(2026, 1, 2)).startsWith("%PDF"));
 }
 
 } // namespace
