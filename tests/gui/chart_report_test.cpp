@@ -33,15 +33,16 @@ namespace {
 class ChartReportTest : public ::testing::Test
 {
   protected:
-    // Drops a month of count invoices of amount pesos (whole, thirteen digits).
-    void drop(const std::string& year, const std::string& month, const std::string& count, const std::string& amount)
+    // Drops a month ("202307") of count invoices (three digits) for amount pesos (thirteen digits) and 50 cents.
+    void drop(const std::string& month, const std::string& count, const std::string& amount)
     {
-        testing::HeaderRecord record{"11", year, month, "00000" + count, "20123456789", amount, "50"};
-        const std::string path = downloads.file(year + month + ".zip");
+        const testing::HeaderRecord record{
+            "11", month.substr(0, 4), month.substr(4), "00000" + count, "20123456789", amount, "50"};
+        const std::string path = downloads.file(month + ".zip");
         ASSERT_TRUE(testing::makeArchive(path, {{"Cabecera.txt", testing::headerFile({record})}}));
         window.form1().Text1_OLEDragDrop({path});
     }
-    void trigger(const char* action) { window.findChild<QAction*>(action)->trigger(); }
+    QAction* action(const char* name) const { return window.findChild<QAction*>(name); }
 
     testing::TempFolder folder;
     testing::TempFolder downloads;
@@ -55,9 +56,9 @@ class ChartReportTest : public ::testing::Test
 
 TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
 {
-    drop("2023", "07", "011", "0000001111111");
-    trigger("Mngrafico");
-    trigger("Mngrafico");
+    drop("202307", "011", "0000001111111");
+    action("Mngrafico")->trigger();
+    action("Mngrafico")->trigger();
     ASSERT_EQ(window.findChildren<gui::ChartWindow*>().size(), 1);
     gui::ChartOfMonths* chart = window.findChild<gui::ChartWindow*>()->chart();
     const QList<QAbstractSeries*> series = chart->series();
@@ -69,7 +70,7 @@ TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
     EXPECT_FALSE(series[2]->isVisible());
     EXPECT_TRUE(chart->title().contains("Sin topes"));
 
-    drop("2024", "03", "022", "0000002222222");
+    drop("202403", "022", "0000002222222");
     model.setSelectedTab(SecondYearTab);
     EXPECT_EQ(bars->count(), 24);
     EXPECT_EQ(bars->at(6), 1111111.5);
@@ -82,38 +83,50 @@ TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
     EXPECT_FALSE(chart->title().contains("Sin topes"));
 }
 
-// The words pdftotext reads out of a PDF file, or nothing without pdftotext.
-std::optional<std::string> pdfText(const std::string& path)
+// The report drawn by the module as the program loads it from disk.
+TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWholeOrNotAtAll)
 {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", QString::fromStdString(path), "-"});
-    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0) {
-        return std::nullopt;
-    }
-    return pdftotext.readAllStandardOutput().simplified().toStdString();
-}
-
-TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndTheCategoryLinesAndIsWrittenWholeOrNotAtAll)
-{
-    EXPECT_FALSE(window.findChild<QAction*>("MnInforme")->isEnabled());
-    drop("2023", "07", "011", "0000001111111");
-    drop("2024", "03", "022", "0000002222222");
-    drop("2024", "11", "033", "0000003333333");
-    EXPECT_TRUE(window.findChild<QAction*>("MnInforme")->isEnabled());
-    const std::string report = folder.file("informe.pdf");
-    dialogs.saveAnswers = {report};
-    trigger("MnInforme");
+    EXPECT_FALSE(action("MnInforme")->isEnabled());
+    drop("202307", "011", "0000001111111");
+    drop("202403", "022", "0000002222222");
+    drop("202411", "033", "0000003333333");
+    action("MnInforme")->trigger(); // and cancelled
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
     EXPECT_TRUE(dialogs.saveRequests[0].proposedPath.ends_with("/20123456789_2023_2024.pdf"));
-    const auto text = pdfText(report);
-    if (!text) {
+    QString problem;
+    EXPECT_EQ(gui::loadChartModule({"/sin-modulo"}, problem), nullptr);
+    EXPECT_TRUE(problem.endsWith("en /sin-modulo. Vuelva a instalar Sumafac.")) << problem.toStdString();
+    gui::ChartModule* charts = gui::loadChartModule({"/sin-modulo", SUMAFAC_CHART_MODULE_BUILT_IN}, problem);
+    ASSERT_NE(charts, nullptr) << problem.toStdString();
+
+    // Half a page written, or a page that cannot take the place of the old one, or no folder: a message, and the
+    // old file as it was.
+    const std::string report = folder.put("informe.pdf", "anterior");
+    testing::FaultyFiles faulty;
+    faulty.failWrite = "informe.pdf.tmp";
+    dialogs.saveAnswers = {report, report, folder.file("no-existe/informe.pdf"), report};
+    gui::exportReport(model, shippedScale(), *charts, dialogs, faulty);
+    faulty.failWrite.clear();
+    faulty.failReplace = "informe.pdf";
+    gui::exportReport(model, shippedScale(), *charts, dialogs, faulty);
+    gui::exportReport(model, shippedScale(), *charts, dialogs, *files);
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].prompt.rfind("No se pudo escribir el informe " + folder.file("no-existe"), 0), 0u);
+    EXPECT_EQ(dialogs.messages[2].style, platform::vbCritical);
+    EXPECT_EQ(files->list(folder.path()), std::vector<std::string>{"informe.pdf"});
+    EXPECT_EQ(folder.get("informe.pdf"), "anterior");
+
+    gui::exportReport(model, shippedScale(), *charts, dialogs, *files);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", QString::fromStdString(report), "-"});
+    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0) {
         GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el informe";
     }
-    std::istringstream words(*text);
+    const std::string text = pdftotext.readAllStandardOutput().simplified().toStdString();
+    std::istringstream words(text);
     const std::set<std::string> wordSet{std::istream_iterator<std::string>(words), {}};
-    for (const std::string& word :
-         {std::string("20123456789"), QDate::currentDate().toString("dd/MM/yyyy").toStdString(),
-          std::string("2024/2023"), std::string("C.FACTURAS")}) {
+    for (const std::string& word : {std::string("20123456789"), std::string("2024/2023"), std::string("C.FACTURAS"),
+                                    QDate::currentDate().toString("dd/MM/yyyy").toStdString()}) {
         EXPECT_TRUE(wordSet.contains(word)) << word;
     }
     for (int table = FirstYearTable; table <= TableCount; ++table) {
@@ -124,37 +137,8 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndTheCategoryLinesAndIsWritten
             }
         }
         const std::string line = categoryLine(categoryFacts(model, table, shippedScale()));
-        EXPECT_NE(text->find(QString::fromStdString(line).simplified().toStdString()), std::string::npos) << line;
+        EXPECT_NE(text.find(QString::fromStdString(line).simplified().toStdString()), std::string::npos) << line;
     }
-
-    // Half a page written, or a page that cannot take the place of the old one: the message, and nothing else.
-    folder.put("informe.pdf", "anterior");
-    testing::FaultyFiles faulty;
-    faulty.failWrite = "informe.pdf.tmp";
-    dialogs.saveAnswers = {report, report, folder.file("no-existe/informe.pdf")};
-    gui::ChartModule& charts = gui::linkedChartModule();
-    gui::exportReport(model, shippedScale(), charts, dialogs, faulty);
-    faulty.failWrite.clear();
-    faulty.failReplace = "informe.pdf";
-    gui::exportReport(model, shippedScale(), charts, dialogs, faulty);
-    gui::exportReport(model, shippedScale(), charts, dialogs, *files);
-    ASSERT_EQ(dialogs.messages.size(), 3u);
-    EXPECT_EQ(dialogs.messages[2].prompt.rfind("No se pudo escribir el informe " + folder.file("no-existe"), 0), 0u);
-    EXPECT_EQ(dialogs.messages[2].style, platform::vbCritical);
-    EXPECT_EQ(files->list(folder.path()), std::vector<std::string>{"informe.pdf"});
-    EXPECT_EQ(folder.get("informe.pdf"), "anterior");
-}
-
-// The program's own way to the chart: the module it loads from disk, or a message that says where it was looked for.
-TEST(ChartModule, LoadsFromItsFolderOrSaysWhereItWasLookedFor)
-{
-    QString problem;
-    EXPECT_EQ(gui::loadChartModule({"/sin-modulo", "/tampoco"}, problem), nullptr);
-    EXPECT_TRUE(problem.contains("en /sin-modulo ni en /tampoco")) << problem.toStdString();
-    gui::ChartModule* module = gui::loadChartModule({"/sin-modulo", SUMAFAC_CHART_MODULE_BUILT_IN}, problem);
-    ASSERT_NE(module, nullptr) << problem.toStdString();
-    WindowModel model;
-    EXPECT_TRUE(module->reportPdf(model, shippedScale(), QDate(2026, 1, 2)).startsWith("%PDF"));
 }
 
 } // namespace
