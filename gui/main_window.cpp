@@ -66,8 +66,7 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     : QMainWindow(parent), m_model(model), m_registry(services.registry),
       m_form1(HandlerContext{model, services.dialogs, services.files, services.processes,
                              std::move(services.programFolder)},
-              *this),
-      m_charts(services.charts)
+              *this)
 {
     setObjectName("Form1");
     setWindowTitle(WindowCaption);

@@ -34,8 +34,6 @@ struct Services
     platform::ProcessRunner& processes;
     platform::Registry& registry;
     std::string programFolder;
-    // What draws the chart and the report; none to load the chart module the first time they are asked for.
-    ChartModule* charts = nullptr;
 };
 
 class MainWindow final : public QMainWindow, public platform::WindowSystem

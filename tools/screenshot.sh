@@ -9,7 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=${1:-docs}
 build=build/release
-tool=$build/tools/screenshot/sumafac-screenshot
+# Built beside the chart module, in the window program's folder.
+tool=$build/gui/sumafac-screenshot
 
 tools/install-deps.sh
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSUMAFAC_TESTS=OFF >/dev/null

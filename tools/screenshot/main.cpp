@@ -4,7 +4,6 @@
 //   sumafac-screenshot OUTPUT [--tab N] [--chart | --report] [ARCHIVE...]
 // The window runs over a temporary program folder, so the user's own files are never touched, and every message
 // box is written to the standard error instead of waiting for a click.
-#include "gui/chart_module_linked.h"
 #include "gui/main_window.h"
 #include "gui/program_look.h"
 #include "platform/native.h"
@@ -95,8 +94,8 @@ int main(int argc, char* argv[])
     auto registry = sumafac::platform::makeNativeRegistry();
     PrintedDialogs dialogs;
     sumafac::WindowModel model;
-    sumafac::gui::MainWindow window(model, {dialogs, *files, *processes, *registry, programFolder.path().toStdString(),
-                                            &sumafac::gui::linkedChartModule()});
+    sumafac::gui::MainWindow window(model,
+                                    {dialogs, *files, *processes, *registry, programFolder.path().toStdString()});
     window.show();
     settle();
 
