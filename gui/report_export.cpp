@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <string_view>
+
 namespace sumafac::gui {
 namespace {
 

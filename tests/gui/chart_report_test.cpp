@@ -19,6 +19,8 @@
 #include <QDate>
 #include <QLineSeries>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -69,12 +71,14 @@ TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
     EXPECT_TRUE(chart->title().contains("Sin topes"));
 
     drop("202403", "022", "0000002222222");
-    model.setSelectedTab(SecondYearTab);
     EXPECT_EQ(bars->count(), 24);
     EXPECT_EQ(totals->count(), 13);
+    model.setSelectedTab(SecondYearTab);
     EXPECT_EQ(qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal)[0])->categories().first(), "ene 2023");
     EXPECT_EQ(series[2]->name(), "Tope de la categoría A: 7.813.063,45");
     EXPECT_EQ(series[3]->name(), "Tope de la categoría B: 11.447.046,44");
+    EXPECT_EQ(qobject_cast<QLineSeries*>(series[3])->pointLabelsFormat(), "B");
+    EXPECT_GE(qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical)[0])->max(), 11447046.44);
 }
 
 TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWholeOrNotAtAll)
@@ -105,13 +109,15 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     EXPECT_EQ(files->list(folder.path()), std::vector<std::string>{"informe.pdf"});
     EXPECT_EQ(folder.get("informe.pdf"), "anterior");
 
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el informe";
+    }
+    model.setSelectedTab(SecondYearTab);
     action("MnInforme")->trigger();
     EXPECT_TRUE(dialogs.saveRequests[3].proposedPath.ends_with("/20123456789_2023_2024.pdf"));
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", QString::fromStdString(report), "-"});
-    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0) {
-        GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el informe";
-    }
+    ASSERT_TRUE(pdftotext.waitForFinished() && pdftotext.exitCode() == 0) << folder.get("informe.pdf").size();
     const std::string text = pdftotext.readAllStandardOutput().simplified().toStdString();
     std::istringstream words(text);
     const std::set<std::string> wordSet{std::istream_iterator<std::string>(words), {}};
@@ -119,6 +125,8 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
                                     QDate::currentDate().toString("dd/MM/yyyy").toStdString()}) {
         EXPECT_TRUE(wordSet.contains(word)) << word;
     }
+    // The chart on the page, with the ceilings of the tab on screen.
+    EXPECT_NE(text.find("Tope de la categoría B: 11.447.046,44"), std::string::npos);
     for (int table = FirstYearTable; table <= TableCount; ++table) {
         for (int row = 1; row < MonthTable::Rows; ++row) {
             for (const int column : FigureColumns) {
