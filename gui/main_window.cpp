@@ -8,6 +8,7 @@
 #include "gui/chart_module_loader.h"
 #include "gui/drop_area.h"
 #include "gui/month_grid_model.h"
+#include "gui/program_look.h"
 #include "gui/report_export.h"
 #include "gui/twips.h"
 
@@ -41,7 +42,7 @@ constexpr std::array<const char*, PanelLineCount> PanelLineNames = {"Label1", "L
 
 QFont sansSerif(double points, bool bold, bool italic = false)
 {
-    QFont font("MS Sans Serif");
+    QFont font(installedFamily("MS Sans Serif"));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
@@ -163,7 +164,8 @@ void MainWindow::createTables()
         grid->setTabKeyNavigation(false);
         // Rows as tight as the font allows, so that the totals row shows without scrolling.
         grid->verticalHeader()->setMinimumSectionSize(1);
-        grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(QFont("Arial", 12, QFont::Bold)).height() + 5);
+        grid->verticalHeader()->setDefaultSectionSize(
+            QFontMetrics(QFont(installedFamily("Arial"), 12, QFont::Bold)).height() + 5);
         // The grid sits 480 twips below the tab control's top edge; the page starts under the tab bar.
         const int top = std::max(0, twips(this, 480) - m_SSTab1->tabBar()->sizeHint().height() - 2);
         grid->setGeometry(twips(this, 120) - 2, top, twips(this, 6135), twips(this, 4935));
@@ -243,7 +245,7 @@ void MainWindow::createResultPanel()
         label->setTextFormat(Qt::PlainText);
         label->setObjectName(PanelLineNames[line]);
         label->setGeometry(twipsRect(this, 120, top, 3615, 375));
-        label->setFont(QFont("Arial", 12, QFont::Bold));
+        label->setFont(QFont(installedFamily("Arial"), 12, QFont::Bold));
         m_panelLines[line] = label;
         top += 480;
     }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 
 // The icons are compiled into a static library; nothing else would keep their resource in the executable.
@@ -14,6 +15,12 @@ static void initialiseIconResource()
 }
 
 namespace sumafac::gui {
+namespace {
+
+// The faces the window was drawn with, and what stands in for them where the system lacks them.
+const QStringList StandIns = {"Liberation Sans", "DejaVu Sans", "Sans Serif"};
+
+} // namespace
 
 QIcon programIcon()
 {
@@ -32,8 +39,19 @@ void setUpApplication()
     QApplication::setApplicationName(ApplicationTitle);
     QApplication::setWindowIcon(programIcon());
     // The window's fonts where the system has no such faces.
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    QFont::insertSubstitutions("MS Sans Serif", StandIns);
+    QFont::insertSubstitutions("Arial", StandIns);
+}
+
+QString installedFamily(const QString& face)
+{
+    static const QStringList installed = QFontDatabase::families();
+    for (const QString& family : QStringList{face} + StandIns) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
+            return family;
+        }
+    }
+    return face;
 }
 
 } // namespace sumafac::gui
