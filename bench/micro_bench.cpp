@@ -45,6 +45,7 @@ class QuietDialogs final : public platform::Dialogs
     int MsgBox(const std::string&, int, const std::string&) override { return platform::vbYes; }
     std::string InputBox(const std::string&) override { return {}; }
     std::string ShowOpen(const platform::OpenFileRequest&) override { return {}; }
+    std::string ShowSave(const platform::SaveFileRequest&) override { return {}; }
 };
 
 // A started-up window with two years, over a fresh program folder.

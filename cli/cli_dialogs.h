@@ -17,6 +17,8 @@ class CliDialogs final : public platform::Dialogs
     // The load of a named file: the CUIT question is answered for the user, the dialog picks the file.
     std::string InputBox(const std::string& prompt) override;
     std::string ShowOpen(const platform::OpenFileRequest& request) override;
+    // Nothing the batch front end runs exports a file: cancelled.
+    std::string ShowSave(const platform::SaveFileRequest&) override { return {}; }
 
     void chooseFile(const std::string& path) { m_chosenFile = path; }
     bool errorShown() const { return m_errorShown; }

@@ -22,6 +22,10 @@ endif()
 install(TARGETS sumafac-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(SUMAFAC_GUI)
     install(TARGETS sumafac RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # The chart and the report, loaded by sumafac the first time they are asked for.
+    if(TARGET sumafac_charts)
+        install(TARGETS sumafac_charts LIBRARY DESTINATION ${SUMAFAC_CHART_MODULE_DIR})
+    endif()
 endif()
 
 # The shipped monotributo scale, for people to read and to copy when a new table comes out; the program has its

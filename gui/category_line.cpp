@@ -5,14 +5,13 @@
 #include "totals/category_text.h"
 
 #include <QLabel>
-#include <QTimer>
 
 namespace sumafac::gui {
 
 using Part = WindowModel::Change::Part;
 
-CategoryLine::CategoryLine(WindowModel& model, const HandlerContext& context, QWidget* parent)
-    : QStatusBar(parent), m_model(model)
+CategoryLine::CategoryLine(WindowModel& model, const MonotributoScale& scale, QWidget* parent)
+    : QStatusBar(parent), m_model(model), m_scale(scale)
 {
     setObjectName("CategoryLine");
     // The window has a fixed size: no grip, and room for three lines always, enough for the longest line, so that
@@ -26,14 +25,6 @@ CategoryLine::CategoryLine(WindowModel& model, const HandlerContext& context, QW
     m_text->setFixedHeight(3 * m_text->fontMetrics().lineSpacing());
     m_text->setContentsMargins(6, 0, 6, 0);
     addWidget(m_text, 1);
-
-    ScaleInUse scale = scaleForProgramFolder(context.files, context.ProgramFolder);
-    m_scale = std::move(scale.scale);
-    if (!scale.problem.empty()) {
-        QTimer::singleShot(0, this, [&dialogs = context.dialogs, problem = std::move(scale.problem)] {
-            dialogs.MsgBox(problem, platform::vbCritical);
-        });
-    }
 
     tell();
     m_subscription = m_model.subscribe([this](const WindowModel::Change& change) {

@@ -3,7 +3,7 @@
 // every change of the window model (posting, roll, clearing, load, tab change).
 #pragma once
 
-#include "core/handler_context.h"
+#include "core/window_model.h"
 #include "totals/monotributo_scale.h"
 
 #include <QStatusBar>
@@ -18,16 +18,15 @@ class CategoryLine final : public QStatusBar
     Q_DISABLE_COPY_MOVE(CategoryLine)
 
   public:
-    // Takes the scale of context's program folder now. A refused scale file is reported once, in a message box
-    // when the event loop starts, so that it shows over the window. The model must outlive the line.
-    CategoryLine(WindowModel& model, const HandlerContext& context, QWidget* parent = nullptr);
+    // The model and the scale must outlive the line.
+    CategoryLine(WindowModel& model, const MonotributoScale& scale, QWidget* parent = nullptr);
     ~CategoryLine() override;
 
   private:
     void tell();
 
     WindowModel& m_model;
-    MonotributoScale m_scale;
+    const MonotributoScale& m_scale;
     QLabel* m_text = nullptr;
     int m_subscription = -1;
 };

@@ -5,9 +5,11 @@
 #include "core/window_texts.h"
 #include "gui/about_box.h"
 #include "gui/category_line.h"
+#include "gui/chart_module_loader.h"
 #include "gui/drop_area.h"
 #include "gui/month_grid_model.h"
 #include "gui/program_look.h"
+#include "gui/report_export.h"
 #include "gui/twips.h"
 
 #include <QAction>
@@ -40,7 +42,7 @@ constexpr std::array<const char*, PanelLineCount> PanelLineNames = {"Label1", "L
 
 QFont sansSerif(double points, bool bold, bool italic = false)
 {
-    QFont font("MS Sans Serif");
+    QFont font(installedFamily("MS Sans Serif"));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
@@ -69,7 +71,6 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
 {
     setObjectName("Form1");
     setWindowTitle(WindowCaption);
-    setWindowIcon(programIcon());
     // A fixed single border: no resizing, no maximise or minimise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -79,11 +80,12 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     client->setFixedSize(twips(this, ClientWidth), twips(this, ClientHeight));
     setCentralWidget(client);
 
+    loadScale();
     createMenu();
     createTables();
     createControls();
     createResultPanel();
-    setStatusBar(new CategoryLine(m_model, m_form1.context(), this));
+    setStatusBar(new CategoryLine(m_model, m_scale, this));
 
     // Everything the model holds now, then every change as it comes. Start-up below writes the captions and the
     // tables anew.
@@ -111,6 +113,18 @@ MainWindow::~MainWindow()
     m_model.unsubscribe(m_subscription);
 }
 
+void MainWindow::loadScale()
+{
+    const HandlerContext& context = m_form1.context();
+    ScaleInUse scale = scaleForProgramFolder(context.files, context.ProgramFolder);
+    m_scale = std::move(scale.scale);
+    if (!scale.problem.empty()) {
+        QTimer::singleShot(0, this, [&dialogs = context.dialogs, problem = std::move(scale.problem)] {
+            dialogs.MsgBox(problem, platform::vbCritical);
+        });
+    }
+}
+
 void MainWindow::createMenu()
 {
     QMenu* Mnarchivo = menuBar()->addMenu("Archivo");
@@ -119,6 +133,12 @@ void MainWindow::createMenu()
     Mncargar->setObjectName("Mncargar");
     m_MnGrabar = Mnarchivo->addAction("Guardar", this, [this] { m_form1.MnGrabar_Click(); });
     m_MnGrabar->setObjectName("MnGrabar");
+    m_MnInforme = Mnarchivo->addAction("Exportar informe...", this, [this] { exportReport(); });
+    m_MnInforme->setObjectName("MnInforme");
+    QMenu* Mnver = menuBar()->addMenu("Ver");
+    Mnver->setObjectName("Mnver");
+    QAction* Mngrafico = Mnver->addAction("Gráfico", this, [this] { showChart(); });
+    Mngrafico->setObjectName("Mngrafico");
     QMenu* Mnayuda = menuBar()->addMenu("Ayuda");
     Mnayuda->setObjectName("Mnayuda");
     QAction* Mnacerca = Mnayuda->addAction("Acerca de", this, [this] { m_form1.Mnacerca_Click(); });
@@ -144,7 +164,8 @@ void MainWindow::createTables()
         grid->setTabKeyNavigation(false);
         // Rows as tight as the font allows, so that the totals row shows without scrolling.
         grid->verticalHeader()->setMinimumSectionSize(1);
-        grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(QFont("Arial", 12, QFont::Bold)).height() + 5);
+        grid->verticalHeader()->setDefaultSectionSize(
+            QFontMetrics(QFont(installedFamily("Arial"), 12, QFont::Bold)).height() + 5);
         // The grid sits 480 twips below the tab control's top edge; the page starts under the tab bar.
         const int top = std::max(0, twips(this, 480) - m_SSTab1->tabBar()->sizeHint().height() - 2);
         grid->setGeometry(twips(this, 120) - 2, top, twips(this, 6135), twips(this, 4935));
@@ -225,7 +246,7 @@ void MainWindow::createResultPanel()
         label->setTextFormat(Qt::PlainText);
         label->setObjectName(PanelLineNames[line]);
         label->setGeometry(twipsRect(this, 120, top, 3615, 375));
-        label->setFont(QFont("Arial", 12, QFont::Bold));
+        label->setFont(QFont(installedFamily("Arial"), 12, QFont::Bold));
         m_panelLines[line] = label;
         top += 480;
     }
@@ -236,6 +257,7 @@ void MainWindow::follow(const WindowModel::Change& change)
     switch (change.part) {
     case Part::Cuit:
         m_Label3->setText(qs(m_model.cuit()));
+        m_MnInforme->setEnabled(!m_model.cuit().empty());
         break;
     case Part::TabCaption:
         // Tab texts treat "&" as an access key; doubled, a caption shows as written.
@@ -281,6 +303,39 @@ void MainWindow::showAboutBox()
     m_aboutBox->show();
     m_aboutBox->raise();
     m_aboutBox->activateWindow();
+}
+
+ChartModule* MainWindow::charts()
+{
+    if (m_charts == nullptr) {
+        QString problem;
+        m_charts = loadChartModule(chartModuleFolders(), problem);
+        if (m_charts == nullptr) {
+            m_form1.context().dialogs.MsgBox(problem.toStdString(), platform::vbCritical);
+        }
+    }
+    return m_charts;
+}
+
+void MainWindow::showChart()
+{
+    // One chart window, kept when closed and shown again as it is asked for.
+    if (m_chartWindow == nullptr && charts() != nullptr) {
+        m_chartWindow = m_charts->makeChartWindow(m_model, m_scale, this);
+    }
+    if (m_chartWindow == nullptr) {
+        return;
+    }
+    m_chartWindow->show();
+    m_chartWindow->raise();
+    m_chartWindow->activateWindow();
+}
+
+void MainWindow::exportReport()
+{
+    if (charts() != nullptr) {
+        gui::exportReport(m_model, m_scale, *m_charts, m_form1.context().dialogs, m_form1.context().files);
+    }
 }
 
 void MainWindow::endProgram()

@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "platform/registry.h"
 #include "platform/window_system.h"
+#include "totals/monotributo_scale.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -22,6 +23,7 @@ class QTimer;
 
 namespace sumafac::gui {
 
+class ChartModule;
 class DropArea;
 
 // The services the window's handlers use; main() owns them.
@@ -50,6 +52,14 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     void endProgram() override;
 
   private:
+    // The shipped scale with the program folder's, read once for the category line, the chart and the report. A
+    // refused scale file is reported once, in a message box when the event loop starts, so that it shows over the
+    // window.
+    void loadScale();
+    // The chart module, loaded on first use; none, the user told why, when it cannot be loaded.
+    ChartModule* charts();
+    void showChart();
+    void exportReport();
     void createMenu();
     void createTables();
     void createControls();
@@ -61,6 +71,7 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     WindowModel& m_model;
     platform::Registry& m_registry;
     Form1 m_form1;
+    MonotributoScale m_scale;
     int m_subscription = -1;
 
     QTabWidget* m_SSTab1 = nullptr;
@@ -70,8 +81,12 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     QFrame* m_Frame1 = nullptr;
     std::array<QLabel*, PanelLineCount> m_panelLines{};
     QAction* m_MnGrabar = nullptr;
+    QAction* m_MnInforme = nullptr;
     QTimer* m_Timer1 = nullptr;
     QPointer<QWidget> m_aboutBox;
+    ChartModule* m_charts = nullptr;
+    // Built the first time it is asked for, never at start-up.
+    QWidget* m_chartWindow = nullptr;
 };
 
 } // namespace sumafac::gui

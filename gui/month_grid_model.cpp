@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/month_grid_model.h"
 
+#include "gui/program_look.h"
+
 #include <QBrush>
 #include <QColor>
 
 namespace sumafac::gui {
 
 MonthGridModel::MonthGridModel(WindowModel& model, int table, QObject* parent)
-    : QAbstractTableModel(parent), m_model(model), m_table(table), m_font("Arial", 12, QFont::Bold)
+    : QAbstractTableModel(parent), m_model(model), m_table(table), m_font(installedFamily("Arial"), 12, QFont::Bold)
 {
     m_subscription = m_model.subscribe([this](const WindowModel::Change& change) {
         if (change.part == WindowModel::Change::Part::Cell && change.index == m_table) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 
 // The icons are compiled into a static library; nothing else would keep their resource in the executable.
@@ -14,12 +15,20 @@ static void initialiseIconResource()
 }
 
 namespace sumafac::gui {
+namespace {
+
+// The faces the window was drawn with, and what stands in for them where the system lacks them.
+const QStringList StandIns = {"Liberation Sans", "DejaVu Sans", "Sans Serif"};
+
+} // namespace
 
 QIcon programIcon()
 {
     initialiseIconResource();
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // Each size is decoded as the program starts. A window's icon is drawn at most 64 pixels wide (a task bar at
+    // 200 %, a window switcher); menus and docks take the icon files installed beside the program.
+    for (const int size : {16, 32, 48, 64}) {
         icon.addFile(QString(":/icons/sumafac-%1.png").arg(size), QSize(size, size));
     }
     return icon;
@@ -30,8 +39,19 @@ void setUpApplication()
     QApplication::setApplicationName(ApplicationTitle);
     QApplication::setWindowIcon(programIcon());
     // The window's fonts where the system has no such faces.
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    QFont::insertSubstitutions("MS Sans Serif", StandIns);
+    QFont::insertSubstitutions("Arial", StandIns);
+}
+
+QString installedFamily(const QString& face)
+{
+    static const QStringList installed = QFontDatabase::families();
+    for (const QString& family : QStringList{face} + StandIns) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
+            return family;
+        }
+    }
+    return face;
 }
 
 } // namespace sumafac::gui

@@ -3,13 +3,21 @@
 #pragma once
 
 class QIcon;
+class QString;
 
 namespace sumafac::gui {
 
-// The program's icon in all its sizes.
+// The program's icon in the sizes a window shows it.
 QIcon programIcon();
 
-// Sets the application's name and icon and the font substitutes; call once the QApplication exists.
+// Sets the application's name, its icon (which every window shows) and the font substitutes; call once the
+// QApplication exists.
 void setUpApplication();
+
+// The family to name for one of the window's faces, "MS Sans Serif" or "Arial": the face itself where the system
+// has it, as Windows does, else the first of its stand-ins that is installed, else the face (Qt then substitutes).
+// The look is the same as naming the face; but Qt looks up fallback faces for every name it is given, which costs
+// milliseconds at start-up for each absent one.
+QString installedFamily(const QString& face);
 
 } // namespace sumafac::gui

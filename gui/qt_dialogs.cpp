@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -94,6 +95,20 @@ std::string QtDialogs::ShowOpen(const platform::OpenFileRequest& request)
     }
     // Qt writes "/" on every system; the program's messages show a path as the system writes it.
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+std::string QtDialogs::ShowSave(const platform::SaveFileRequest& request)
+{
+    const QString proposed = QString::fromStdString(request.proposedPath);
+    QFileDialog dialog(m_parent, QString::fromStdString(request.title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QString::fromStdString(request.filter));
+    dialog.setDefaultSuffix(QFileInfo(proposed).suffix());
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 } // namespace sumafac::gui

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Message box, input box and file-open dialog as Qt shows them.
+// Message box, input box and the file dialogs as Qt shows them.
 #pragma once
 
 #include "platform/dialogs.h"
@@ -18,6 +18,7 @@ class QtDialogs final : public platform::Dialogs
     int MsgBox(const std::string& prompt, int style, const std::string& title = {}) override;
     std::string InputBox(const std::string& prompt) override;
     std::string ShowOpen(const platform::OpenFileRequest& request) override;
+    std::string ShowSave(const platform::SaveFileRequest& request) override;
 
   private:
     QWidget* m_parent;

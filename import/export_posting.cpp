@@ -23,6 +23,7 @@ class RefusalRecorder final : public platform::Dialogs
     }
     std::string InputBox(const std::string&) override { return {}; }
     std::string ShowOpen(const platform::OpenFileRequest&) override { return {}; }
+    std::string ShowSave(const platform::SaveFileRequest&) override { return {}; }
 
     std::optional<std::string> refusal;
     int refusalStyle = platform::vbCritical;

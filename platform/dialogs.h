@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Modal dialogs: message box, input box and the file-open dialog.
+// Modal dialogs: message box, input box, the file-open and the file-save dialog.
 #pragma once
 
 #include <string>
@@ -24,6 +24,15 @@ struct OpenFileRequest
     std::string initialFolder;
 };
 
+// The save dialog of an export.
+struct SaveFileRequest
+{
+    std::string title;
+    // The folder it opens in and the name it proposes; its extension is added to a name typed without one.
+    std::string proposedPath;
+    std::string filter; // e.g. "Informe PDF (*.pdf)"
+};
+
 class Dialogs
 {
   public:
@@ -35,6 +44,9 @@ class Dialogs
     virtual std::string InputBox(const std::string& prompt) = 0;
     // Blocks until a file is chosen; returns its full path, or "" when cancelled.
     virtual std::string ShowOpen(const OpenFileRequest& request) = 0;
+    // Blocks until a name is chosen, the user having confirmed the replacement of an existing file; returns its full
+    // path, or "" when cancelled.
+    virtual std::string ShowSave(const SaveFileRequest& request) = 0;
 };
 
 } // namespace sumafac::platform

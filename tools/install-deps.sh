@@ -11,11 +11,13 @@ case "${1:-}" in
     packages=(
         cmake g++ make pkg-config clang-format
         qt6-base-dev libgl-dev
+        # Qt Charts' CMake files look for Qt6OpenGL, whose are packaged apart.
+        qt6-charts-dev libqt6opengl6-dev
         libgtest-dev libbenchmark-dev libpugixml-dev
         clang-14 libclang-rt-14-dev llvm-14
         p7zip-full
         fonts-liberation fonts-dejavu-core
-        xvfb xauth x11-utils x11-apps imagemagick bc time
+        xvfb xauth x11-utils x11-apps imagemagick bc time poppler-utils
         dpkg-dev desktop-file-utils librsvg2-bin
     )
     ;;

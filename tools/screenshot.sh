@@ -1,23 +1,31 @@
 #!/usr/bin/env bash
-# Takes the README's picture of the real window: sumafac-screenshot drops the sample archives of examples/ on the
-# window (two years of months) on a virtual display (Xvfb) and writes a PNG of it.
-#   tools/screenshot.sh [OUTPUT.png] [TAB]      (defaults: docs/screenshot.png, 2 = the July to June tab)
+# Takes the README's pictures of the real program: sumafac-screenshot drops the sample archives of examples/ on the
+# window (two years of months) on a virtual display (Xvfb) and writes
+#   screenshot.png   the window, on the July to June tab;
+#   grafico.png      the chart window that "Ver → Gráfico" opens, its ceilings those of the 2024 tab;
+#   informe.png      the page that "Archivo → Exportar informe..." writes, turned into a picture by pdftoppm.
+#   tools/screenshot.sh [FOLDER]      (default: docs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-output=${1:-docs/screenshot.png}
-tab=${2:-2}
+folder=${1:-docs}
 build=build/release
-tool=$build/tools/screenshot/sumafac-screenshot
+# Built beside the chart module, in the window program's folder.
+tool=$build/gui/sumafac-screenshot
 
 tools/install-deps.sh
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSUMAFAC_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target sumafac-screenshot
-mkdir -p "$(dirname "$output")"
+mkdir -p "$folder"
 shopt -s nullglob
 archives=(examples/*.zip)
 [ ${#archives[@]} -gt 0 ] || { echo "No hay ejemplos: corra examples/make-examples.sh" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
-# -a picks a free display; the window is drawn by X as a user would see it.
-xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-    env QT_QPA_PLATFORM=xcb "$tool" "$output" --tab "$tab" "${archives[@]}"
-echo "Captura en $output"
+# -a picks a free display; the windows are drawn by X as a user would see them.
+shoot() { xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" env QT_QPA_PLATFORM=xcb "$tool" "$@" "${archives[@]}"; }
+shoot "$folder/screenshot.png" --tab 2
+shoot "$folder/grafico.png" --tab 1 --chart
+shoot "$work/informe.pdf" --tab 1 --report
+pdftoppm -png -r 60 -singlefile "$work/informe.pdf" "$folder/informe"
+echo "Capturas en $folder: screenshot.png, grafico.png, informe.png"

@@ -2,16 +2,14 @@
 // The real main window, built as the program builds it, leaving at its first paint.
 #include "first_paint.h"
 #include "gui/main_window.h"
+#include "gui/program_look.h"
 #include "gui/qt_dialogs.h"
 #include "platform/native.h"
-
-#include <QFont>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    sumafac::gui::setUpApplication();
     auto files = sumafac::platform::makeNativeFiles();
     auto processes = sumafac::platform::makeNativeProcessRunner();
     auto registry = sumafac::platform::makeNativeRegistry();

@@ -34,6 +34,11 @@ class RecordingDialogs final : public platform::Dialogs
         openRequests.push_back(request);
         return next(openAnswers, std::string());
     }
+    std::string ShowSave(const platform::SaveFileRequest& request) override
+    {
+        saveRequests.push_back(request);
+        return next(saveAnswers, std::string());
+    }
 
     std::vector<std::string> prompts() const
     {
@@ -48,10 +53,12 @@ class RecordingDialogs final : public platform::Dialogs
     std::deque<int> questionAnswers;
     std::deque<std::string> inputAnswers;
     std::deque<std::string> openAnswers;
+    std::deque<std::string> saveAnswers;
 
     std::vector<Message> messages;
     std::vector<std::string> inputPrompts;
     std::vector<platform::OpenFileRequest> openRequests;
+    std::vector<platform::SaveFileRequest> saveRequests;
 
   private:
     template <typename T> static T next(std::deque<T>& answers, T none)

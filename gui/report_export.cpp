@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/report_export.h"
+
+#include "storage/saved_period_file.h"
+
+#include <QDate>
+#include <QDir>
+#include <QStandardPaths>
+
+#include <string_view>
+
+namespace sumafac::gui {
+namespace {
+
+constexpr const char* SavedExtension = ".sa1";
+// The page goes here first; a fault on the way leaves the name the user chose untouched.
+constexpr const char* TemporarySuffix = ".tmp";
+
+// A character that no file name may hold on Windows, or one that would send the proposal into another folder.
+bool unfitForFileName(char c)
+{
+    return static_cast<unsigned char>(c) < ' ' || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+}
+
+} // namespace
+
+std::string reportFileName(const WindowModel& model)
+{
+    std::string name = savedFileName(model.cuit(), model.tabCaption(FirstYearTab), model.tabCaption(SecondYearTab));
+    name.replace(name.size() - std::string_view(SavedExtension).size(), std::string_view::npos, ".pdf");
+    for (char& c : name) {
+        c = unfitForFileName(c) ? '_' : c;
+    }
+    return name;
+}
+
+void exportReport(const WindowModel& model,
+                  const MonotributoScale& scale,
+                  ChartModule& charts,
+                  platform::Dialogs& dialogs,
+                  platform::Files& files)
+{
+    if (model.cuit().empty()) {
+        return;
+    }
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const std::string path = dialogs.ShowSave(
+        {"Exportar informe", documents.filePath(QString::fromStdString(reportFileName(model))).toStdString(),
+         "Informe PDF (*.pdf)"});
+    if (path.empty()) {
+        return;
+    }
+    const QByteArray page = charts.reportPdf(model, scale, QDate::currentDate());
+    const std::string temporary = path + TemporarySuffix;
+    if (!files.write(temporary, page.toStdString()) || !files.replace(temporary, path)) {
+        files.remove(temporary);
+        dialogs.MsgBox("No se pudo escribir el informe " + path +
+                           ": la carpeta no admite escritura, no existe o el disco está lleno. No quedó ningún "
+                           "archivo a medias; si ya había uno con ese nombre, quedó como estaba.",
+                       platform::vbCritical);
+    }
+}
+
+} // namespace sumafac::gui

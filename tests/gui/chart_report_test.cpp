@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Ver → Gráfico" and "Archivo → Exportar informe..." on the real window after real drops: what the chart draws,
+// and the report read back from its PDF, written whole or not at all.
+#include "gui/chart_module_loader.h"
+#include "gui/main_window.h"
+#include "gui/report_export.h"
+#include "tests/support/archive_builder.h"
+#include "tests/support/faulty_files.h"
+#include "tests/support/header_builder.h"
+#include "tests/support/recording_dialogs.h"
+#include "tests/support/temp_folder.h"
+#include "totals/category_text.h"
+
+#include <QAction>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QDate>
+#include <QLineSeries>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+namespace sumafac {
+namespace {
+
+class ChartReportTest : public ::testing::Test
+{
+  protected:
+    // Drops a month ("202307") of count invoices (three digits) for amount pesos (thirteen digits) and 50 cents.
+    void drop(const std::string& month, const std::string& count, const std::string& amount)
+    {
+        const testing::HeaderRecord record{
+            "11", month.substr(0, 4), month.substr(4), "00000" + count, "20123456789", amount, "50"};
+        const std::string path = downloads.file(month + ".zip");
+        ASSERT_TRUE(testing::makeArchive(path, {{"Cabecera.txt", testing::headerRecord(record)}}));
+        window.form1().Text1_OLEDragDrop({path});
+    }
+    QAction* action(const char* name) const { return window.findChild<QAction*>(name); }
+
+    testing::TempFolder folder;
+    testing::TempFolder downloads;
+    testing::RecordingDialogs dialogs;
+    std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
+    std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
+    std::unique_ptr<platform::Registry> registry = platform::makeNativeRegistry();
+    WindowModel model;
+    gui::MainWindow window{model, {dialogs, *files, *processes, *registry, folder.path()}};
+};
+
+TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
+{
+    drop("202307", "011", "0000001111111");
+    action("Mngrafico")->trigger();
+    action("Mngrafico")->trigger();
+    ASSERT_EQ(window.findChildren<QChartView*>().size(), 1);
+    QChart* chart = window.findChild<QChartView*>()->chart();
+    const QList<QAbstractSeries*> series = chart->series();
+    QBarSet* bars = qobject_cast<QBarSeries*>(series[0])->barSets()[0];
+    auto* totals = qobject_cast<QLineSeries*>(series[1]);
+    EXPECT_EQ(bars->count(), 12);
+    EXPECT_EQ(totals->points(), QList<QPointF>{QPointF(11, 1111111.5)});
+    // 2023 serves January 2024, older than every shipped scale: no ceilings.
+    EXPECT_FALSE(series[2]->isVisible());
+    EXPECT_TRUE(chart->title().contains("Sin topes"));
+
+    drop("202403", "022", "0000002222222");
+    EXPECT_EQ(bars->count(), 24);
+    EXPECT_EQ(totals->count(), 13);
+    model.setSelectedTab(SecondYearTab);
+    EXPECT_EQ(qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal)[0])->categories().first(), "ene 2023");
+    EXPECT_EQ(series[2]->name(), "Tope de la categoría A: 7.813.063,45");
+    EXPECT_EQ(series[3]->name(), "Tope de la categoría B: 11.447.046,44");
+    EXPECT_EQ(qobject_cast<QLineSeries*>(series[3])->pointLabelsFormat(), "B");
+    EXPECT_GE(qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical)[0])->max(), 11447046.44);
+}
+
+TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWholeOrNotAtAll)
+{
+    EXPECT_FALSE(action("MnInforme")->isEnabled());
+    drop("202307", "011", "0000001111111");
+    drop("202403", "022", "0000002222222");
+    drop("202411", "033", "0000003333333");
+    QString problem;
+    EXPECT_EQ(gui::loadChartModule({"/sin-modulo"}, problem), nullptr);
+    EXPECT_TRUE(problem.endsWith("en /sin-modulo. Vuelva a instalar Sumafac.")) << problem.toStdString();
+    gui::ChartModule* charts = gui::loadChartModule(gui::chartModuleFolders(), problem);
+    ASSERT_NE(charts, nullptr) << problem.toStdString();
+
+    // Half a page written, or a page that cannot take the place of the old one, or no folder: a message, and the
+    // old file as it was.
+    const std::string report = folder.put("informe.pdf", "anterior");
+    testing::FaultyFiles faulty;
+    faulty.failWrite = "informe.pdf.tmp";
+    dialogs.saveAnswers = {report, report, folder.file("no-existe/informe.pdf"), report};
+    gui::exportReport(model, shippedScale(), *charts, dialogs, faulty);
+    faulty.failWrite.clear();
+    faulty.failReplace = "informe.pdf";
+    gui::exportReport(model, shippedScale(), *charts, dialogs, faulty);
+    action("MnInforme")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].prompt.rfind("No se pudo escribir el informe " + folder.file("no-existe"), 0), 0u);
+    EXPECT_EQ(files->list(folder.path()), std::vector<std::string>{"informe.pdf"});
+    EXPECT_EQ(folder.get("informe.pdf"), "anterior");
+
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el informe";
+    }
+    model.setSelectedTab(SecondYearTab);
+    action("MnInforme")->trigger();
+    EXPECT_TRUE(dialogs.saveRequests[3].proposedPath.ends_with("/20123456789_2023_2024.pdf"));
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", QString::fromStdString(report), "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished() && pdftotext.exitCode() == 0) << folder.get("informe.pdf").size();
+    const std::string text = pdftotext.readAllStandardOutput().simplified().toStdString();
+    std::istringstream words(text);
+    const std::set<std::string> wordSet{std::istream_iterator<std::string>(words), {}};
+    for (const std::string& word : {std::string("20123456789"), std::string("2024/2023"), std::string("C.FACTURAS"),
+                                    QDate::currentDate().toString("dd/MM/yyyy").toStdString()}) {
+        EXPECT_TRUE(wordSet.contains(word)) << word;
+    }
+    // The chart on the page, with the ceilings of the tab on screen.
+    EXPECT_NE(text.find("Tope de la categoría B: 11.447.046,44"), std::string::npos);
+    for (int table = FirstYearTable; table <= TableCount; ++table) {
+        for (int row = 1; row < MonthTable::Rows; ++row) {
+            for (const int column : FigureColumns) {
+                const std::string& figure = model.cell(table, row, column);
+                EXPECT_TRUE(figure.empty() || wordSet.contains(figure)) << table << " " << row << " " << figure;
+            }
+        }
+        const std::string line = categoryLine(categoryFacts(model, table, shippedScale()));
+        EXPECT_NE(text.find(QString::fromStdString(line).simplified().toStdString()), std::string::npos) << line;
+    }
+}
+
+} // namespace
+} // namespace sumafac

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "totals/chart_series.h"
+
+#include <algorithm>
+#include <array>
+
+namespace sumafac {
+namespace {
+
+constexpr std::array<const char*, 12> ShortMonthNames = {"ene", "feb", "mar", "abr", "may", "jun",
+                                                         "jul", "ago", "sep", "oct", "nov", "dic"};
+
+struct YearTable
+{
+    int year;
+    int table;
+};
+
+// The year tables that have a year, oldest first. A year table's facts serve January of the year after it, so they
+// carry its year by the very rule the category line reads it with.
+std::vector<YearTable> yearTablesInOrder(const WindowModel& model, const MonotributoScale& scale)
+{
+    std::vector<YearTable> tables;
+    for (const int table : {FirstYearTable, SecondYearTable}) {
+        const CategoryFacts facts = categoryFacts(model, table, scale);
+        if (facts.hasYear) {
+            tables.push_back({facts.recategorizationYear - 1, table});
+        }
+    }
+    std::stable_sort(tables.begin(), tables.end(),
+                     [](const YearTable& a, const YearTable& b) { return a.year < b.year; });
+    return tables;
+}
+
+std::optional<Cents> monthAmount(const WindowModel& model, int table, int month)
+{
+    const std::string& text = model.cell(table, month, MonthTable::AmountColumn);
+    return text.empty() ? std::optional<Cents>(0) : strictAmount(text);
+}
+
+// The sum of the twelve months ending at last, when they are twelve calendar months in a row and all are numbers.
+std::optional<Cents>
+twelveMonthTotal(const std::vector<ChartMonth>& months, const std::vector<int>& monthNumbers, std::size_t last)
+{
+    constexpr std::size_t Twelve = MonthsInTable;
+    if (last + 1 < Twelve) {
+        return std::nullopt;
+    }
+    const std::size_t first = last + 1 - Twelve;
+    if (monthNumbers[last] - monthNumbers[first] != MonthsInTable - 1) {
+        return std::nullopt;
+    }
+    Cents total = 0;
+    for (std::size_t month = first; month <= last; ++month) {
+        if (!months[month].amount || !addChecked(total, *months[month].amount)) {
+            return std::nullopt;
+        }
+    }
+    return total;
+}
+
+} // namespace
+
+ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale)
+{
+    ChartSeries series;
+    // Months counted from year 0, to tell twelve months in a row from two years apart.
+    std::vector<int> monthNumbers;
+    for (const YearTable& yearTable : yearTablesInOrder(model, scale)) {
+        for (int month = January; month <= December; ++month) {
+            series.months.push_back({std::string(ShortMonthNames.at(month - 1)) + " " + std::to_string(yearTable.year),
+                                     monthAmount(model, yearTable.table, month), std::nullopt});
+            monthNumbers.push_back(yearTable.year * MonthsInTable + month - 1);
+        }
+    }
+    for (std::size_t month = 0; month < series.months.size(); ++month) {
+        series.months[month].twelveMonthTotal = twelveMonthTotal(series.months, monthNumbers, month);
+    }
+
+    const CategoryFacts facts = categoryFacts(model, model.selectedTab() + 1, scale);
+    if (!facts.category) {
+        return series;
+    }
+    const Ceilings& ceilings = scale.at(*facts.scaleFrom);
+    const int reached = std::min(*facts.category, CategoryCount - 1);
+    series.reached = ChartCeiling{static_cast<char>('A' + reached), ceilings.at(reached)};
+    if (*facts.category + 1 < CategoryCount) {
+        series.next = ChartCeiling{static_cast<char>('A' + reached + 1), ceilings.at(reached + 1)};
+    }
+    return series;
+}
+
+} // namespace sumafac

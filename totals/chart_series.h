@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the chart of the months shows, without Qt: the months of the two year tables oldest first, the running
+// twelve-month totals, and the ceilings around the category of the table on screen. Amounts stay exact cents.
+#pragma once
+
+#include "totals/category.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sumafac {
+
+struct ChartMonth
+{
+    // The axis label, "ene 2023".
+    std::string label;
+    // 0 for an empty month; nothing when its cell is not a number (only a hand-edited file can bring one).
+    std::optional<Cents> amount;
+    // This month and the eleven before it, when all twelve are on screen and are numbers.
+    std::optional<Cents> twelveMonthTotal;
+};
+
+struct ChartCeiling
+{
+    char letter = 'A';
+    Cents amount = 0;
+};
+
+struct ChartSeries
+{
+    // The twelve months of each year table that has a year, in calendar order: none, 12 or 24.
+    std::vector<ChartMonth> months;
+    // From the category facts of the table on screen, as its category line tells them: the ceiling of the category
+    // reached (K's above K) and of the next one (none above K). Both none when that table has no category.
+    std::optional<ChartCeiling> reached;
+    std::optional<ChartCeiling> next;
+};
+
+ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale);
+
+} // namespace sumafac
