@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The monotributo scale file and the category line of a table, through real files and the batch front end.
-#include "cli/batch_run.h"
+// The monotributo scale file and the category line of a table, through real files.
 #include "platform/native.h"
 #include "tests/support/temp_folder.h"
 #include "totals/category.h"
@@ -8,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace sumafac {
 namespace {
@@ -170,56 +168,6 @@ TEST(CategoryLine, TellsTheCategoryOfEachTotal)
         EXPECT_EQ(categoryLine(categoryFacts(model, c.table, c.shipped ? shippedScale() : testScale())), c.line)
             << c.caption << " " << c.total;
     }
-}
-
-// Scripts get the same facts: a JSON key and a CSV section after the tables. A refused scale file of the program
-// folder is one more message; a refused --scale file stops the run before it prints anything.
-TEST(CategoryLine, ReachesScriptsThroughTheBatchFrontEnd)
-{
-    const testing::TempFolder folder;
-    const auto files = platform::makeNativeFiles();
-    const auto processes = platform::makeNativeProcessRunner();
-    std::string saved = "20123456786\r2024\r\r\r";
-    for (int row = January; row <= MonthTable::TotalsRow; ++row) {
-        saved += row <= 5 ? "2\r1000,00\r" : row == MonthTable::TotalsRow ? "10\r5000,00\r" : "\r\r";
-    }
-    const std::string savedPath = folder.put("20123456786_2024.sa1", saved + std::string(52, '\r'));
-    const std::string scale = folder.put("mi-escala.csv", Header + table("2025-02-01", 2000));
-    std::ostringstream out;
-    std::ostringstream err;
-    const auto run = [&](std::optional<std::string> scaleFile, const std::string& format) {
-        out.str("");
-        err.str("");
-        const cli::CommandLine line{
-            folder.path(), scaleFile, false, {{cli::Step::Kind::Load, savedPath}, {cli::Step::Kind::Print, format}}};
-        return cli::runBatch(line, folder.path(), *files, *processes, out, err);
-    };
-
-    EXPECT_EQ(run(scale, "json"), cli::ExitOk);
-    EXPECT_TRUE(out.str().ends_with(
-        R"(, "categories": [{"table": 1, "months": 5, "total": "5000,00", "recategorization": "2025-01", )"
-        R"("scale_from": "2025-02-01", "category": "C", "ceiling": "6000,00", "headroom": "1000,00"}]})"
-        "\n"))
-        << out.str();
-    EXPECT_EQ(run(scale, "csv"), cli::ExitOk);
-    EXPECT_TRUE(out.str().ends_with(",\n\ntable,months,total,recategorization,scale_from,category,ceiling,headroom,"
-                                    "monthly_average\n1,5,\"5000,00\",2025-01,2025-02-01,C,\"6000,00\",\"1000,00\","
-                                    "\"142,85\"\n"))
-        << out.str();
-
-    folder.put("escala-monotributo.csv", "desde;tope\n");
-    EXPECT_EQ(run(std::nullopt, "text"), cli::ExitErrorShown);
-    EXPECT_NE(err.str().find("Sumafac: ERROR, la escala del monotributo"), std::string::npos) << err.str();
-    EXPECT_TRUE(out.str().ends_with("\nMonotributo\nSolapa 1: Recategorización de enero 2025, escala desde "
-                                    "01/02/2025, total parcial de 5 meses: categoría A; faltan 7.808.063,45 para su "
-                                    "tope de 7.813.063,45; puede facturar hasta 1.115.437,63 por mes en los 7 meses "
-                                    "vacíos.\nSolapa 2: sin año\nSolapa 3: sin año\n"))
-        << out.str();
-    EXPECT_EQ(run(folder.file("escala-monotributo.csv"), "json"), cli::ExitErrorShown);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str(), "Sumafac: ERROR, la escala del monotributo " + folder.file("escala-monotributo.csv") +
-                             " no se puede usar, línea 1: la primera línea debe nombrar las columnas "
-                             "desde;categoria;tope.\n");
 }
 
 } // namespace
