@@ -39,7 +39,9 @@ runtime_folders=(
     "$(dirname "$(x86_64-w64-mingw32-gcc-posix -print-file-name=libwinpthread-1.dll)")"
 )
 imports_of() { x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p'; }
-pending=("$program"/*.exe "$program"/*/*.dll)
+# The chart module is a DLL of the program's own, beside sumafac.exe, when Qt for Windows has Qt Charts.
+shopt -s nullglob
+pending=("$program"/*.exe "$program"/*.dll "$program"/*/*.dll)
 while [ ${#pending[@]} -gt 0 ]; do
     binary=${pending[0]}
     pending=("${pending[@]:1}")
