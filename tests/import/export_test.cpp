@@ -3,6 +3,7 @@
 // tests/data/exports/cases.txt, the sample exports against the sample header archives, and a reader's bound on memory.
 #include "app/form1.h"
 #include "import/voucher_csv.h"
+#include "import/working_files.h"
 #include "platform/native.h"
 #include "tests/support/archive_builder.h"
 #include "tests/support/recording_dialogs.h"
@@ -134,6 +135,10 @@ TEST_P(ExportDrop, PostsEveryMonthOrNothing)
     Window window;
     if (c.before == "ejemplos") {
         window.dropExamples();
+    } else if (c.before == "restos") {
+        const fs::path stale = fs::path(window.folder.path()) / ExportFolderName;
+        fs::create_directory(stale);
+        std::ofstream(stale / "Mis Comprobantes Emitidos - CUIT 27234567891.csv");
     }
     const auto before = window.state();
     TempFolder inputs("sumafac-export-input");
