@@ -77,15 +77,13 @@ XmlElements::Status XmlElements::next()
             return m_tooLong ? Status::TooLong : Status::End;
         }
         m_pos = open;
-        if (!reach(open + 1)) {
-            return failed();
-        }
         // Steps over a construct ending in close; false when it never ends.
         const auto skipTo = [&](std::string_view close) {
             const std::size_t end = find(close, open + 2);
             m_pos = end == std::string::npos ? end : end + close.size();
             return end != std::string::npos;
         };
+        // A '<' that ends the input has the string's closing '\0' for kind, and no tag end: the input is damaged.
         const char kind = m_buffer[open + 1];
         if (kind == '!' && reach(open + 3) && m_buffer.compare(open, 4, "<!--") == 0) {
             if (!skipTo("-->")) {
