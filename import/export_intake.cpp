@@ -154,7 +154,7 @@ void finish(HandlerContext& context, const ReadExport& read, const ExportTable& 
 bool isCsvName(const std::string& path)
 {
     const std::string name = lowerCase(fileName(path));
-    return name.size() > 4 && name.compare(name.size() - 4, 4, ".csv") == 0;
+    return name.size() > 4 && name.ends_with(".csv");
 }
 
 void importCsvCopy(HandlerContext& context, const std::string& dropped)
@@ -166,8 +166,7 @@ void importCsvCopy(HandlerContext& context, const std::string& dropped)
 bool looksLikeExport(const std::string& path)
 {
     const std::string name = lowerCase(fileName(path));
-    return name.find("mis comprobantes") != std::string::npos ||
-           (name.size() > 5 && name.compare(name.size() - 5, 5, ".xlsx") == 0);
+    return name.find("mis comprobantes") != std::string::npos || (name.size() > 5 && name.ends_with(".xlsx"));
 }
 
 bool importExportArchive(HandlerContext& context, const std::string& dropped)
