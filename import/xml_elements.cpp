@@ -107,8 +107,9 @@ XmlElements::Status XmlElements::next()
         if (end == std::string::npos) {
             return failed();
         }
+        // The tag's own '>' ends the name at the latest.
         std::size_t nameEnd = open + 1;
-        while (nameEnd < end && !endsName(m_buffer[nameEnd])) {
+        while (!endsName(m_buffer[nameEnd])) {
             ++nameEnd;
         }
         const std::string name = m_buffer.substr(open + 1, nameEnd - open - 1);
