@@ -2,13 +2,9 @@
 // "Ver → Gráfico" and "Archivo → Exportar informe..." on the real window after real drops: what the chart draws,
 // and the report read back from its PDF, written whole or not at all.
 #include "gui/chart_module_loader.h"
-#include "gui/main_window.h"
 #include "gui/report_export.h"
-#include "tests/support/archive_builder.h"
+#include "tests/gui/window_fixture.h"
 #include "tests/support/faulty_files.h"
-#include "tests/support/header_builder.h"
-#include "tests/support/recording_dialogs.h"
-#include "tests/support/temp_folder.h"
 #include "totals/category_text.h"
 
 #include <QAction>
@@ -30,28 +26,16 @@
 namespace sumafac {
 namespace {
 
-class ChartReportTest : public ::testing::Test
+class ChartReportTest : public testing::WindowFixture
 {
   protected:
     // Drops a month ("202307") of count invoices (three digits) for amount pesos (thirteen digits) and 50 cents.
-    void drop(const std::string& month, const std::string& count, const std::string& amount)
+    void drop(const std::string& yearMonth, const std::string& count, const std::string& amount)
     {
-        const testing::HeaderRecord record{
-            "11", month.substr(0, 4), month.substr(4), "00000" + count, "20123456789", amount, "50"};
-        const std::string path = downloads.file(month + ".zip");
-        ASSERT_TRUE(testing::makeArchive(path, {{"Cabecera.txt", testing::headerRecord(record)}}));
-        window.form1().Text1_OLEDragDrop({path});
+        WindowFixture::drop(
+            {"11", yearMonth.substr(0, 4), yearMonth.substr(4), "00000" + count, "20123456789", amount, "50"});
     }
     QAction* action(const char* name) const { return window.findChild<QAction*>(name); }
-
-    testing::TempFolder folder;
-    testing::TempFolder downloads;
-    testing::RecordingDialogs dialogs;
-    std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
-    std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
-    std::unique_ptr<platform::Registry> registry = platform::makeNativeRegistry();
-    WindowModel model;
-    gui::MainWindow window{model, {dialogs, *files, *processes, *registry, folder.path()}};
 };
 
 TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)

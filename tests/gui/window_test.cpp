@@ -3,11 +3,7 @@
 // the model through drops, the fade, the buttons, the tabs and the About box.
 #include "gui/about_box.h"
 #include "gui/drop_area.h"
-#include "gui/main_window.h"
-#include "tests/support/archive_builder.h"
-#include "tests/support/header_builder.h"
-#include "tests/support/recording_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/gui/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,7 +25,7 @@
 namespace sumafac {
 namespace {
 
-class WindowTest : public ::testing::Test
+class WindowTest : public testing::WindowFixture
 {
   protected:
     template <typename T = QWidget> T* child(const char* name) const
@@ -45,26 +41,6 @@ class WindowTest : public ::testing::Test
         const QString name = QString("MSHFlexGrid%1").arg(grid);
         return child<QTableView>(name.toLatin1())->model()->index(row, column).data().toString().toStdString();
     }
-
-    // An archive of one month in the downloads folder; its path.
-    std::string archive(const std::string& year, const std::string& month)
-    {
-        testing::HeaderRecord record;
-        record.year = year;
-        record.month = month;
-        const std::string path = downloads.file(year + month + ".zip");
-        EXPECT_TRUE(testing::makeArchive(path, {{"Cabecera.txt", testing::headerRecord(record)}}));
-        return path;
-    }
-
-    testing::TempFolder folder;
-    testing::TempFolder downloads;
-    testing::RecordingDialogs dialogs;
-    std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
-    std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
-    std::unique_ptr<platform::Registry> registry = platform::makeNativeRegistry();
-    WindowModel model;
-    gui::MainWindow window{model, {dialogs, *files, *processes, *registry, folder.path()}};
 };
 
 TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
@@ -153,18 +129,18 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
 TEST_F(WindowTest, FilesDroppedOnTheDropAreaFillTheGridsAndThePanel)
 {
     QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(archive("2023", "07"))),
-                  QUrl::fromLocalFile(QString::fromStdString(archive("2099", "01")))});
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(archive(month("2023", "07")))),
+                  QUrl::fromLocalFile(QString::fromStdString(archive(month("2099", "01"))))});
     auto* dropArea = child<gui::DropArea>("Text1");
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     const QString normal = dropArea->styleSheet();
     QApplication::sendEvent(dropArea, &enter);
     EXPECT_TRUE(enter.isAccepted());
     EXPECT_NE(dropArea->styleSheet(), normal);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(dropArea, &drop);
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dropArea, &dropped);
     EXPECT_EQ(dropArea->styleSheet(), normal);
-    window.form1().Text1_OLEDragDrop({archive("2024", "03")});
+    drop(month("2024", "03"));
 
     EXPECT_EQ(text("Label3"), "20123456789");
     EXPECT_EQ(cell(1, 7, 1), "12");
@@ -222,7 +198,7 @@ TEST(Window, ShowsTheStateItsModelAlreadyHolds)
 
 TEST_F(WindowTest, ThePanelFadesOnEveryTickAndHidesBlackOnTheTwentyFourth)
 {
-    window.form1().Text1_OLEDragDrop({archive("2023", "07")});
+    window.form1().Text1_OLEDragDrop({archive(month("2023", "07"))});
     auto* timer = child<QTimer>("Timer1");
     for (int tick = 1; tick <= 23; ++tick) {
         QMetaObject::invokeMethod(timer, "timeout");
@@ -238,8 +214,8 @@ TEST_F(WindowTest, ThePanelFadesOnEveryTickAndHidesBlackOnTheTwentyFourth)
 TEST_F(WindowTest, CopiarRollsTheYearsAndSalirClosesTheWindow)
 {
     window.show();
-    window.form1().Text1_OLEDragDrop({archive("2023", "07")});
-    window.form1().Text1_OLEDragDrop({archive("2024", "03")});
+    window.form1().Text1_OLEDragDrop({archive(month("2023", "07"))});
+    drop(month("2024", "03"));
     child<QPushButton>("Command2")->click();
     EXPECT_EQ(child<QTabWidget>("SSTab1")->tabText(0), "2024");
     EXPECT_EQ(cell(1, 3, 2), "12345,67");
