@@ -62,18 +62,17 @@ void appendText(pugi::xml_node node, std::string& text)
 }
 
 // Column of a cell reference ("C7" is 2, counting from 0); nothing without letters or past the last column.
-std::optional<std::size_t> columnOf(std::string_view reference)
+std::optional<std::size_t> columnOf(const char* reference)
 {
     std::size_t column = 0;
-    std::size_t letters = 0;
-    for (; letters < reference.size() && letters < 4; ++letters) {
-        const char c = reference[letters];
-        if (c < 'A' || c > 'Z') {
-            break;
+    // The letters end at the first other character, the closing '\0' at the latest.
+    for (const char* c = reference; *c >= 'A' && *c <= 'Z'; ++c) {
+        column = column * 26 + static_cast<std::size_t>(*c - 'A' + 1);
+        if (column > ColumnCount) {
+            return std::nullopt;
         }
-        column = column * 26 + static_cast<std::size_t>(c - 'A' + 1);
     }
-    if (letters == 0 || column > ColumnCount) {
+    if (column == 0) {
         return std::nullopt;
     }
     return column - 1;
