@@ -10,14 +10,14 @@ bool isCreditNote(int typeCode)
 {
     // Notas de crédito A, B, C, E and M, those of tickets (tique) and those of the credit invoices of small and
     // medium companies (FCE MiPyMEs).
-    constexpr std::array<int, 13> creditNotes = {3, 8, 13, 21, 53, 110, 112, 113, 114, 119, 203, 208, 213};
+    constexpr std::array creditNotes = {3, 8, 13, 21, 53, 110, 112, 113, 114, 119, 203, 208, 213};
     return std::find(creditNotes.begin(), creditNotes.end(), typeCode) != creditNotes.end();
 }
 
 bool VoucherMonths::add(const Voucher& voucher)
 {
-    const std::int64_t count =
-        voucher.lastNumber > voucher.firstNumber ? voucher.lastNumber - voucher.firstNumber + 1 : 1;
+    // A row from Desde to Hasta stands for every voucher between; a row with no range, or a reversed one, for one.
+    const std::int64_t count = std::max<std::int64_t>(voucher.lastNumber - voucher.firstNumber, 0) + 1;
     const Cents amount = isCreditNote(voucher.typeCode) ? -voucher.total : voucher.total;
     const int key = voucher.year * 12 + voucher.month - 1;
     const auto found = m_months.find(key);
