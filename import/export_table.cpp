@@ -58,7 +58,7 @@ struct Month
 
 int daysInMonth(int year, int month)
 {
-    constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    constexpr std::array days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
     return month == 2 && leap ? 29 : days.at(static_cast<std::size_t>(month - 1));
 }
