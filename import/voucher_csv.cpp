@@ -75,7 +75,8 @@ int CsvRecords::peek()
 
 bool CsvRecords::skipByteOrderMark()
 {
-    if (peek() >= 0 && m_size - m_pos >= 3 && m_buffer.compare(m_pos, 3, "\xEF\xBB\xBF") == 0) {
+    // Only ever asked first: past a file shorter than the mark lie the buffer's zeros, which no mark holds.
+    if (peek() >= 0 && m_buffer.compare(m_pos, 3, "\xEF\xBB\xBF") == 0) {
         m_pos += 3;
         return true;
     }
