@@ -80,11 +80,7 @@ std::optional<Month> checkedDate(std::string_view year, std::string_view month, 
 std::optional<Month> monthOfDateText(std::string_view text)
 {
     text = trimmed(text, CellBlanks);
-    std::size_t dateEnd = 0;
-    while (dateEnd < text.size() && text[dateEnd] != ' ' && text[dateEnd] != 'T') {
-        ++dateEnd;
-    }
-    const std::string_view date = text.substr(0, dateEnd);
+    const std::string_view date = text.substr(0, text.find_first_of(" T"));
     if (date.size() == 10 && date[4] == '-' && date[7] == '-') {
         return checkedDate(date.substr(0, 4), date.substr(5, 2), date.substr(8, 2));
     }
