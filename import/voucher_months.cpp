@@ -19,7 +19,7 @@ bool VoucherMonths::add(const Voucher& voucher)
     // A row from Desde to Hasta stands for every voucher between; a row with no range, or a reversed one, for one.
     const std::int64_t count = std::max<std::int64_t>(voucher.lastNumber - voucher.firstNumber, 0) + 1;
     const Cents amount = isCreditNote(voucher.typeCode) ? -voucher.total : voucher.total;
-    const int key = voucher.year * 12 + voucher.month - 1;
+    const std::pair key{voucher.year, voucher.month};
     const auto found = m_months.find(key);
     MonthTotal month =
         found != m_months.end() ? found->second : MonthTotal{voucher.year, voucher.month, 0, 0, voucher.typeCode};

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace sumafac {
@@ -46,7 +47,7 @@ class VoucherMonths
     std::vector<MonthTotal> oldestFirst() const;
 
   private:
-    std::map<int, MonthTotal> m_months; // by year * 12 + month - 1, so that the map's order is the calendar's
+    std::map<std::pair<int, int>, MonthTotal> m_months; // by year and month: the map's order is the calendar's
 };
 
 } // namespace sumafac
