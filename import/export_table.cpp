@@ -134,7 +134,7 @@ std::optional<int> typeCodeOf(std::string_view text)
     while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
         ++digits;
     }
-    if (digits == 0 || digits > 3 || (digits < text.size() && text[digits] == '.')) {
+    if (digits == 0 || digits > 3 || text.substr(digits).starts_with('.')) {
         return std::nullopt;
     }
     return numberOf(text.substr(0, digits));
