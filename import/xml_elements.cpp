@@ -115,7 +115,8 @@ XmlElements::Status XmlElements::next()
         const std::string name = m_buffer.substr(open + 1, nameEnd - open - 1);
         const std::size_t colon = name.find(':');
         m_pos = end;
-        if (kind == '!' || kind == '/' || name.substr(colon == std::string::npos ? 0 : colon + 1) != m_localName) {
+        // An end tag's name is empty, as '/' ends a name: it is never the one looked for.
+        if (kind == '!' || name.substr(colon == std::string::npos ? 0 : colon + 1) != m_localName) {
             continue;
         }
         m_begin = open;
