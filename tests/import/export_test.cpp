@@ -44,6 +44,28 @@ class NoWindowSystem final : public platform::WindowSystem
     void endProgram() override {}
 };
 
+// Passes everything on, and checks that a message shows with the drop's working files already gone: a program
+// closed while one shows leaves nothing behind.
+class FolderCheckingDialogs final : public platform::Dialogs
+{
+  public:
+    FolderCheckingDialogs(platform::Dialogs& dialogs, const std::string& folder) : m_dialogs(dialogs), m_folder(folder)
+    {
+    }
+    int MsgBox(const std::string& prompt, int style, const std::string& title) override
+    {
+        EXPECT_TRUE(fs::is_empty(m_folder)) << prompt;
+        return m_dialogs.MsgBox(prompt, style, title);
+    }
+    std::string InputBox(const std::string& prompt) override { return m_dialogs.InputBox(prompt); }
+    std::string ShowOpen(const platform::OpenFileRequest& request) override { return m_dialogs.ShowOpen(request); }
+    std::string ShowSave(const platform::SaveFileRequest& request) override { return m_dialogs.ShowSave(request); }
+
+  private:
+    platform::Dialogs& m_dialogs;
+    fs::path m_folder;
+};
+
 // The window just started over an empty program folder, with the system's files and 7z.
 struct Window
 {
@@ -75,10 +97,11 @@ struct Window
     TempFolder folder{"sumafac-export"};
     WindowModel model;
     RecordingDialogs dialogs;
+    FolderCheckingDialogs checkedDialogs{dialogs, folder.path()};
     std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
     std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
     NoWindowSystem windowSystem;
-    Form1 form1{HandlerContext{model, dialogs, *files, *processes, folder.path()}, windowSystem};
+    Form1 form1{HandlerContext{model, checkedDialogs, *files, *processes, folder.path()}, windowSystem};
 };
 
 struct Case
