@@ -70,7 +70,7 @@ ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale)
         for (int month = January; month <= December; ++month) {
             series.months.push_back({std::string(ShortMonthNames.at(month - 1)) + " " + std::to_string(yearTable.year),
                                      monthAmount(model, yearTable.table, month), std::nullopt});
-            monthNumbers.push_back(yearTable.year * MonthsInTable + month - 1);
+            monthNumbers.push_back(yearTable.year * MonthsInTable + month);
         }
     }
     for (std::size_t month = 0; month < series.months.size(); ++month) {
