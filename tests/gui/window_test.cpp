@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -153,6 +154,9 @@ TEST_F(WindowTest, FilesDroppedOnTheDropAreaFillTheGridsAndThePanel)
     EXPECT_TRUE(child<QAction>("MnGrabar")->isEnabled());
     EXPECT_EQ(text("Text1"), "Arrastra aqui los archivos bajados de la AFIP");
     EXPECT_TRUE(dialogs.messages.empty());
+    const auto* categoryText = window.statusBar()->findChild<QLabel*>("CategoryText");
+    ASSERT_NE(categoryText, nullptr);
+    EXPECT_TRUE(categoryText->text().startsWith("Recategorización de enero")) << categoryText->text().toStdString();
 
     // A long path being imported is shown whole, in a smaller font; the prompt comes back at its own size.
     const double promptSize = dropArea->font().pointSizeF();
@@ -241,7 +245,10 @@ TEST_F(WindowTest, AcercaDeShowsOneAboutBoxAndItsButtons)
               "Software para la suma de periodos de facturacion digital");
     auto* ok = box->findChild<QPushButton*>("cmdOK");
     EXPECT_TRUE(ok->isDefault());
-    EXPECT_LT(ok->geometry().bottom(), box->findChild<QPushButton*>("cmdSysInfo")->geometry().top());
+    // Aceptar stands above the system-information button, as wide and as tall, with room between them.
+    const QRect sysInfo = box->findChild<QPushButton*>("cmdSysInfo")->geometry();
+    EXPECT_EQ(ok->geometry().translated(0, sysInfo.y() - ok->y()), sysInfo);
+    EXPECT_LT(ok->geometry().bottom(), sysInfo.top());
     EXPECT_EQ(ok->text(), "Aceptar");
     // No registry here and no system tool on an empty PATH: the box says so.
     box->findChild<QPushButton*>("cmdSysInfo")->click();
