@@ -156,9 +156,10 @@ void MainWindow::createTables()
         m_SSTab1->addTab(page, {});
         auto* grid = new QTableView(page);
         grid->setObjectName(QString("MSHFlexGrid%1").arg(tab + 1));
-        grid->setModel(new MonthGridModel(m_model, tab + 1, grid));
+        // Headers hidden before the model comes: hidden ones are never measured against its sections.
         grid->horizontalHeader()->hide();
         grid->verticalHeader()->hide();
+        grid->setModel(new MonthGridModel(m_model, tab + 1, grid));
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         // Tab moves on to the next control, as it does from every other one; the arrows move between cells.
         grid->setTabKeyNavigation(false);
