@@ -236,7 +236,10 @@ class Scenario
 
     std::string withPlaceholders(std::string text) const
     {
-        for (const auto& [path, mark] : {std::pair{m_downloads.path() + "/", "@"}, {m_folder.path(), "%"}}) {
+        // The program joins names to its folder with the system's separator; the scenarios read "%/" on every system.
+        const std::string folder = m_folder.path();
+        for (const auto& [path, mark] :
+             {std::pair{m_downloads.path() + "/", "@"}, {folder + platform::pathSeparator(), "%/"}, {folder, "%"}}) {
             for (auto at = text.find(path); at != std::string::npos; at = text.find(path)) {
                 text.replace(at, path.size(), mark);
             }
