@@ -12,9 +12,9 @@ if(WIN32)
     if(SUMAFAC_WINDOWS_ARCHIVE_TOOL)
         install(PROGRAMS ${SUMAFAC_WINDOWS_ARCHIVE_TOOL} DESTINATION . RENAME 7z.exe)
     endif()
-    if(EXISTS ${PROJECT_SOURCE_DIR}/data/escala-monotributo.csv)
-        install(FILES data/escala-monotributo.csv DESTINATION data)
-    endif()
+    # Beside sumafac.exe: where the program folder is the executable's (the portable zip), the program reads it as
+    # the user's own scale too; the same tables, so nothing changes.
+    install(FILES data/escala-monotributo.csv DESTINATION .)
     install(FILES README.md DESTINATION .)
     return()
 endif()
@@ -29,13 +29,8 @@ if(SUMAFAC_GUI)
 endif()
 
 # The shipped monotributo scale, for people to read and to copy when a new table comes out; the program has its
-# tables built in. Linux keeps data under share/; on Windows the file goes beside sumafac.exe, in the program folder,
-# where the program reads it as the user's own scale too: the same tables, so nothing changes.
-if(WIN32)
-    install(FILES data/escala-monotributo.csv DESTINATION ${CMAKE_INSTALL_BINDIR})
-else()
-    install(FILES data/escala-monotributo.csv DESTINATION ${CMAKE_INSTALL_DATADIR}/sumafac)
-endif()
+# tables built in.
+install(FILES data/escala-monotributo.csv DESTINATION ${CMAKE_INSTALL_DATADIR}/sumafac)
 
 # The menu entry and its icon, where freedesktop menus look for them.
 install(FILES data/sumafac.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
