@@ -36,12 +36,6 @@ fs::path utf8Path(const std::string& text)
     return fs::path(std::u8string(text.begin(), text.end()));
 }
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // "\r", "\n", "\t", "\\" and "\xHH" in a byte line.
 std::string unescape(const std::string& text)
 {
@@ -91,7 +85,7 @@ class Scenario
   public:
     explicit Scenario(const fs::path& file) : m_file(file)
     {
-        std::istringstream in(readFile(file));
+        std::istringstream in(testing::readFile(file));
         for (std::string text; std::getline(in, text);) {
             const auto blank = text.find(' ');
             m_lines.push_back({text.substr(0, blank), blank == std::string::npos ? "" : text.substr(blank + 1)});
@@ -144,7 +138,7 @@ class Scenario
                 }
             } else if (line.word == "saved") {
                 const std::size_t end = skipBlock(i);
-                const std::string actual = readFile(utf8Path(place("%" + line.rest)));
+                const std::string actual = testing::readFile(utf8Path(place("%" + line.rest)));
                 if (update) {
                     rewritten += escapedLines(actual);
                 } else {

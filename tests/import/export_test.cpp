@@ -144,8 +144,7 @@ fs::path droppedFile(const Case& c, const TempFolder& inputs)
     } else if (c.member == "-") {
         fs::copy_file(source, dropped);
     } else {
-        std::ifstream in(source, std::ios::binary);
-        EXPECT_TRUE(makeArchive(dropped.string(), {{c.member, std::string(std::istreambuf_iterator<char>(in), {})}}));
+        EXPECT_TRUE(makeArchive(dropped.string(), {{c.member, readFile(source)}}));
     }
     return dropped;
 }

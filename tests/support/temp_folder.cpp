@@ -34,6 +34,12 @@ void writeFile(const std::string& path, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 std::string TempFolder::put(const std::string& name, const std::string& bytes) const
 {
     writeFile(file(name), bytes);
@@ -42,8 +48,7 @@ std::string TempFolder::put(const std::string& name, const std::string& bytes) c
 
 std::string TempFolder::get(const std::string& name) const
 {
-    std::ifstream in(file(name), std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return readFile(file(name));
 }
 
 } // namespace sumafac::testing

@@ -2,12 +2,15 @@
 // A fresh folder per test, removed with everything in it afterwards.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace sumafac::testing {
 
 // Writes bytes to path, replacing what was there.
 void writeFile(const std::string& path, const std::string& bytes);
+// The bytes of path, or "" when it is missing.
+std::string readFile(const std::filesystem::path& path);
 
 class TempFolder
 {
