@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace sumafac {
 
@@ -18,6 +19,10 @@ bool VoucherMonths::add(const Voucher& voucher)
 {
     // A row from Desde to Hasta stands for every voucher between; a row with no range, or a reversed one, for one.
     const std::int64_t count = std::max<std::int64_t>(voucher.lastNumber - voucher.firstNumber, 0) + 1;
+    // The most negative total has no opposite in 64 bits: as a credit it cannot be added, like a month too large.
+    if (isCreditNote(voucher.typeCode) && voucher.total == std::numeric_limits<Cents>::min()) {
+        return false;
+    }
     const Cents amount = isCreditNote(voucher.typeCode) ? -voucher.total : voucher.total;
     const std::pair key{voucher.year, voucher.month};
     const auto found = m_months.find(key);
