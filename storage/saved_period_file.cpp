@@ -3,6 +3,7 @@
 
 #include "core/folder_names.h"
 #include "core/numbers.h"
+#include "core/text.h"
 #include "storage/cp1252.h"
 
 #include <algorithm>
@@ -44,16 +45,6 @@ CellPlace cellOfLine(int line)
     const int index = line - FirstCellLine;
     const int inTable = index % CellsPerTable;
     return {1 + index / CellsPerTable, 1 + inTable / 2, 1 + inTable % 2};
-}
-
-// A cell as it is stored: without leading and trailing spaces.
-std::string trimSpaces(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 bool isControl(unsigned char c)
@@ -99,7 +90,8 @@ std::vector<std::string> valuesOnScreen(const WindowModel& model)
                                     model.tabCaption(TwelveMonthTab)};
     for (int line = FirstCellLine; line <= SavedValueCount; ++line) {
         const CellPlace cell = cellOfLine(line);
-        values.push_back(trimSpaces(model.cell(cell.table, cell.row, cell.column)));
+        // A cell is stored without leading and trailing spaces.
+        values.emplace_back(trimmed(model.cell(cell.table, cell.row, cell.column), " "));
     }
     return values;
 }
