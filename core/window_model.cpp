@@ -124,6 +124,15 @@ void initialiseMonthTables(WindowModel& model)
     }
 }
 
+void copyFigures(WindowModel& model, int from, int to, int firstRow, int lastRow)
+{
+    for (int row = firstRow; row <= lastRow; ++row) {
+        for (const int column : FigureColumns) {
+            model.setCell(to, row, column, model.cell(from, row, column));
+        }
+    }
+}
+
 void emptyFigures(WindowModel& model, int table)
 {
     for (int row = January; row <= MonthTable::TotalsRow; ++row) {

@@ -125,5 +125,7 @@ void initialiseMonthTables(WindowModel& model);
 
 // Writes "" into both figures of rows 1 to 13 of one table, the totals row included.
 void emptyFigures(WindowModel& model, int table);
+// Copies the counts and amounts of rows firstRow to lastRow of table from into table to.
+void copyFigures(WindowModel& model, int from, int to, int firstRow, int lastRow);
 
 } // namespace sumafac

@@ -58,15 +58,6 @@ void writeTotals(WindowModel& model, int table)
     model.setCell(table, MonthTable::TotalsRow, MonthTable::AmountColumn, amount ? amountText(*amount) : "");
 }
 
-void copyMonths(WindowModel& model, int fromTable, int firstMonth, int lastMonth)
-{
-    for (int row = firstMonth; row <= lastMonth; ++row) {
-        for (const int column : FigureColumns) {
-            model.setCell(TwelveMonthTable, row, column, model.cell(fromTable, row, column));
-        }
-    }
-}
-
 } // namespace
 
 void SumarLosFlex(WindowModel& model)
@@ -82,8 +73,8 @@ void SumarLosFlex(WindowModel& model)
     // Equal years count as "B is newer", the same tie rule as the third tab's label.
     const int newer = yearA > yearB ? FirstYearTable : SecondYearTable;
     const int older = yearA > yearB ? SecondYearTable : FirstYearTable;
-    copyMonths(model, newer, January, June);
-    copyMonths(model, older, July, December);
+    copyFigures(model, newer, TwelveMonthTable, January, June);
+    copyFigures(model, older, TwelveMonthTable, July, December);
     writeTotals(model, TwelveMonthTable);
 }
 

@@ -20,11 +20,7 @@ void rollYears(WindowModel& model)
     }
     if (leadingNumber(model.tabCaption(FirstYearTab)) < leadingNumber(model.tabCaption(SecondYearTab))) {
         model.setTabCaption(FirstYearTab, model.tabCaption(SecondYearTab));
-        for (int row = January; row <= MonthTable::TotalsRow; ++row) {
-            for (const int column : FigureColumns) {
-                model.setCell(FirstYearTable, row, column, model.cell(SecondYearTable, row, column));
-            }
-        }
+        copyFigures(model, SecondYearTable, FirstYearTable, January, MonthTable::TotalsRow);
     }
     emptyFigures(model, SecondYearTable);
     emptyFigures(model, TwelveMonthTable);
