@@ -4,11 +4,8 @@
 #include <limits>
 
 namespace sumafac {
-namespace {
 
-// The year of a table: the number its caption begins with, of four digits as the header files write years, and
-// short of 9999 so that the year after it has four too.
-std::optional<int> yearOf(const WindowModel& model, int table)
+std::optional<int> tableYear(const WindowModel& model, int table)
 {
     const std::int64_t year = leadingNumber(model.tabCaption(table - 1));
     if (year < 1000 || year > 9998) {
@@ -16,6 +13,8 @@ std::optional<int> yearOf(const WindowModel& model, int table)
     }
     return static_cast<int>(year);
 }
+
+namespace {
 
 int monthsWithAmount(const WindowModel& model, int table)
 {
@@ -51,7 +50,7 @@ CategoryFacts categoryFacts(const WindowModel& model, int table, const Monotribu
 {
     CategoryFacts facts;
     facts.table = table;
-    const auto year = yearOf(model, table);
+    const auto year = tableYear(model, table);
     if (!year) {
         return facts;
     }

@@ -15,6 +15,10 @@ inline constexpr int MonthsInTable = December;
 // Above K's ceiling: out of the regime.
 inline constexpr int ExcludedCategory = CategoryCount;
 
+// The year of a table: the number its caption begins with, of four digits as the header files write years, and
+// short of 9999 so that the year after it has four too.
+std::optional<int> tableYear(const WindowModel& model, int table);
+
 // The first category whose ceiling holds total (ceilings are inclusive), or ExcludedCategory.
 int categoryFor(const Ceilings& ceilings, Cents total);
 

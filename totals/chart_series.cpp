@@ -16,15 +16,13 @@ struct YearTable
     int table;
 };
 
-// The year tables that have a year, oldest first. A year table's facts serve January of the year after it, so they
-// carry its year by the very rule the category line reads it with.
-std::vector<YearTable> yearTablesInOrder(const WindowModel& model, const MonotributoScale& scale)
+// The year tables that have a year, oldest first, read by the very rule the category line reads it with.
+std::vector<YearTable> yearTablesInOrder(const WindowModel& model)
 {
     std::vector<YearTable> tables;
     for (const int table : {FirstYearTable, SecondYearTable}) {
-        const CategoryFacts facts = categoryFacts(model, table, scale);
-        if (facts.hasYear) {
-            tables.push_back({facts.recategorizationYear - 1, table});
+        if (const auto year = tableYear(model, table)) {
+            tables.push_back({*year, table});
         }
     }
     std::stable_sort(tables.begin(), tables.end(),
@@ -66,7 +64,7 @@ ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale)
     ChartSeries series;
     // Months counted from year 0, to tell twelve months in a row from two years apart.
     std::vector<int> monthNumbers;
-    for (const YearTable& yearTable : yearTablesInOrder(model, scale)) {
+    for (const YearTable& yearTable : yearTablesInOrder(model)) {
         for (int month = January; month <= December; ++month) {
             series.months.push_back({std::string(ShortMonthNames.at(month - 1)) + " " + std::to_string(yearTable.year),
                                      monthAmount(model, yearTable.table, month), std::nullopt});
@@ -83,9 +81,9 @@ ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale)
     }
     const Ceilings& ceilings = scale.at(*facts.scaleFrom);
     const int reached = std::min(*facts.category, CategoryCount - 1);
-    series.reached = ChartCeiling{static_cast<char>('A' + reached), ceilings.at(reached)};
+    series.reached = ChartCeiling{categoryLetter(reached), ceilings.at(reached)};
     if (*facts.category + 1 < CategoryCount) {
-        series.next = ChartCeiling{static_cast<char>('A' + reached + 1), ceilings.at(reached + 1)};
+        series.next = ChartCeiling{categoryLetter(reached + 1), ceilings.at(reached + 1)};
     }
     return series;
 }
