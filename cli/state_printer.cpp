@@ -107,10 +107,9 @@ std::vector<FactTexts> factTexts(const WindowModel& model, const MonotributoScal
             continue;
         }
         const bool placed = facts.category && *facts.category != ExcludedCategory;
-        std::string category = placed ? std::string(1, static_cast<char>('A' + *facts.category)) : "";
-        if (facts.category && !placed) {
-            category = "excluded";
-        }
+        const std::string category = !facts.category ? ""
+                                     : placed        ? std::string(1, categoryLetter(*facts.category))
+                                                     : "excluded";
         char recategorization[16];
         std::snprintf(recategorization, sizeof recategorization, "%04d-%02d", facts.recategorizationYear,
                       facts.recategorizationMonth);

@@ -48,7 +48,7 @@ std::string categoryLine(const CategoryFacts& facts)
     if (*facts.category == ExcludedCategory) {
         return line + "supera la categoría K, cuyo tope es " + groupedAmountText(*facts.ceiling) + ".";
     }
-    line += "categoría " + std::string(1, static_cast<char>('A' + *facts.category)) + "; faltan " +
+    line += "categoría " + std::string(1, categoryLetter(*facts.category)) + "; faltan " +
             groupedAmountText(*facts.headroom) + " para su tope de " + groupedAmountText(*facts.ceiling);
     if (facts.monthlyAverage) {
         const int emptyMonths = MonthsInTable - facts.months;

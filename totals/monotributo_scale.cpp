@@ -123,7 +123,7 @@ std::optional<Cents> ceilingOf(std::string_view text)
 
 std::string letterOf(int category)
 {
-    return std::string(1, static_cast<char>('A' + category));
+    return std::string(1, categoryLetter(category));
 }
 
 std::string shown(std::string_view field)

@@ -17,6 +17,12 @@ namespace sumafac {
 // Categories A to K, counted from 0.
 inline constexpr int CategoryCount = 11;
 
+// The letter of category 0 (A) to 10 (K).
+constexpr char categoryLetter(int category)
+{
+    return static_cast<char>('A' + category);
+}
+
 // The scale file's name, shipped beside the program and looked for in the program folder.
 inline constexpr const char* ScaleFileName = "escala-monotributo.csv";
 
