@@ -15,6 +15,18 @@ char foldAscii(char c)
 
 } // namespace
 
+std::string foldedAscii(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), foldAscii);
+    return text;
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 bool sameNameAnyCase(const std::string& a, const std::string& b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),

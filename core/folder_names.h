@@ -12,6 +12,11 @@ namespace sumafac {
 
 // Only ASCII letters fold; the program's own names have no others.
 bool sameNameAnyCase(const std::string& a, const std::string& b);
+// text with its ASCII letters in lower case.
+std::string foldedAscii(std::string text);
+
+// The last part of path, after its last '/' or '\\'.
+std::string fileNameOf(const std::string& path);
 
 // Names of the ordinary files of folder called name in any letter case, the exact spelling first, the rest sorted
 // so that which one is taken never hangs on the order of the folder.

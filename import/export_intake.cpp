@@ -21,22 +21,9 @@ namespace {
 // workbook.xml and its relationships name a few sheets; anything larger is no workbook of an export.
 constexpr std::uint64_t LargestWorkbookPart = std::uint64_t{1} << 20;
 
-std::string lowerCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return text;
-}
-
-std::string fileName(const std::string& path)
-{
-    const std::size_t separator = path.find_last_of("/\\");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 bool saysReceived(const std::string& text)
 {
-    return lowerCase(text).find("recibidos") != std::string::npos;
+    return foldedAscii(text).find("recibidos") != std::string::npos;
 }
 
 // The first run of exactly eleven digits, as ARCA writes the CUIT into its names and titles.
@@ -153,19 +140,19 @@ void finish(HandlerContext& context, const ReadExport& read, const ExportTable& 
 
 bool isCsvName(const std::string& path)
 {
-    const std::string name = lowerCase(fileName(path));
+    const std::string name = foldedAscii(fileNameOf(path));
     return name.size() > 4 && name.ends_with(".csv");
 }
 
 void importCsvCopy(HandlerContext& context, const std::string& dropped)
 {
     ExportTable table("linea");
-    finish(context, readCsvFile(context.pathIn(ArchiveCopyName), {fileName(dropped)}, table), table);
+    finish(context, readCsvFile(context.pathIn(ArchiveCopyName), {fileNameOf(dropped)}, table), table);
 }
 
 bool looksLikeExport(const std::string& path)
 {
-    const std::string name = lowerCase(fileName(path));
+    const std::string name = foldedAscii(fileNameOf(path));
     return name.find("mis comprobantes") != std::string::npos || (name.size() > 5 && name.ends_with(".xlsx"));
 }
 
@@ -187,15 +174,15 @@ bool importExportArchive(HandlerContext& context, const std::string& dropped)
     }
     if (!namesAnyCase(context.files, folder, "workbook.xml").empty()) {
         ExportTable table("fila");
-        ReadExport read = saysReceived(fileName(dropped)) ? ReadExport{ReceivedMessage, {}}
-                                                          : readWorkbookFiles(context, folder, table);
+        ReadExport read = saysReceived(fileNameOf(dropped)) ? ReadExport{ReceivedMessage, {}}
+                                                            : readWorkbookFiles(context, folder, table);
         finish(context, read, table);
     } else if (csvNames.size() > 1) {
         finish(context, {SeveralCsvMessage, {}}, ExportTable("linea"));
     } else if (csvNames.size() == 1) {
         ExportTable table("linea");
         const std::string path = folder + platform::pathSeparator() + csvNames.front();
-        finish(context, readCsvFile(path, {csvNames.front(), fileName(dropped)}, table), table);
+        finish(context, readCsvFile(path, {csvNames.front(), fileNameOf(dropped)}, table), table);
     } else {
         // Neither a header archive nor an export: what the header reader says of an archive without a header.
         context.model.setPanelLine(CuitLine, labelNumber(0));

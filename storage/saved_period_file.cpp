@@ -124,12 +124,6 @@ std::string quoted(const std::string& bytes)
     return text;
 }
 
-std::string fileNameOf(const std::string& path)
-{
-    const auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 void showError(HandlerContext& context, const std::string& text)
 {
     context.dialogs.MsgBox(text, platform::vbCritical);
