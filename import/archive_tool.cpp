@@ -9,6 +9,28 @@
 namespace sumafac {
 namespace {
 
+// What the tool is given, one argument each, so that no blank in a path can split or start anything:
+// extract without folders; answer yes to any question; match member names in any letter case; a password that
+// makes an encrypted archive fail at once instead of asking for one.
+const std::vector<std::string> ArchiveToolArguments = {"e",           "-y", "-ssc-", "-pSumafac", ArchiveCopyName,
+                                                       HeaderFileName};
+
+// The members an export may hold, into the export folder: the CSV of a zipped export, and the parts of an Excel
+// workbook that hold its sheets. Without folders, as above; only CSVs at the top of the archive are exports. A
+// Cabecera.txt comes too, so that one run also tells a header archive named as an export.
+const std::vector<std::string> ExportToolArguments = {"e",
+                                                      "-y",
+                                                      "-ssc-",
+                                                      "-pSumafac",
+                                                      std::string("-o") + ExportFolderName,
+                                                      ArchiveCopyName,
+                                                      "*.csv",
+                                                      "xl/workbook.xml",
+                                                      "xl/_rels/workbook.xml.rels",
+                                                      "xl/sharedStrings.xml",
+                                                      "xl/worksheets/*.xml",
+                                                      HeaderFileName};
+
 enum class Attempt { Ended, Failed, Blocked };
 
 // One use of the tool: its arguments, and what an earlier run may have left where it writes.
@@ -40,13 +62,6 @@ extractOnce(HandlerContext& context, const std::string& tool, const Extraction& 
         break;
     }
     return Attempt::Failed;
-}
-
-bool endDrop(HandlerContext& context, const std::string& message)
-{
-    removeWorkingFiles(context);
-    context.dialogs.MsgBox(message, platform::vbCritical);
-    return false;
 }
 
 bool extract(HandlerContext& context, const Extraction& extraction)

@@ -12,28 +12,6 @@
 
 namespace sumafac {
 
-// What the tool is given, one argument each, so that no blank in a path can split or start anything:
-// extract without folders; answer yes to any question; match member names in any letter case; a password that
-// makes an encrypted archive fail at once instead of asking for one.
-inline const std::vector<std::string> ArchiveToolArguments = {"e",         "-y",         "-ssc-",
-                                                              "-pSumafac", "borrar.zip", "Cabecera.txt"};
-
-// The members an export may hold, into the export folder: the CSV of a zipped export, and the parts of an Excel
-// workbook that hold its sheets. Without folders, as above; only CSVs at the top of the archive are exports. A
-// Cabecera.txt comes too, so that one run also tells a header archive named as an export.
-inline const std::vector<std::string> ExportToolArguments = {"e",
-                                                             "-y",
-                                                             "-ssc-",
-                                                             "-pSumafac",
-                                                             std::string("-o") + ExportFolderName,
-                                                             "borrar.zip",
-                                                             "*.csv",
-                                                             "xl/workbook.xml",
-                                                             "xl/_rels/workbook.xml.rels",
-                                                             "xl/sharedStrings.xml",
-                                                             "xl/worksheets/*.xml",
-                                                             "Cabecera.txt"};
-
 // Runs tool with args in ProgramFolder, with no input, and waits for it at most context.toolTimeLimit; a tool still
 // running then is ended.
 platform::ProcessResult ExecCmd(HandlerContext& context, const std::string& tool, const std::vector<std::string>& args);

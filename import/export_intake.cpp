@@ -128,11 +128,11 @@ ReadExport readWorkbookFiles(HandlerContext& context, const std::string& folder,
 // The working files go before anything is shown or posted, so that the next drop never finds them.
 void finish(HandlerContext& context, const ReadExport& read, const ExportTable& table)
 {
-    removeWorkingFiles(context);
     if (!read.refusal.empty()) {
-        context.dialogs.MsgBox(read.refusal, platform::vbCritical);
+        endDrop(context, read.refusal);
         return;
     }
+    removeWorkingFiles(context);
     postExportMonths(context, read.cuit, table.months());
 }
 
@@ -178,7 +178,7 @@ bool importExportArchive(HandlerContext& context, const std::string& dropped)
                                                             : readWorkbookFiles(context, folder, table);
         finish(context, read, table);
     } else if (csvNames.size() > 1) {
-        finish(context, {SeveralCsvMessage, {}}, ExportTable("linea"));
+        endDrop(context, SeveralCsvMessage);
     } else if (csvNames.size() == 1) {
         ExportTable table("linea");
         const std::string path = folder + platform::pathSeparator() + csvNames.front();
@@ -186,7 +186,7 @@ bool importExportArchive(HandlerContext& context, const std::string& dropped)
     } else {
         // Neither a header archive nor an export: what the header reader says of an archive without a header.
         context.model.setPanelLine(CuitLine, labelNumber(0));
-        finish(context, {NotValidMessage, {}}, ExportTable("linea"));
+        endDrop(context, NotValidMessage);
     }
     return true;
 }

@@ -44,8 +44,7 @@ std::optional<std::size_t> lastRecordOffset(std::string_view bytes)
 
 std::nullopt_t refuse(HandlerContext& context, const char* message)
 {
-    removeWorkingFiles(context);
-    context.dialogs.MsgBox(message, platform::vbCritical);
+    endDrop(context, message);
     return std::nullopt;
 }
 

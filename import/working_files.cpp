@@ -47,4 +47,11 @@ void removeWorkingFiles(HandlerContext& context)
     removeExportFolder(context);
 }
 
+bool endDrop(HandlerContext& context, const std::string& message)
+{
+    removeWorkingFiles(context);
+    context.dialogs.MsgBox(message, platform::vbCritical);
+    return false;
+}
+
 } // namespace sumafac

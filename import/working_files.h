@@ -28,4 +28,8 @@ bool removeExportFolder(HandlerContext& context);
 // Deletes all working files, in any letter case, and the export folder.
 void removeWorkingFiles(HandlerContext& context);
 
+// Ends a drop that failed: the working files go, then message shows, so that a program closed while it shows
+// leaves nothing behind. Always false, for the failed step to return.
+bool endDrop(HandlerContext& context, const std::string& message);
+
 } // namespace sumafac
