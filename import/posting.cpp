@@ -85,9 +85,10 @@ void postPeriod(HandlerContext& context, const HeaderPeriod& period)
         return;
     }
 
+    const std::int64_t count = *strictWhole(period.countField);
     model.setPanelLine(YearLine, "AÑO:" + period.yearText);
     model.setPanelLine(MonthLine, "MES:" + labelNumber(period.month));
-    model.setPanelLine(CountLine, "CANT.DE FACTURAS:" + labelNumber(*strictWhole(period.countField)));
+    model.setPanelLine(CountLine, "CANT.DE FACTURAS:" + labelNumber(count));
     model.setPanelLine(AmountLine, "TOTAL FACT:" + period.amountText);
     model.setPanelVisible(true);
 
@@ -100,7 +101,7 @@ void postPeriod(HandlerContext& context, const HeaderPeriod& period)
     model.setTabCaption(table - 1, period.yearText);
     const auto month = static_cast<int>(period.month);
     // A posting replaces the month; a second file for it never adds to the first.
-    model.setCell(table, month, MonthTable::CountColumn, cellNumber(leadingNumber(period.countField)));
+    model.setCell(table, month, MonthTable::CountColumn, cellNumber(count));
     model.setCell(table, month, MonthTable::AmountColumn, period.amountText);
     if (table == SecondYearTable) {
         CopiaFlex(model);
