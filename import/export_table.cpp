@@ -140,23 +140,23 @@ std::optional<int> typeCodeOf(std::string_view text)
     return numberOf(text.substr(0, digits));
 }
 
-// A voucher number: digits, or nothing written (no run).
-std::optional<std::int64_t> voucherNumberOf(std::string_view text, bool number)
+std::optional<ExactDecimal> decimalOf(const SheetCell& cell)
 {
-    text = trimmed(text, CellBlanks);
-    if (text.empty()) {
+    return cell.number ? decimalFromSheetNumber(cell.text) : decimalFromExportText(cell.text);
+}
+
+// A voucher number: digits, or nothing written (no run).
+std::optional<std::int64_t> voucherNumberOf(SheetCell cell)
+{
+    cell.text = trimmed(cell.text, CellBlanks);
+    if (cell.text.empty()) {
         return 0;
     }
-    const auto value = number ? decimalFromSheetNumber(text) : decimalFromExportText(text);
+    const auto value = decimalOf(cell);
     if (!value || value->scale != 0 || value->digits < 0) {
         return std::nullopt;
     }
     return value->digits;
-}
-
-std::optional<ExactDecimal> decimalOf(std::string_view text, bool number)
-{
-    return number ? decimalFromSheetNumber(text) : decimalFromExportText(text);
 }
 
 bool titleIsOneOf(const std::string& folded, std::initializer_list<std::string_view> names)
@@ -245,28 +245,29 @@ std::string ExportTable::row(std::span<const SheetCell> cells, std::size_t numbe
     voucher.typeCode = *type;
     for (const auto& [column, value] :
          {std::pair{&m_first, &voucher.firstNumber}, std::pair{&m_last, &voucher.lastNumber}}) {
-        const auto read = voucherNumberOf(cell(*column).text, cell(*column).number);
+        const auto read = voucherNumberOf(cell(*column));
         if (!read) {
             return bad(number, *column, "un numero de comprobante", cell(*column).text);
         }
         *value = *read;
     }
-    const auto total = decimalOf(cell(m_total).text, cell(m_total).number);
+    const SheetCell totalCell = cell(m_total);
+    const auto total = decimalOf(totalCell);
     if (!total) {
-        return bad(number, m_total, "un importe", cell(m_total).text);
+        return bad(number, m_total, "un importe", totalCell.text);
     }
     // Amounts in another currency are in pesos at the rate of their day; a row without a rate is in pesos.
     ExactDecimal rate{1, 0};
-    if (!trimmed(cell(m_rate).text, CellBlanks).empty()) {
-        const auto read = decimalOf(cell(m_rate).text, cell(m_rate).number);
+    if (const SheetCell rateCell = cell(m_rate); !trimmed(rateCell.text, CellBlanks).empty()) {
+        const auto read = decimalOf(rateCell);
         if (!read) {
-            return bad(number, m_rate, "un tipo de cambio", cell(m_rate).text);
+            return bad(number, m_rate, "un tipo de cambio", rateCell.text);
         }
         rate = *read;
     }
     const auto cents = centsOfProduct(*total, rate);
     if (!cents) {
-        return bad(number, m_total, "un importe que el programa pueda sumar", cell(m_total).text);
+        return bad(number, m_total, "un importe que el programa pueda sumar", totalCell.text);
     }
     voucher.total = *cents;
     if (!m_months.add(voucher)) {
