@@ -165,8 +165,7 @@ void MainWindow::createTables()
         grid->setTabKeyNavigation(false);
         // Rows as tight as the font allows, so that the totals row shows without scrolling.
         grid->verticalHeader()->setMinimumSectionSize(1);
-        grid->verticalHeader()->setDefaultSectionSize(
-            QFontMetrics(QFont(installedFamily("Arial"), 12, QFont::Bold)).height() + 5);
+        grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont()).height() + 5);
         // The grid sits 480 twips below the tab control's top edge; the page starts under the tab bar.
         const int top = std::max(0, twips(this, 480) - m_SSTab1->tabBar()->sizeHint().height() - 2);
         grid->setGeometry(twips(this, 120) - 2, top, twips(this, 6135), twips(this, 4935));
@@ -247,7 +246,7 @@ void MainWindow::createResultPanel()
         label->setTextFormat(Qt::PlainText);
         label->setObjectName(PanelLineNames[line]);
         label->setGeometry(twipsRect(this, 120, top, 3615, 375));
-        label->setFont(QFont(installedFamily("Arial"), 12, QFont::Bold));
+        label->setFont(gridFont());
         m_panelLines[line] = label;
         top += 480;
     }

@@ -9,7 +9,7 @@
 namespace sumafac::gui {
 
 MonthGridModel::MonthGridModel(WindowModel& model, int table, QObject* parent)
-    : QAbstractTableModel(parent), m_model(model), m_table(table), m_font(installedFamily("Arial"), 12, QFont::Bold)
+    : QAbstractTableModel(parent), m_model(model), m_table(table), m_font(gridFont())
 {
     m_subscription = m_model.subscribe([this](const WindowModel::Change& change) {
         if (change.part == WindowModel::Change::Part::Cell && change.index == m_table) {

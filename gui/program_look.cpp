@@ -54,4 +54,9 @@ QString installedFamily(const QString& face)
     return face;
 }
 
+QFont gridFont()
+{
+    return QFont(installedFamily("Arial"), 12, QFont::Bold);
+}
+
 } // namespace sumafac::gui

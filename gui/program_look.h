@@ -2,6 +2,7 @@
 // What every window of the program shares: its name, its icon and the faces that stand in for its fonts.
 #pragma once
 
+class QFont;
 class QIcon;
 class QString;
 
@@ -19,5 +20,8 @@ void setUpApplication();
 // The look is the same as naming the face; but Qt looks up fallback faces for every name it is given, which costs
 // milliseconds at start-up for each absent one.
 QString installedFamily(const QString& face);
+
+// The face of the month grids and of the result panel's lines: Arial, 12 points, bold.
+QFont gridFont();
 
 } // namespace sumafac::gui
