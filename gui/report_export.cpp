@@ -12,10 +12,6 @@
 namespace sumafac::gui {
 namespace {
 
-constexpr const char* SavedExtension = ".sa1";
-// The page goes here first; a fault on the way leaves the name the user chose untouched.
-constexpr const char* TemporarySuffix = ".tmp";
-
 // A character that no file name may hold on Windows, or one that would send the proposal into another folder.
 bool unfitForFileName(char c)
 {
@@ -26,8 +22,8 @@ bool unfitForFileName(char c)
 
 std::string reportFileName(const WindowModel& model)
 {
-    std::string name = savedFileName(model.cuit(), model.tabCaption(FirstYearTab), model.tabCaption(SecondYearTab));
-    name.replace(name.size() - std::string_view(SavedExtension).size(), std::string_view::npos, ".pdf");
+    std::string name =
+        savedFileStem(model.cuit(), model.tabCaption(FirstYearTab), model.tabCaption(SecondYearTab)) + ".pdf";
     for (char& c : name) {
         c = unfitForFileName(c) ? '_' : c;
     }
@@ -51,9 +47,7 @@ void exportReport(const WindowModel& model,
         return;
     }
     const QByteArray page = charts.reportPdf(model, scale, QDate::currentDate());
-    const std::string temporary = path + TemporarySuffix;
-    if (!files.write(temporary, page.toStdString()) || !files.replace(temporary, path)) {
-        files.remove(temporary);
+    if (!platform::writeWhole(files, path, page.toStdString())) {
         dialogs.MsgBox("No se pudo escribir el informe " + path +
                            ": la carpeta no admite escritura, no existe o el disco está lleno. No quedó ningún "
                            "archivo a medias; si ya había uno con ese nombre, quedó como estaba.",

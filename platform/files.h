@@ -36,4 +36,19 @@ class Files
     virtual bool createFolder(const std::string& folder) = 0;
 };
 
+// The suffix of the file a whole write goes to first.
+inline constexpr const char* TemporarySuffix = ".tmp";
+
+// Writes bytes beside path and renames them over it in one step: a full disk or a fault half way leaves what path
+// held in place, and no temporary file. False when path was not written.
+inline bool writeWhole(Files& files, const std::string& path, const std::string& bytes)
+{
+    const std::string temporary = path + TemporarySuffix;
+    if (files.write(temporary, bytes) && files.replace(temporary, path)) {
+        return true;
+    }
+    files.remove(temporary);
+    return false;
+}
+
 } // namespace sumafac::platform

@@ -23,7 +23,6 @@ constexpr const char* OpenTitle = "Archivos guardados de este CUIT";
 constexpr const char* OpenFilter = "Sumafac(*.Sa1)";
 constexpr const char* Extension = ".sa1";
 // The new contents go here first; the name does not end in ".sa1", so a leftover never shows in the open dialog.
-constexpr const char* TemporarySuffix = ".tmp";
 // The longest file name the usual file systems take, in bytes.
 constexpr std::size_t LongestFileName = 255;
 // A saved file is well under two kilobytes; anything this big was chosen by mistake and is not read into memory.
@@ -69,7 +68,7 @@ bool isDeviceName(std::string stem)
 // and the captions come from the tables, and a loaded file can bring anything into them.
 bool isSafeFileName(const std::string& name)
 {
-    if (name.size() + std::char_traits<char>::length(TemporarySuffix) > LongestFileName) {
+    if (name.size() + std::char_traits<char>::length(platform::TemporarySuffix) > LongestFileName) {
         return false;
     }
     // A leading dot hides the file from listings; a leading blank is lost by some tools.
@@ -175,7 +174,7 @@ void keepOneSpelling(HandlerContext& context, const std::string& name)
     if (spellings.front() != name) {
         // Through a name of its own: renaming straight to another spelling of the same name can be taken for no
         // change at all.
-        const std::string aside = context.pathIn(name + TemporarySuffix);
+        const std::string aside = context.pathIn(name + platform::TemporarySuffix);
         if (context.files.replace(context.pathIn(spellings.front()), aside) &&
             !context.files.replace(aside, context.pathIn(name))) {
             context.files.replace(aside, context.pathIn(spellings.front()));
@@ -189,13 +188,14 @@ void keepOneSpelling(HandlerContext& context, const std::string& name)
 
 } // namespace
 
+std::string savedFileStem(const std::string& cuit, const std::string& caption0, const std::string& caption1)
+{
+    return cuit + "_" + caption0 + (caption1.empty() ? "" : "_" + caption1);
+}
+
 std::string savedFileName(const std::string& cuit, const std::string& caption0, const std::string& caption1)
 {
-    std::string name = cuit + "_" + caption0;
-    if (!caption1.empty()) {
-        name += "_" + caption1;
-    }
-    return name + Extension;
+    return savedFileStem(cuit, caption0, caption1) + Extension;
 }
 
 void Grabarflex3(HandlerContext& context)
@@ -235,9 +235,7 @@ void Grabarflex3(HandlerContext& context)
 
     // Written beside the old file and renamed over it in one step: a full disk or a fault half way leaves the
     // former contents in place.
-    const std::string temporary = context.pathIn(name + TemporarySuffix);
-    if (!context.files.write(temporary, bytes) || !context.files.replace(temporary, context.pathIn(name))) {
-        context.files.remove(temporary);
+    if (!platform::writeWhole(context.files, context.pathIn(name), bytes)) {
         showError(context, "No se pudo guardar el archivo " + name + " en la carpeta del programa." +
                                (replacing ? " El archivo anterior quedó como estaba." : ""));
         return;

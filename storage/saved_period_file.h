@@ -28,7 +28,9 @@ void chooseAndLoadSavedFile(HandlerContext& context);
 // taken or the window is left exactly as it was.
 void loadSavedPeriodFile(HandlerContext& context, const std::string& path);
 
-// CUIT "_" caption 0, then "_" caption 1 when it is not empty, then ".sa1".
+// CUIT "_" caption 0, then "_" caption 1 when it is not empty: the name of the work's files without an extension.
+std::string savedFileStem(const std::string& cuit, const std::string& caption0, const std::string& caption1);
+// The stem, then ".sa1".
 std::string savedFileName(const std::string& cuit, const std::string& caption0, const std::string& caption1);
 
 } // namespace sumafac
