@@ -91,7 +91,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         const ProgramFolderChoice choice =
             chooseProgramFolder(*files, platform::executableFolder(), platform::userDataFolder());
         if (!choice.usable) {
-            err << "Sumafac: " << programFolderError(choice) << '\n';
+            err << ApplicationTitle << ": " << programFolderError(choice) << '\n';
             return ExitErrorShown;
         }
         folder = choice.folder;
