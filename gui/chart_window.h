@@ -22,8 +22,6 @@ class ChartWindow final : public QWidget
     ChartWindow(WindowModel& model, const MonotributoScale& scale, QWidget* parent);
     ~ChartWindow() override;
 
-    ChartOfMonths* chart() const { return m_chart; }
-
   protected:
     void showEvent(QShowEvent* event) override;
 

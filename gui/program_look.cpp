@@ -20,8 +20,7 @@ namespace {
 // The faces the window was drawn with, and what stands in for them where the system lacks them.
 const QStringList StandIns = {"Liberation Sans", "DejaVu Sans", "Sans Serif"};
 
-} // namespace
-
+// The program's icon in the sizes a window shows it.
 QIcon programIcon()
 {
     initialiseIconResource();
@@ -33,6 +32,8 @@ QIcon programIcon()
     }
     return icon;
 }
+
+} // namespace
 
 void setUpApplication()
 {

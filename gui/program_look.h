@@ -3,13 +3,9 @@
 #pragma once
 
 class QFont;
-class QIcon;
 class QString;
 
 namespace sumafac::gui {
-
-// The program's icon in the sizes a window shows it.
-QIcon programIcon();
 
 // Sets the application's name, its icon (which every window shows) and the font substitutes; call once the
 // QApplication exists.
