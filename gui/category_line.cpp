@@ -8,8 +8,6 @@
 
 namespace sumafac::gui {
 
-using Part = WindowModel::Change::Part;
-
 CategoryLine::CategoryLine(WindowModel& model, const MonotributoScale& scale, QWidget* parent)
     : QStatusBar(parent), m_model(model), m_scale(scale)
 {
@@ -28,7 +26,7 @@ CategoryLine::CategoryLine(WindowModel& model, const MonotributoScale& scale, QW
 
     tell();
     m_subscription = m_model.subscribe([this](const WindowModel::Change& change) {
-        if (change.part == Part::Cell || change.part == Part::TabCaption || change.part == Part::SelectedTab) {
+        if (changesCategory(change)) {
             tell();
         }
     });

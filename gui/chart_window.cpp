@@ -2,13 +2,12 @@
 #include "gui/chart_window.h"
 
 #include "gui/chart_of_months.h"
+#include "totals/category.h"
 
 #include <QChartView>
 #include <QVBoxLayout>
 
 namespace sumafac::gui {
-
-using Part = WindowModel::Change::Part;
 
 ChartWindow::ChartWindow(WindowModel& model, const MonotributoScale& scale, QWidget* parent)
     : QWidget(parent, Qt::Window), m_model(model), m_scale(scale)
@@ -25,8 +24,7 @@ ChartWindow::ChartWindow(WindowModel& model, const MonotributoScale& scale, QWid
 
     // A hidden window is drawn when it shows again; meanwhile changes cost it nothing.
     m_subscription = m_model.subscribe([this](const WindowModel::Change& change) {
-        if (isVisible() &&
-            (change.part == Part::Cell || change.part == Part::TabCaption || change.part == Part::SelectedTab)) {
+        if (isVisible() && changesCategory(change)) {
             redraw();
         }
     });

@@ -46,6 +46,12 @@ int categoryFor(const Ceilings& ceilings, Cents total)
     return category;
 }
 
+bool changesCategory(const WindowModel::Change& change)
+{
+    using Part = WindowModel::Change::Part;
+    return change.part == Part::Cell || change.part == Part::TabCaption || change.part == Part::SelectedTab;
+}
+
 CategoryFacts categoryFacts(const WindowModel& model, int table, const MonotributoScale& scale)
 {
     CategoryFacts facts;

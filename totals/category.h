@@ -47,6 +47,9 @@ struct CategoryFacts
     std::optional<Cents> monthlyAverage;
 };
 
+// True for the changes the category of the table on screen hangs on: a cell, a tab caption, the tab shown.
+bool changesCategory(const WindowModel::Change& change);
+
 // Tables 1 and 2 hold calendar years: year Y serves the recategorization of January Y+1, with the scale from
 // 1 February Y+1. Table 3 runs from July to June, its caption beginning with the newer year Y: it serves July Y,
 // with the scale from 1 August Y.
