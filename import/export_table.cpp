@@ -131,7 +131,7 @@ std::optional<int> typeCodeOf(std::string_view text)
 {
     text = trimmed(text, CellBlanks);
     std::size_t digits = 0;
-    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
+    while (digits < text.size() && isDigit(text[digits])) {
         ++digits;
     }
     if (digits == 0 || digits > 3 || text.substr(digits).starts_with('.')) {

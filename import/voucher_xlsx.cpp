@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/voucher_xlsx.h"
 
+#include "core/text.h"
 #include "import/export_texts.h"
 #include "import/xml_elements.h"
 
@@ -85,7 +86,7 @@ std::optional<std::size_t> wholeNumberOf(std::string_view text)
     }
     std::size_t value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') {
+        if (!isDigit(c)) {
             return std::nullopt;
         }
         value = value * 10 + static_cast<std::size_t>(c - '0');
