@@ -40,22 +40,8 @@ awk 'BEGIN {
 export_zip="$work/export/${csv%.csv}.zip"
 header_zip=$PWD/examples/20123456786-2024-03.zip
 
-median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
-# measure NAME SCRIPT: runs the script $runs times; leaves the median wall time (ms) and peak RSS (KiB).
-measure() {
-    : >"$work/$1.ms"
-    : >"$work/$1.kb"
-    for _ in $(seq "$runs"); do
-        local start end
-        start=$(date +%s%N)
-        /usr/bin/time -f %M -o "$work/rss" bash "$2" >/dev/null 2>&1
-        end=$(date +%s%N)
-        echo "scale=3; ($end - $start) / 1000000" | bc >>"$work/$1.ms"
-        cat "$work/rss" >>"$work/$1.kb"
-    done
-    median <"$work/$1.ms" >"$work/$1.ms.median"
-    median <"$work/$1.kb" >"$work/$1.kb.median"
-}
+# shellcheck source=bench/measure.sh
+source bench/measure.sh
 drop_script() { # NAME ARCHIVE: a fresh program folder, then one drop through sumafac-cli
     printf 'rm -rf "%s/folder" && mkdir "%s/folder"\n"%s" --folder "%s/folder" "%s"\n' "$work" "$work" "$cli" "$work" \
         "$2" >"$work/$1.sh"
@@ -68,18 +54,15 @@ rm -rf "$work/floor" && mkdir "$work/floor" && cd "$work/floor"
 7z e -y "$export_zip" </dev/null >/dev/null
 wc -l "$csv"
 SCRIPT
-measure export-sumafac "$work/export-sumafac.sh"
-measure export-floor "$work/export-floor.sh"
-measure header-sumafac "$work/header-sumafac.sh"
-measure bare-sumafac "$work/bare-sumafac.sh"
+measure export-sumafac "$runs" bash "$work/export-sumafac.sh"
+measure export-floor "$runs" bash "$work/export-floor.sh"
+measure header-sumafac "$runs" bash "$work/header-sumafac.sh"
+measure bare-sumafac "$runs" bash "$work/bare-sumafac.sh"
 
 # The export must post what its CSV adds up to: 24 months, none refused.
 "$cli" --folder "$work/folder" "$export_zip" --print csv >"$work/state.csv" 2>"$work/messages"
 [ ! -s "$work/messages" ] || { cat "$work/messages" >&2; exit 1; }
 
-ratio() { printf '%.2f' "$(echo "scale=4; $1 / $2" | bc)"; }
-row() { printf '| %-34s | %13s | %13s | %6s | %-8s |\n' "$1" "$2 $4" "$3 $4" "$(ratio "$2" "$3")" "$5"; }
-get() { cat "$work/$1.median"; }
 row "drop of an export, 100,000 vouchers" "$(get export-sumafac.ms)" "$(get export-floor.ms)" ms "<= 1.50"
 row "peak memory, export vs header drop" "$(get export-sumafac.kb)" "$(get header-sumafac.kb)" KiB "<= 1.20"
 # The peaks above are 7z's, which needs more to write 18 MB than a header; without it, the reader's own.

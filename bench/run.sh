@@ -15,36 +15,8 @@ work=$(mktemp -d)
 trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR=$work/runtime && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
-
-# sample NAME COMMAND...: runs the command once; adds its wall time (ms) and peak RSS (KiB) to NAME's samples.
-sample() {
-    local name=$1 start end
-    shift
-    start=$(date +%s%N)
-    /usr/bin/time -f %M -o "$work/rss" "$@" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo "scale=3; ($end - $start) / 1000000" | bc >>"$work/$name.ms"
-    cat "$work/rss" >>"$work/$name.kb"
-}
-
-# medians NAME...: leaves the median wall time and peak RSS of each NAME's samples.
-medians() {
-    for name in "$@"; do
-        median <"$work/$name.ms" >"$work/$name.ms.median"
-        median <"$work/$name.kb" >"$work/$name.kb.median"
-    done
-}
-
-# measure NAME RUNS COMMAND...: RUNS samples of one command in a row.
-measure() {
-    local name=$1 n=$2
-    shift 2
-    : >"$work/$name.ms"
-    : >"$work/$name.kb"
-    for _ in $(seq "$n"); do sample "$name" "$@"; done
-    medians "$name"
-}
+# shellcheck source=bench/measure.sh
+source bench/measure.sh
 
 # The machine's load, to be told beside the figures: other work on the machine slows the runs.
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
@@ -87,17 +59,12 @@ SCRIPT
 measure import-sumafac "$import_runs" bash "$work/import-sumafac.sh"
 measure import-bare "$import_runs" bash "$work/import-bare.sh"
 
-ratio() { printf '%.2f' "$(echo "scale=4; $1 / $2" | bc)"; }
-row() { # label, ours, floor, unit, target
-    printf '| %-34s | %13s | %13s | %6s | %-8s |\n' "$1" "$2 $4" "$3 $4" "$(ratio "$2" "$3")" "$5"
-}
-get() { cat "$work/$1.median"; }
 
 echo
 echo "Sumafac benchmarks, $(date -u +%Y-%m-%d), $(nproc) cores, $(uname -sr), medians of $runs start-ups and $import_runs imports,"
 echo "load average before: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
-printf '| %-34s | %13s | %13s | %6s | %-8s |\n' measurement sumafac floor ratio target
+table_row measurement sumafac floor ratio target
 echo '|------------------------------------|---------------|---------------|--------|----------|'
 row "start-up to first paint, Xvfb" "$(get start-xcb-sumafac.ms)" "$(get start-xcb-bare.ms)" ms "<= 1.20"
 row "peak memory, Xvfb" "$(get start-xcb-sumafac.kb)" "$(get start-xcb-bare.kb)" KiB "<= 1.25"

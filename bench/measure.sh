@@ -1,0 +1,40 @@
+# The measuring helpers of the bench scripts, sourced by them once $work (a scratch folder) is set: samples of wall
+# time and peak memory, their medians, and the table's rows.
+
+median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+
+# sample NAME COMMAND...: runs the command once; adds its wall time (ms) and peak RSS (KiB) to NAME's samples.
+sample() {
+    local name=$1 start end
+    shift
+    start=$(date +%s%N)
+    /usr/bin/time -f %M -o "$work/rss" "$@" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo "scale=3; ($end - $start) / 1000000" | bc >>"$work/$name.ms"
+    cat "$work/rss" >>"$work/$name.kb"
+}
+
+# medians NAME...: leaves the median wall time and peak RSS of each NAME's samples.
+medians() {
+    for name in "$@"; do
+        median <"$work/$name.ms" >"$work/$name.ms.median"
+        median <"$work/$name.kb" >"$work/$name.kb.median"
+    done
+}
+
+# measure NAME RUNS COMMAND...: RUNS samples of one command in a row.
+measure() {
+    local name=$1 n=$2
+    shift 2
+    : >"$work/$name.ms"
+    : >"$work/$name.kb"
+    for _ in $(seq "$n"); do sample "$name" "$@"; done
+    medians "$name"
+}
+
+ratio() { printf '%.2f' "$(echo "scale=4; $1 / $2" | bc)"; }
+# table_row LABEL OURS FLOOR RATIO TARGET: one row of the table, as printed.
+table_row() { printf '| %-34s | %13s | %13s | %6s | %-8s |\n' "$@"; }
+# row LABEL OURS FLOOR UNIT TARGET: a measured row, with its ratio.
+row() { table_row "$1" "$2 $4" "$3 $4" "$(ratio "$2" "$3")" "$5"; }
+get() { cat "$work/$1.median"; }
