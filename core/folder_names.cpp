@@ -47,4 +47,10 @@ std::vector<std::string> namesAnyCase(const platform::Files& files, const std::s
     return found;
 }
 
+std::string pathAnyCase(const platform::Files& files, const std::string& folder, const std::string& name)
+{
+    const auto found = namesAnyCase(files, folder, name);
+    return found.empty() ? std::string() : folder + platform::pathSeparator() + found.front();
+}
+
 } // namespace sumafac

@@ -22,4 +22,7 @@ std::string fileNameOf(const std::string& path);
 // so that which one is taken never hangs on the order of the folder.
 std::vector<std::string> namesAnyCase(const platform::Files& files, const std::string& folder, const std::string& name);
 
+// The path of the first of those names, or "" when there is none.
+std::string pathAnyCase(const platform::Files& files, const std::string& folder, const std::string& name);
+
 } // namespace sumafac

@@ -84,12 +84,8 @@ ReadExport readCsvFile(const std::string& path, const std::vector<std::string>& 
 
 std::string smallPart(HandlerContext& context, const std::string& folder, const char* name)
 {
-    const auto found = namesAnyCase(context.files, folder, name);
-    if (found.empty()) {
-        return {};
-    }
-    const std::string path = folder + platform::pathSeparator() + found.front();
-    if (context.files.size(path).value_or(0) > LargestWorkbookPart) {
+    const std::string path = pathAnyCase(context.files, folder, name);
+    if (path.empty() || context.files.size(path).value_or(0) > LargestWorkbookPart) {
         return {};
     }
     return context.files.read(path).value_or(std::string());
@@ -99,20 +95,20 @@ ReadExport readWorkbookFiles(HandlerContext& context, const std::string& folder,
 {
     const auto sheet =
         readWorkbook(smallPart(context, folder, "workbook.xml"), smallPart(context, folder, "workbook.xml.rels"));
-    const auto sheetName = sheet ? namesAnyCase(context.files, folder, sheet->fileName) : std::vector<std::string>();
-    if (sheetName.empty()) {
+    const std::string sheetPath = sheet ? pathAnyCase(context.files, folder, sheet->fileName) : std::string();
+    if (sheetPath.empty()) {
         return {NoSheetMessage, {}};
     }
     std::vector<std::string> sharedStrings;
-    if (const auto name = namesAnyCase(context.files, folder, "sharedStrings.xml"); !name.empty()) {
-        std::ifstream in = openForReading(folder + platform::pathSeparator() + name.front());
+    if (const std::string path = pathAnyCase(context.files, folder, "sharedStrings.xml"); !path.empty()) {
+        std::ifstream in = openForReading(path);
         if (std::string refusal = in ? readSharedStrings(in, sharedStrings) : ExportUnreadableMessage;
             !refusal.empty()) {
             return {refusal, {}};
         }
     }
     table.setDate1904(sheet->date1904);
-    std::ifstream in = openForReading(folder + platform::pathSeparator() + sheetName.front());
+    std::ifstream in = openForReading(sheetPath);
     std::string title;
     const std::string refusal = in ? readSheetExport(in, sharedStrings, table, title) : ExportUnreadableMessage;
     if (saysReceived(title)) {

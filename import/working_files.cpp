@@ -9,8 +9,7 @@ namespace sumafac {
 
 std::string findWorkingFile(const HandlerContext& context, const std::string& name)
 {
-    const auto found = namesAnyCase(context.files, context.ProgramFolder, name);
-    return found.empty() ? std::string() : context.pathIn(found.front());
+    return pathAnyCase(context.files, context.ProgramFolder, name);
 }
 
 bool removeWorkingFile(HandlerContext& context, const std::string& name)

@@ -258,11 +258,10 @@ const MonotributoScale& shippedScale()
 
 ScaleInUse scaleForProgramFolder(const platform::Files& files, const std::string& programFolder)
 {
-    const auto names = namesAnyCase(files, programFolder, ScaleFileName);
-    if (names.empty()) {
+    const std::string path = pathAnyCase(files, programFolder, ScaleFileName);
+    if (path.empty()) {
         return {shippedScale(), {}};
     }
-    const std::string path = programFolder + platform::pathSeparator() + names.front();
     const ScaleReading reading = readScaleFile(files, path);
     if (!reading.error.empty()) {
         return {shippedScale(), "ERROR, la escala del monotributo " + path + " no se usa, " + reading.error +
