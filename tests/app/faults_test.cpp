@@ -49,7 +49,8 @@ class Faults : public ::testing::Test
 TEST_F(Faults, ASaveThatFailsKeepsTheFileItReplaces)
 {
     form1.Text1_OLEDragDrop({archive()});
-    folder.put("20123456789_2015.sa1", "antes");
+    // One byte: a file with anything in it is one to keep.
+    folder.put("20123456789_2015.sa1", "a");
     dialogs.questionAnswers = {platform::vbYes, platform::vbYes};
     for (std::string* fault : {&files.failWrite, &files.failReplace}) {
         *fault = ".sa1";
@@ -57,7 +58,7 @@ TEST_F(Faults, ASaveThatFailsKeepsTheFileItReplaces)
         *fault = "";
         EXPECT_EQ(lastMessage(), "No se pudo guardar el archivo 20123456789_2015.sa1 en la carpeta del programa. El "
                                  "archivo anterior quedó como estaba.");
-        EXPECT_EQ(folder.get("20123456789_2015.sa1"), "antes");
+        EXPECT_EQ(folder.get("20123456789_2015.sa1"), "a");
         EXPECT_EQ(files.list(folder.path()).size(), 1u);
     }
 }

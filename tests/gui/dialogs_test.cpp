@@ -111,6 +111,7 @@ TEST(QtDialogs, TheOpenDialogListsOnlyTheTypedCuitsSavedFiles)
                     listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
                 }
             }
+            EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText("20123456786_2023.sa1");
             static_cast<QDialog*>(dialog)->accept();
         },
@@ -119,6 +120,14 @@ TEST(QtDialogs, TheOpenDialogListsOnlyTheTypedCuitsSavedFiles)
     EXPECT_EQ(listed, QStringList({"20123456786.sa1", "20123456786_2023.sa1", "20123456786_2024.SA1"}));
     EXPECT_EQ(chosen,
               QDir::toNativeSeparators(QString::fromStdString(folder.file("20123456786_2023.sa1"))).toStdString());
+    // Cancelled, it chooses nothing, whatever was selected.
+    EXPECT_EQ(answering<QFileDialog>(
+                  [](QFileDialog* dialog) {
+                      dialog->selectFile(dialog->directory().filePath("20123456786_2023.sa1"));
+                      static_cast<QDialog*>(dialog)->reject();
+                  },
+                  [&] { return dialogs.ShowOpen(request); }),
+              "");
 }
 
 } // namespace

@@ -154,6 +154,11 @@ TEST_F(WindowTest, FilesDroppedOnTheDropAreaFillTheGridsAndThePanel)
     EXPECT_TRUE(child<QAction>("MnGrabar")->isEnabled());
     EXPECT_EQ(text("Text1"), "Arrastra aqui los archivos bajados de la AFIP");
     EXPECT_TRUE(dialogs.messages.empty());
+    // A cell's change alone reaches the window: the category line of 2024 follows it.
+    model.setSelectedTab(SecondYearTab);
+    model.setCell(SecondYearTable, MonthTable::TotalsRow, MonthTable::AmountColumn, "");
+    EXPECT_TRUE(window.statusBar()->findChild<QLabel*>("CategoryText")->text().contains("no es un número"));
+    model.setSelectedTab(FirstYearTab);
     const auto* categoryText = window.statusBar()->findChild<QLabel*>("CategoryText");
     ASSERT_NE(categoryText, nullptr);
     EXPECT_TRUE(categoryText->text().startsWith("Recategorización de enero")) << categoryText->text().toStdString();
@@ -185,6 +190,7 @@ TEST(Window, ShowsTheStateItsModelAlreadyHolds)
     WindowModel model;
     model.setCuit("20123456786");
     model.setPanelLine(CountLine, "CANT.DE FACTURAS: 4");
+    model.setPanelLine(AmountLine, "TOTAL FACT:9,99");
     model.setPanelVisible(true);
     model.setPanelGrey(120);
     model.setSaveEnabled(true);
@@ -195,6 +201,7 @@ TEST(Window, ShowsTheStateItsModelAlreadyHolds)
     gui::MainWindow window{model, {dialogs, *files, *processes, *registry, "."}};
     EXPECT_EQ(window.findChild<QLabel*>("Label3")->text(), "20123456786");
     EXPECT_EQ(window.findChild<QLabel*>("Label7")->text(), "CANT.DE FACTURAS: 4");
+    EXPECT_EQ(window.findChild<QLabel*>("Label8")->text(), "TOTAL FACT:9,99");
     EXPECT_EQ(window.findChild<QLabel*>("Label7")->palette().color(QPalette::WindowText), QColor(120, 120, 120));
     EXPECT_FALSE(window.findChild<QWidget*>("Frame1")->isHidden());
     EXPECT_TRUE(window.findChild<QAction*>("MnGrabar")->isEnabled());
@@ -235,6 +242,8 @@ TEST_F(WindowTest, AcercaDeShowsOneAboutBoxAndItsButtons)
     const auto boxes = window.findChildren<gui::AboutBox*>();
     ASSERT_EQ(boxes.size(), 1);
     gui::AboutBox* box = boxes.front();
+    EXPECT_EQ(box->objectName(), "frmAbout");
+    EXPECT_EQ(box->findChild<QFrame*>("Line1")->frameShape(), QFrame::HLine);
     EXPECT_TRUE(box->isVisible());
     EXPECT_FALSE(box->isModal());
     EXPECT_EQ(box->windowTitle(), "Acerca de Sumafac");
