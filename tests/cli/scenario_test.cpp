@@ -2,7 +2,6 @@
 // Scenarios of tests/data/scenarios: archives and files made for real in temporary folders, sumafac-cli's command
 // lines run on them with the real 7z, and what it prints, exits with and leaves in its folder compared with what the
 // scenario expects. The format is described in tests/data/scenarios/README.md.
-// SUMAFAC_UPDATE_SCENARIOS=1 writes the actual results into the files instead; read the diff before committing it.
 #include "cli/batch_run.h"
 #include "platform/native.h"
 #include "tests/support/archive_builder.h"
@@ -15,7 +14,6 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -56,34 +54,10 @@ std::string unescape(const std::string& text)
     return bytes;
 }
 
-// Bytes as "| " lines, one after every line break, for the update mode.
-std::string escapedLines(const std::string& bytes)
-{
-    std::string out = "| ";
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if (c == '\\') {
-            out += "\\\\";
-        } else if (c == '\r' || c == '\n') {
-            out += c == '\r' ? "\\r" : "\\n";
-            if (c == '\n' || i + 1 == bytes.size() || bytes[i + 1] != '\n') {
-                out += i + 1 < bytes.size() ? "\n| " : "";
-            }
-        } else if (c < 0x20 || c >= 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            out += hex;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\n";
-}
-
 class Scenario
 {
   public:
-    explicit Scenario(const fs::path& file) : m_file(file)
+    explicit Scenario(const fs::path& file)
     {
         std::istringstream in(testing::readFile(file));
         for (std::string text; std::getline(in, text);) {
@@ -94,20 +68,11 @@ class Scenario
 
     void run()
     {
-        const bool update = std::getenv("SUMAFAC_UPDATE_SCENARIOS") != nullptr;
-        std::string rewritten;
         for (std::size_t i = 0; i < m_lines.size(); ++i) {
             const Line& line = m_lines[i];
             if (line.word == "status" || line.word == "stdout" || line.word == "stderr" || line.word == "folder") {
                 i = skipBlock(i) - 1;
-                if (update) {
-                    continue;
-                }
-            }
-            if (update) {
-                rewritten += line.word + (line.rest.empty() ? "" : " " + line.rest) + "\n";
-            }
-            if (line.word == "posix-only" && platform::pathSeparator() != '/') {
+            } else if (line.word == "posix-only" && platform::pathSeparator() != '/') {
                 GTEST_SKIP() << "needs POSIX shell stand-ins";
             } else if (line.word == "zip") {
                 m_archive = line.rest;
@@ -117,38 +82,26 @@ class Scenario
             } else if (line.word == "member") {
                 const std::size_t end = skipBlock(i);
                 m_members[m_archive][line.rest] = bytesOf(i + 1, end);
-                i = appendBlock(rewritten, update, i, end);
+                i = end - 1;
             } else if (line.word == "file" || line.word == "executable") {
                 const std::size_t end = skipBlock(i);
                 const std::string path = place(line.rest);
                 testing::writeFile(path, bytesOf(i + 1, end));
                 fs::permissions(path, line.word == "executable" ? fs::perms::owner_all
                                                                 : fs::perms::owner_read | fs::perms::owner_write);
-                i = appendBlock(rewritten, update, i, end);
+                i = end - 1;
             } else if (line.word == "no-path") {
                 m_noPath = true;
             } else if (line.word == "run") {
                 makeArchives();
                 execute(line.rest);
-                if (update) {
-                    rewritten += "status " + std::to_string(m_status) + "\nstdout\n" + outputLines(m_out) + "stderr\n" +
-                                 outputLines(m_err) + "folder " + folderListing() + "\n";
-                } else {
-                    checkRun(i + 1);
-                }
+                checkRun(i + 1);
             } else if (line.word == "saved") {
                 const std::size_t end = skipBlock(i);
-                const std::string actual = testing::readFile(utf8Path(place("%" + line.rest)));
-                if (update) {
-                    rewritten += escapedLines(actual);
-                } else {
-                    EXPECT_EQ(actual, bytesOf(i + 1, end)) << "saved " << line.rest;
-                }
+                EXPECT_EQ(testing::readFile(utf8Path(place("%" + line.rest))), bytesOf(i + 1, end))
+                    << "saved " << line.rest;
                 i = end - 1;
             }
-        }
-        if (update) {
-            std::ofstream(m_file, std::ios::binary) << rewritten;
         }
     }
 
@@ -161,14 +114,6 @@ class Scenario
             ++end;
         }
         return end;
-    }
-
-    std::size_t appendBlock(std::string& rewritten, bool update, std::size_t i, std::size_t end) const
-    {
-        for (std::size_t j = i + 1; update && j < end; ++j) {
-            rewritten += (m_lines[j].rest.empty() ? "|" : "| " + m_lines[j].rest) + "\n";
-        }
-        return end - 1;
     }
 
     std::string bytesOf(std::size_t begin, std::size_t end) const
@@ -256,16 +201,6 @@ class Scenario
         return listing;
     }
 
-    static std::string outputLines(const std::string& text)
-    {
-        std::string lines;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) {
-            lines += (line.empty() ? "|" : "| " + line) + "\n";
-        }
-        return lines;
-    }
-
     void checkRun(std::size_t i)
     {
         std::string expectedOut;
@@ -288,7 +223,6 @@ class Scenario
         }
     }
 
-    fs::path m_file;
     std::vector<Line> m_lines;
     testing::TempFolder m_folder{"sumafac-scenario-folder"};
     testing::TempFolder m_downloads{"sumafac-scenario-downloads"};
