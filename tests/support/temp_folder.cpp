@@ -2,10 +2,10 @@
 #include "tests/support/temp_folder.h"
 
 #include <atomic>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace fs = std::filesystem;
 
@@ -13,12 +13,18 @@ namespace sumafac::testing {
 
 TempFolder::TempFolder(const std::string& nameHint)
 {
+    // Tests run in parallel processes, each with its own counter and a clock that may tick coarsely: the folder is
+    // made only where none was, and a random part makes a clash rare, so no two tests ever share one.
     static std::atomic<int> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const fs::path folder =
-        fs::temp_directory_path() / (nameHint + "-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    fs::create_directories(folder);
-    m_path = folder.string();
+    static std::mt19937_64 random{std::random_device{}()};
+    for (;;) {
+        const fs::path folder = fs::temp_directory_path() / (nameHint + "-" + std::to_string(random() % 1'000'000'000) +
+                                                             "-" + std::to_string(counter++));
+        if (fs::create_directory(folder)) {
+            m_path = folder.string();
+            return;
+        }
+    }
 }
 
 TempFolder::~TempFolder()
