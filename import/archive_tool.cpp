@@ -6,6 +6,9 @@
 #include "import/working_files.h"
 #include "platform/native.h"
 
+#include <chrono>
+#include <thread>
+
 namespace sumafac {
 namespace {
 
@@ -64,6 +67,19 @@ extractOnce(HandlerContext& context, const std::string& tool, const Extraction& 
     return Attempt::Failed;
 }
 
+// A block often passes by itself: a busy machine that cannot start one more process this instant, a virus scanner
+// that holds a new file for a moment. A few quiet tries, about half a second in all, come before the user is asked.
+Attempt
+extractPatiently(HandlerContext& context, const std::string& tool, const Extraction& extraction, std::string& blocker)
+{
+    Attempt attempt = extractOnce(context, tool, extraction, blocker);
+    for (auto pause = std::chrono::milliseconds(20); attempt == Attempt::Blocked && pause.count() <= 320; pause *= 2) {
+        std::this_thread::sleep_for(pause);
+        attempt = extractOnce(context, tool, extraction, blocker);
+    }
+    return attempt;
+}
+
 bool extract(HandlerContext& context, const Extraction& extraction)
 {
     const std::string tool = platform::archiveToolPath(context.ProgramFolder, context.files, context.processes);
@@ -71,12 +87,12 @@ bool extract(HandlerContext& context, const Extraction& extraction)
         return endDrop(context, NoToolMessage);
     }
     std::string blocker;
-    Attempt attempt = extractOnce(context, tool, extraction, blocker);
+    Attempt attempt = extractPatiently(context, tool, extraction, blocker);
     if (attempt == Attempt::Blocked) {
-        // The user is asked to close what holds the file; one more try once they have, and no more: a lasting fault
-        // must not keep the drop going round.
+        // The user is asked to close what holds the file; one more round once they have, and no more: a lasting
+        // fault must not keep the drop going round.
         context.dialogs.MsgBox(InUseMessage, platform::vbCritical);
-        attempt = extractOnce(context, tool, extraction, blocker);
+        attempt = extractPatiently(context, tool, extraction, blocker);
     }
     switch (attempt) {
     case Attempt::Ended:

@@ -82,6 +82,14 @@ struct Window
         }
         dialogs.messages.clear();
     }
+    // What the drops said, but for the in-use message: a machine under load can hold a working file or refuse a
+    // process long enough to bring it to any drop, and the try after it is what the case goes on to check.
+    std::vector<std::string> messages() const
+    {
+        auto prompts = dialogs.prompts();
+        std::erase(prompts, std::string(InUseMessage));
+        return prompts;
+    }
     // The CUIT, the tab captions and every figure of the three tables.
     std::vector<std::string> state() const
     {
@@ -169,7 +177,7 @@ TEST_P(ExportDrop, PostsEveryMonthOrNothing)
     window.drop(droppedFile(c, inputs));
 
     if (c.expected.rfind("ok", 0) == 0) {
-        EXPECT_TRUE(window.dialogs.prompts().empty()) << window.dialogs.prompts().front();
+        EXPECT_TRUE(window.messages().empty()) << window.messages().front();
         std::map<std::string, std::string> posted; // "2024-05" to "3/150,50"
         for (const auto& month : split(c.expected.substr(3), " ")) {
             posted[month.substr(0, 7)] = month.substr(8);
@@ -188,7 +196,7 @@ TEST_P(ExportDrop, PostsEveryMonthOrNothing)
         }
         EXPECT_TRUE(posted.empty()) << posted.begin()->first << " was not posted";
     } else {
-        EXPECT_EQ(window.dialogs.prompts(), std::vector<std::string>{c.expected});
+        EXPECT_EQ(window.messages(), std::vector<std::string>{c.expected});
         EXPECT_EQ(window.state(), before);
     }
     if (!c.panel.empty()) {
@@ -220,7 +228,7 @@ TEST(ExportExamples, FillTheSameTablesAsTheHeaderArchives)
         for (const auto& name : drops) {
             window.drop(exports / name);
         }
-        EXPECT_TRUE(window.dialogs.prompts().empty());
+        EXPECT_TRUE(window.messages().empty());
         EXPECT_EQ(window.state(), archives.state()) << drops.front();
     }
 }

@@ -35,7 +35,11 @@ bool FaultyFiles::replace(const std::string& from, const std::string& to)
 
 bool FaultyFiles::remove(const std::string& path)
 {
-    return hits(failRemove, path) ? !m_real->exists(path) : m_real->remove(path);
+    if (hits(failRemove, path) && failRemoveTimes != 0) {
+        failRemoveTimes -= failRemoveTimes > 0 ? 1 : 0;
+        return !m_real->exists(path);
+    }
+    return m_real->remove(path);
 }
 
 } // namespace sumafac::testing

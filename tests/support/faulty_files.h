@@ -18,6 +18,7 @@ class FaultyFiles final : public platform::Files
     bool vanishOnCopy = false;
     std::string failReplace; // by the target's name
     std::string failRemove;
+    int failRemoveTimes = -1; // how many tries failRemove fails before it passes; -1: every one
     std::string failRead;
 
     bool exists(const std::string& path) const override { return m_real->exists(path); }
