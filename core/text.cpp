@@ -10,15 +10,6 @@ bool allDigits(std::string_view text)
     return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
-std::string_view trimmed(std::string_view text, std::string_view blanks)
-{
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 bool takeSign(std::string_view& text)
 {
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {

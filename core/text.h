@@ -14,8 +14,28 @@ inline bool isDigit(char c)
 // Not empty, and digits only.
 bool allDigits(std::string_view text);
 
-// text without the blanks around it; blanks are spaces and tabs unless said otherwise.
-std::string_view trimmed(std::string_view text, std::string_view blanks = " \t");
+// text without the blanks around it; blanks are spaces and tabs unless said otherwise. Inline, and a plain loop:
+// every cell of an export goes through here, and most have no blank at either end.
+inline std::string_view trimmed(std::string_view text, std::string_view blanks = " \t")
+{
+    const auto isBlank = [blanks](char c) {
+        for (char blank : blanks) {
+            if (c == blank) {
+                return true;
+            }
+        }
+        return false;
+    };
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && isBlank(text[first])) {
+        ++first;
+    }
+    while (end > first && isBlank(text[end - 1])) {
+        --end;
+    }
+    return text.substr(first, end - first);
+}
 
 // Takes an optional sign off the front; true when it was a minus.
 bool takeSign(std::string_view& text);

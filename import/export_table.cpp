@@ -80,7 +80,8 @@ std::optional<Month> checkedDate(std::string_view year, std::string_view month, 
 std::optional<Month> monthOfDateText(std::string_view text)
 {
     text = trimmed(text, CellBlanks);
-    const std::string_view date = text.substr(0, text.find_first_of(" T"));
+    const auto timeStart = std::find_if(text.begin(), text.end(), [](char c) { return c == ' ' || c == 'T'; });
+    const std::string_view date = text.substr(0, static_cast<std::size_t>(timeStart - text.begin()));
     if (date.size() == 10 && date[4] == '-' && date[7] == '-') {
         return checkedDate(date.substr(0, 4), date.substr(5, 2), date.substr(8, 2));
     }
