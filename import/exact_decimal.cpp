@@ -80,19 +80,35 @@ std::optional<ExactDecimal> decimalFromExportText(std::string_view text)
 {
     text = trimmed(text);
     const bool negative = takeSign(text);
-    // One pass finds the separators; most amounts have one at most, and need no more.
+    // One pass finds the separators and the digits' value, which wraps harmlessly for long texts: an amount of one
+    // separator and at most 18 digits, the common one, needs nothing more.
     std::size_t separators = 0;
     std::size_t last = 0;
+    std::uint64_t value = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '.' || text[i] == ',') {
             ++separators;
             last = i;
-        } else if (!isDigit(text[i])) {
+        } else if (isDigit(text[i])) {
+            value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        } else {
             return std::nullopt;
         }
     }
+    const auto exact = [negative](std::uint64_t digits, int scale) {
+        for (; scale > 0 && digits % 10 == 0; --scale) {
+            digits /= 10;
+        }
+        const auto magnitude = static_cast<std::int64_t>(digits);
+        return ExactDecimal{negative ? -magnitude : magnitude, scale};
+    };
     if (separators == 0) {
-        return text.empty() ? std::nullopt : joined(text, {}, negative);
+        return text.empty()                ? std::nullopt
+               : text.size() <= MostDigits ? std::optional(exact(value, 0))
+                                           : joined(text, {}, negative);
+    }
+    if (separators == 1 && text.size() <= MostDigits + 1 && last + 1 < text.size()) {
+        return exact(value, static_cast<int>(text.size() - last - 1));
     }
     const std::string_view whole = text.substr(0, last);
     const std::string_view fraction = text.substr(last + 1);
