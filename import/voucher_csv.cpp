@@ -3,10 +3,7 @@
 
 #include "import/export_texts.h"
 
-#include <algorithm>
 #include <array>
-#include <bit>
-#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -21,8 +18,7 @@ class CsvRecords
   public:
     enum class Status { Record, End, OpenQuote, StrayQuote, TooLong };
 
-    // The buffer's last word is padding, read but never filled.
-    explicit CsvRecords(std::istream& in) : m_in(in), m_buffer(ChunkSize + 8, '\0') {}
+    explicit CsvRecords(std::istream& in) : m_in(in), m_buffer(ChunkSize, '\0') {}
 
     // Takes a UTF-8 byte-order mark off the start; true when there was one.
     bool skipByteOrderMark();
@@ -63,7 +59,7 @@ class CsvRecords
 
 bool CsvRecords::fill()
 {
-    m_in.read(m_buffer.data(), static_cast<std::streamsize>(ChunkSize));
+    m_in.read(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
     m_size = static_cast<std::size_t>(m_in.gcount());
     m_pos = 0;
     return m_size > 0;
@@ -134,37 +130,6 @@ CsvRecords::Status CsvRecords::endRecord()
     return Status::Record;
 }
 
-// A word of eight bytes c.
-std::uint64_t wordOf(char c)
-{
-    return 0x0101010101010101ULL * static_cast<unsigned char>(c);
-}
-
-// The bytes of word equal to those of pattern, each marked by its top bit: exact, with no false marks above a
-// match as the plain (x - 0x01..) & ~x trick gives.
-std::uint64_t equalBytes(std::uint64_t word, std::uint64_t pattern)
-{
-    constexpr std::uint64_t Low7 = 0x7F7F7F7F7F7F7F7FULL;
-    const std::uint64_t x = word ^ pattern;
-    return ~(((x & Low7) + Low7) | x | Low7);
-}
-
-// The first byte from from on that is one of pattern's, or else the line's end, eight bytes at a time: values are
-// short, and a library call for each costs more than it saves. The buffer's padding lets the last word read run
-// past the line.
-const char* firstOf(const char* from, const char* lineEnd, std::uint64_t pattern)
-{
-    static_assert(std::endian::native == std::endian::little, "the first mark is the lowest byte's");
-    for (; from < lineEnd; from += 8) {
-        std::uint64_t bytes = 0;
-        std::memcpy(&bytes, from, sizeof bytes);
-        if (const std::uint64_t marks = equalBytes(bytes, pattern)) {
-            return std::min(from + std::countr_zero(marks) / 8, lineEnd);
-        }
-    }
-    return lineEnd;
-}
-
 bool CsvRecords::takeWholeLine()
 {
     const char* begin = m_buffer.data() + m_pos;
@@ -172,14 +137,16 @@ bool CsvRecords::takeWholeLine()
     if (lineEnd == nullptr || static_cast<std::size_t>(lineEnd - begin) > LongestCsvRecord) {
         return false;
     }
-    const std::uint64_t separators = wordOf(m_separator);
-    const std::uint64_t quotes = wordOf('"');
     m_cells.clear();
     for (const char* value = begin;;) {
         const char* end = nullptr;
         const char* next = nullptr;
         if (*value == '"') {
-            end = firstOf(value + 1, lineEnd, quotes);
+            // Values are short: a plain loop beats a library call for each.
+            end = value + 1;
+            while (end != lineEnd && *end != '"') {
+                ++end;
+            }
             next = end == lineEnd ? nullptr : end + 1;
             next = next != nullptr && *next == '\r' && next + 1 == lineEnd ? lineEnd : next;
             if (next == nullptr || (next != lineEnd && *next != m_separator)) {
@@ -187,7 +154,10 @@ bool CsvRecords::takeWholeLine()
             }
             ++value;
         } else {
-            end = firstOf(value, lineEnd, separators);
+            end = value;
+            while (end != lineEnd && *end != m_separator) {
+                ++end;
+            }
             next = end;
             if (end == lineEnd && end > value && end[-1] == '\r') {
                 --end;
