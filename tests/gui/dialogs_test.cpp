@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -112,6 +113,7 @@ TEST(QtDialogs, TheOpenDialogListsOnlyTheTypedCuitsSavedFiles)
                 }
             }
             EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+            EXPECT_EQ(dialog->nameFilters(), QStringList({"Sumafac(*.Sa1) (*)"}));
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText("20123456786_2023.sa1");
             static_cast<QDialog*>(dialog)->accept();
         },
@@ -128,6 +130,23 @@ TEST(QtDialogs, TheOpenDialogListsOnlyTheTypedCuitsSavedFiles)
                   },
                   [&] { return dialogs.ShowOpen(request); }),
               "");
+}
+
+TEST(QtDialogs, TheSaveDialogProposesTheNameAndAddsItsExtension)
+{
+    testing::TempFolder folder;
+    gui::QtDialogs dialogs;
+    const std::string chosen = answering<QFileDialog>(
+        [](QFileDialog* dialog) {
+            EXPECT_EQ(QFileInfo(dialog->selectedFiles().value(0)).fileName(), "20123456786_2023-2024.pdf");
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("otro");
+            static_cast<QDialog*>(dialog)->accept();
+        },
+        [&] {
+            return dialogs.ShowSave(
+                {"Exportar informe", folder.file("20123456786_2023-2024.pdf"), "Informe PDF (*.pdf)"});
+        });
+    EXPECT_EQ(QFileInfo(QString::fromStdString(chosen)).fileName(), "otro.pdf");
 }
 
 } // namespace
