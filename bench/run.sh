@@ -59,7 +59,6 @@ SCRIPT
 measure import-sumafac "$import_runs" bash "$work/import-sumafac.sh"
 measure import-bare "$import_runs" bash "$work/import-bare.sh"
 
-
 echo
 echo "Sumafac benchmarks, $(date -u +%Y-%m-%d), $(nproc) cores, $(uname -sr), medians of $runs start-ups and $import_runs imports,"
 echo "load average before: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)"

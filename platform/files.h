@@ -36,7 +36,8 @@ class Files
     virtual bool createFolder(const std::string& folder) = 0;
 };
 
-// The suffix of the file a whole write goes to first.
+// The suffix of the file a whole write goes to first: no file the program keeps ends in it, so a leftover is never
+// taken for one.
 inline constexpr const char* TemporarySuffix = ".tmp";
 
 // Writes bytes beside path and renames them over it in one step: a full disk or a fault half way leaves what path

@@ -22,7 +22,6 @@ constexpr const char* CuitPrompt = "CUIT?";
 constexpr const char* OpenTitle = "Archivos guardados de este CUIT";
 constexpr const char* OpenFilter = "Sumafac(*.Sa1)";
 constexpr const char* Extension = ".sa1";
-// The new contents go here first; the name does not end in ".sa1", so a leftover never shows in the open dialog.
 // The longest file name the usual file systems take, in bytes.
 constexpr std::size_t LongestFileName = 255;
 // A saved file is well under two kilobytes; anything this big was chosen by mistake and is not read into memory.
