@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/batch_run.h"
 
+#include "about/version.h"
 #include "app/form1.h"
 #include "app/program_folder.h"
 #include "cli/cli_dialogs.h"
@@ -80,6 +81,14 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return ExitUsage;
     }
     const CommandLine& line = *parsed.commandLine;
+    if (line.request == CommandLine::Request::Help) {
+        out << Usage;
+        return ExitOk;
+    }
+    if (line.request == CommandLine::Request::Version) {
+        out << "sumafac-cli " << VersionMajor << '.' << VersionMinor << '.' << VersionRevision << '\n';
+        return ExitOk;
+    }
     auto files = platform::makeNativeFiles();
     auto processes = platform::makeNativeProcessRunner();
     if (line.folder && !files->isDirectory(*line.folder)) {

@@ -4,6 +4,7 @@
 namespace sumafac::cli {
 
 const char* const Usage = R"(uso: sumafac-cli [--folder CARPETA] [--scale ARCHIVO] [--yes] PASO...
+     sumafac-cli --help | --version
 Pasos, en el orden dado:
   --drop ARCHIVO | ARCHIVO   importa ARCHIVO como si se lo arrastrara a la ventana
   --roll                     boton "Copiar"
@@ -17,6 +18,8 @@ Opciones:
   --scale ARCHIVO            usa solo las tablas de ARCHIVO como escala del monotributo, en lugar de las que
                              trae el programa y las de escala-monotributo.csv en la carpeta del programa
   --yes                      responde Si a "El archivo existe, sobrescribir?" (sin ella, No)
+  --help                     muestra este texto
+  --version                  muestra la version del programa
 )";
 
 ParseResult parseCommandLine(const std::vector<std::string>& args)
@@ -35,6 +38,11 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             line.steps.push_back({Step::Kind::Drop, arg});
         } else if (arg == "--") {
             filesOnly = true;
+        } else if (arg == "--help" || arg == "--version") {
+            // Asked for alone or among steps, it is all that is done.
+            CommandLine request;
+            request.request = arg == "--help" ? CommandLine::Request::Help : CommandLine::Request::Version;
+            return {request, {}};
         } else if (arg == "--yes") {
             line.yes = true;
         } else if (arg == "--roll") {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch front end's command line: sumafac-cli [--folder DIR] [--scale FILE] [--yes] STEP...
+// The batch front end's command line: sumafac-cli [--folder DIR] [--scale FILE] [--yes] STEP..., or --help or
+// --version alone.
 #pragma once
 
 #include <optional>
@@ -17,6 +18,9 @@ struct Step
 
 struct CommandLine
 {
+    // Run the steps, or only print the usage or the version.
+    enum class Request { Run, Help, Version };
+    Request request = Request::Run;
     std::optional<std::string> folder;
     // The monotributo scale file whose tables alone the run uses.
     std::optional<std::string> scale;
