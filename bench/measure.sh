@@ -22,6 +22,25 @@ medians() {
     done
 }
 
+# instructions NAME COMMAND...: the instructions one run of a window program executes, counted by callgrind on Qt's
+# offscreen platform; leaves the median of three runs (they differ by a few thousand, from the addresses the system
+# gives) in millions. Unlike wall time, the count does not move with the machine's load.
+instructions() {
+    local name=$1 run
+    shift
+    command -v valgrind >/dev/null || {
+        echo "The instruction counts need valgrind: sudo apt-get install valgrind" >&2
+        return 1
+    }
+    : >"$work/$name.ir"
+    for run in 1 2 3; do
+        QT_QPA_PLATFORM=offscreen QT_HASH_SEED=0 valgrind --tool=callgrind --callgrind-out-file="$work/$name.$run.cg" \
+            "$@" >/dev/null 2>&1
+        awk '/^summary:/ {printf "%.1f\n", $2 / 1000000}' "$work/$name.$run.cg" >>"$work/$name.ir"
+    done
+    median <"$work/$name.ir" >"$work/$name.ir.median"
+}
+
 # measure NAME RUNS COMMAND...: RUNS samples of one command in a row.
 measure() {
     local name=$1 n=$2

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real main window, built as the program builds it, leaving at its first paint.
+// The real main window, built as gui/main.cpp builds it, leaving at its first paint.
+#include "app/program_folder.h"
 #include "first_paint.h"
 #include "gui/main_window.h"
 #include "gui/program_look.h"
@@ -14,9 +15,11 @@ int main(int argc, char* argv[])
     auto processes = sumafac::platform::makeNativeProcessRunner();
     auto registry = sumafac::platform::makeNativeRegistry();
     sumafac::gui::QtDialogs dialogs;
+    const sumafac::ProgramFolderChoice programFolder = sumafac::chooseProgramFolder(
+        *files, sumafac::platform::executableFolder(), sumafac::platform::userDataFolder());
     sumafac::WindowModel model;
-    sumafac::gui::MainWindow window(model,
-                                    {dialogs, *files, *processes, *registry, sumafac::platform::executableFolder()});
+    sumafac::gui::MainWindow window(model, {dialogs, *files, *processes, *registry, programFolder.folder});
+    dialogs.setParent(&window);
     QuitOnFirstPaint quitter;
     window.installEventFilter(&quitter);
     window.show();
