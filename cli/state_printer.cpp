@@ -79,6 +79,31 @@ std::string jsonString(const std::string& text)
     return out + "\"";
 }
 
+// A category as programs read it: a letter, "excluded" above K, "" for none.
+std::string categoryCode(const std::optional<int>& category)
+{
+    if (!category) {
+        return "";
+    }
+    return *category == ExcludedCategory ? "excluded" : std::string(1, categoryLetter(*category));
+}
+
+std::string yearMonthCode(const YearMonth& when)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d", when.year, when.month);
+    return text;
+}
+
+struct ProjectionTexts
+{
+    std::string pace;
+    int monthsLeft = 0;
+    std::string total;
+    std::string category;
+    std::string crosses;
+};
+
 // The facts of a table with a year as programs read them: amounts written as in the tables, "" for none.
 struct FactTexts
 {
@@ -86,16 +111,30 @@ struct FactTexts
     int months;
     std::string total;
     std::string recategorization;
+    std::string scaleWanted;
     std::string scaleFrom;
     std::string category;
+    std::string servicesCategory;
     std::string ceiling;
     std::string headroom;
     std::string monthlyAverage;
+    std::optional<ProjectionTexts> projection;
 };
 
 std::string amountOrNothing(const std::optional<Cents>& amount)
 {
     return amount ? amountText(*amount) : std::string();
+}
+
+std::optional<ProjectionTexts> projectionTexts(const CategoryFacts& facts)
+{
+    if (!facts.projection) {
+        return std::nullopt;
+    }
+    const CategoryProjection& projection = *facts.projection;
+    return ProjectionTexts{amountText(projection.period.pace), static_cast<int>(projection.period.monthsAhead.size()),
+                           amountText(projection.period.total), categoryCode(projection.category),
+                           projection.crosses ? yearMonthCode(*projection.crosses) : ""};
 }
 
 std::vector<FactTexts> factTexts(const WindowModel& model, const MonotributoScale& scale)
@@ -107,16 +146,12 @@ std::vector<FactTexts> factTexts(const WindowModel& model, const MonotributoScal
             continue;
         }
         const bool placed = facts.category && *facts.category != ExcludedCategory;
-        const std::string category = !facts.category ? ""
-                                     : placed        ? std::string(1, categoryLetter(*facts.category))
-                                                     : "excluded";
-        char recategorization[16];
-        std::snprintf(recategorization, sizeof recategorization, "%04d-%02d", facts.recategorizationYear,
-                      facts.recategorizationMonth);
-        all.push_back({table, facts.months, amountOrNothing(facts.total), recategorization,
-                       facts.scaleFrom ? isoDate(*facts.scaleFrom) : "", category,
+        all.push_back({table, facts.months, amountOrNothing(facts.total),
+                       yearMonthCode({facts.recategorizationYear, facts.recategorizationMonth}),
+                       isoDate(facts.scaleWanted), facts.scaleFrom ? isoDate(*facts.scaleFrom) : "",
+                       categoryCode(facts.category), categoryCode(facts.servicesCategory),
                        placed ? amountText(*facts.ceiling) : "", amountOrNothing(facts.headroom),
-                       amountOrNothing(facts.monthlyAverage)});
+                       amountOrNothing(facts.monthlyAverage), projectionTexts(facts)});
     }
     return all;
 }
@@ -163,11 +198,19 @@ void printCsv(const WindowModel& model, std::ostream& out, const MonotributoScal
                 << csvField(model.cell(table, row, MonthTable::AmountColumn)) << '\n';
         }
     }
-    out << "\ntable,months,total,recategorization,scale_from,category,ceiling,headroom,monthly_average\n";
+    out << "\ntable,months,total,recategorization,scale_from,category,ceiling,headroom,monthly_average,scale_wanted,"
+           "services_category,projection_pace,projection_months_left,projection_total,projection_category,"
+           "projection_crosses\n";
     for (const FactTexts& facts : factTexts(model, scale)) {
         out << facts.table << ',' << facts.months << ',' << csvField(facts.total) << ',' << facts.recategorization
             << ',' << facts.scaleFrom << ',' << facts.category << ',' << csvField(facts.ceiling) << ','
-            << csvField(facts.headroom) << ',' << csvField(facts.monthlyAverage) << '\n';
+            << csvField(facts.headroom) << ',' << csvField(facts.monthlyAverage) << ',' << facts.scaleWanted << ','
+            << facts.servicesCategory;
+        // A table without a projection leaves its five columns empty.
+        const ProjectionTexts projection = facts.projection.value_or(ProjectionTexts{});
+        out << ',' << csvField(projection.pace) << ','
+            << (facts.projection ? std::to_string(projection.monthsLeft) : "") << ',' << csvField(projection.total)
+            << ',' << projection.category << ',' << projection.crosses << '\n';
     }
 }
 
@@ -197,9 +240,21 @@ void printJson(const WindowModel& model, std::ostream& out, const MonotributoSca
         out << separator << "{\"table\": " << facts.table << ", \"months\": " << facts.months
             << ", \"total\": " << jsonString(facts.total)
             << ", \"recategorization\": " << jsonString(facts.recategorization)
+            << ", \"scale_wanted\": " << jsonString(facts.scaleWanted)
             << ", \"scale_from\": " << jsonString(facts.scaleFrom) << ", \"category\": " << jsonString(facts.category)
+            << ", \"services_category\": " << jsonString(facts.servicesCategory)
             << ", \"ceiling\": " << jsonString(facts.ceiling) << ", \"headroom\": " << jsonString(facts.headroom)
-            << '}';
+            << ", \"projection\": ";
+        if (facts.projection) {
+            const ProjectionTexts& projection = *facts.projection;
+            out << "{\"pace\": " << jsonString(projection.pace) << ", \"months_left\": " << projection.monthsLeft
+                << ", \"total\": " << jsonString(projection.total)
+                << ", \"category\": " << jsonString(projection.category)
+                << ", \"crosses\": " << jsonString(projection.crosses) << '}';
+        } else {
+            out << "null";
+        }
+        out << '}';
         separator = ", ";
     }
     out << "]}\n";

@@ -56,6 +56,9 @@ ChartOfMonths::ChartOfMonths(QGraphicsItem* parent) : QChart(parent)
         ceiling->setPointLabelsClipping(false);
         addSeries(ceiling);
     }
+    m_projection = lineSeries(QColor(0, 0, 128), 2, Qt::DashLine);
+    m_projection->setName("Proyección");
+    addSeries(m_projection);
 
     m_monthAxis = new QBarCategoryAxis;
     m_monthAxis->setLabelsAngle(-90);
@@ -76,6 +79,7 @@ void ChartOfMonths::draw(const ChartSeries& series)
     QStringList labels;
     QList<qreal> amounts;
     QList<QPointF> totals;
+    QList<QPointF> projected;
     // The axis starts at 0 and takes every bar, total and ceiling.
     qreal lowest = 0;
     qreal highest = 0;
@@ -91,11 +95,17 @@ void ChartOfMonths::draw(const ChartSeries& series)
             totals << QPointF(static_cast<qreal>(labels.size() - 1), pesos(*month.twelveMonthTotal));
             take(totals.back().y());
         }
+        if (month.projectedTotal) {
+            projected << QPointF(static_cast<qreal>(labels.size() - 1), pesos(*month.projectedTotal));
+            take(projected.back().y());
+        }
     }
     m_monthAxis->setCategories(labels);
     m_months->remove(0, m_months->count());
     m_months->append(amounts);
     m_totals->replace(totals);
+    m_projection->replace(projected);
+    m_projection->setVisible(!projected.isEmpty());
 
     // A ceiling runs across the whole width, a letter at each end.
     const qreal right = static_cast<qreal>(std::max<qsizetype>(labels.size(), 1)) - 0.5;

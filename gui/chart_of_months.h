@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The chart of the months as Qt Charts draws it: a bar per month, the running twelve-month total as a line and the
-// two ceilings as horizontal lines with their letters. It draws what chartSeries computed and nothing else.
+// The chart of the months as Qt Charts draws it: a bar per month, the running twelve-month total as a line, where the
+// open period is heading as a dashed one, and the two ceilings as horizontal lines with their letters. It draws what
+// chartSeries computed and nothing else.
 #pragma once
 
 #include "totals/chart_series.h"
@@ -31,6 +32,8 @@ class ChartOfMonths final : public QChart
   private:
     QBarSet* m_months = nullptr;
     QLineSeries* m_totals = nullptr;
+    // Dashed: the running total of the open period carried on at its pace.
+    QLineSeries* m_projection = nullptr;
     // The ceiling reached, then the next one.
     std::array<QLineSeries*, 2> m_ceilings{};
     QBarCategoryAxis* m_monthAxis = nullptr;

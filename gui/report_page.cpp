@@ -24,8 +24,8 @@ constexpr qreal ParagraphGap = 6;
 // The shares of a table's width: month name, invoice count, amount.
 constexpr std::array<qreal, MonthTable::Columns> ColumnShares = {0.32, 0.32, 0.36};
 // The width the chart is laid out in before it is scaled into the page: about that of the chart window, wide enough for
-// its legend.
-constexpr qreal ChartWidth = 860;
+// its legend of five entries.
+constexpr qreal ChartWidth = 1000;
 
 QFont arial(qreal points, bool bold = false)
 {
@@ -107,7 +107,9 @@ QByteArray reportPdf(const WindowModel& model, const MonotributoScale& scale, co
     top += paragraph(painter, page.adjusted(0, top, 0, 0), "Categoría del monotributo", arial(10, true)) + ParagraphGap;
     for (int table = FirstYearTable; table <= TableCount; ++table) {
         const std::string line = categoryLine(categoryFacts(model, table, scale));
-        const QString text = QString("Solapa %1: ").arg(table) + (line.empty() ? QString("sin año") : qs(line));
+        // Each table by its tab's caption, as the user knows it.
+        const QString caption = qs(model.tabCaption(table - 1));
+        const QString text = line.empty() ? QString("(solapa sin año)") : caption + ": " + qs(line);
         top += paragraph(painter, page.adjusted(0, top, 0, 0), text, arial(8.5)) + ParagraphGap;
     }
 

@@ -19,12 +19,13 @@ bool VoucherMonths::add(const Voucher& voucher)
 {
     // A row from Desde to Hasta stands for every voucher between; a row with no range, or a reversed one, for one.
     const std::int64_t count = std::max<std::int64_t>(voucher.lastNumber - voucher.firstNumber, 0) + 1;
+    // A credit note always lowers the month, whatever sign the export writes its amount with.
     const bool credit = isCreditNote(voucher.typeCode);
-    // The most negative total has no opposite in 64 bits: as a credit it cannot be added, like a month too large.
+    // The most negative total is no amount the tables can show: like a month too large, it cannot be added.
     if (credit && voucher.total == std::numeric_limits<Cents>::min()) {
         return false;
     }
-    const Cents amount = credit ? -voucher.total : voucher.total;
+    const Cents amount = credit && voucher.total > 0 ? -voucher.total : voucher.total;
     const std::pair key{voucher.year, voucher.month};
     const auto found = m_months.find(key);
     MonthTotal month =

@@ -33,7 +33,7 @@ struct MonthTotal
     int firstTypeCode = 0; // the type of the month's first voucher in the export's order
 };
 
-// Credit notes take back what an invoice charged: their amounts count negative.
+// Credit notes take back what an invoice charged: they lower the month whatever sign their amount is written with.
 bool isCreditNote(int typeCode);
 
 class VoucherMonths

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "totals/category.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace sumafac {
@@ -16,13 +17,10 @@ std::optional<int> tableYear(const WindowModel& model, int table)
 
 namespace {
 
-int monthsWithAmount(const WindowModel& model, int table)
+int monthsWithAmount(const std::vector<PeriodMonth>& months)
 {
-    int months = 0;
-    for (int row = January; row <= December; ++row) {
-        months += model.cell(table, row, MonthTable::AmountColumn).empty() ? 0 : 1;
-    }
-    return months;
+    return static_cast<int>(
+        std::count_if(months.begin(), months.end(), [](const PeriodMonth& month) { return month.hasAmount; }));
 }
 
 // A hand-edited total can lie anywhere in 64 bits; a headroom past them is the largest there is.
@@ -35,7 +33,43 @@ Cents headroomOf(Cents ceiling, Cents total)
     return headroom;
 }
 
+CategoryProjection projectCategory(const PeriodProjection& period, const ScaleTable* table, std::optional<int> now)
+{
+    CategoryProjection projection{period, std::nullopt, std::nullopt};
+    if (!table) {
+        return projection;
+    }
+    projection.category = categoryFor(table->ceilings, period.total);
+    if (now && *now != ExcludedCategory) {
+        const Cents ceiling = table->ceilings.at(*now);
+        for (const ProjectedMonth& month : period.monthsAhead) {
+            if (month.runningTotal > ceiling) {
+                projection.crosses = month.when;
+                break;
+            }
+        }
+    }
+    return projection;
+}
+
 } // namespace
+
+std::vector<PeriodMonth> periodMonths(const WindowModel& model, int table)
+{
+    std::vector<PeriodMonth> months;
+    const auto year = tableYear(model, table);
+    if (!year) {
+        return months;
+    }
+    const bool julyToJune = table == TwelveMonthTable;
+    for (int step = 0; step < MonthsInTable; ++step) {
+        const int month = julyToJune ? (July - 1 + step) % MonthsInTable + 1 : January + step;
+        const int monthYear = julyToJune && month >= July ? *year - 1 : *year;
+        const std::string& text = model.cell(table, month, MonthTable::AmountColumn);
+        months.push_back({{monthYear, month}, !text.empty(), strictAmount(text)});
+    }
+    return months;
+}
 
 int categoryFor(const Ceilings& ceilings, Cents total)
 {
@@ -61,25 +95,42 @@ CategoryFacts categoryFacts(const WindowModel& model, int table, const Monotribu
         return facts;
     }
     facts.hasYear = true;
-    facts.months = monthsWithAmount(model, table);
+    const std::vector<PeriodMonth> months = periodMonths(model, table);
+    facts.months = monthsWithAmount(months);
     facts.total = strictAmount(model.cell(table, MonthTable::TotalsRow, MonthTable::AmountColumn));
     const bool twelveMonths = table == TwelveMonthTable;
     facts.recategorizationYear = twelveMonths ? *year : *year + 1;
     facts.recategorizationMonth = twelveMonths ? July : January;
     facts.scaleWanted = {facts.recategorizationYear, facts.recategorizationMonth + 1, 1};
 
-    auto inForce = scale.upper_bound(facts.scaleWanted);
-    if (inForce == scale.begin()) {
+    const ScaleTable* inForce = nullptr;
+    if (auto found = scale.upper_bound(facts.scaleWanted); found != scale.begin()) {
+        --found;
+        facts.scaleFrom = found->first;
+        facts.dueTableMissing = facts.scaleWanted >= FirstSemiannualTable && found->first != facts.scaleWanted;
+        inForce = &found->second;
+    }
+    const auto projection = facts.total ? projectPeriod(months, *facts.total) : std::nullopt;
+    if (!inForce || !facts.total) {
+        if (projection) {
+            facts.projection = projectCategory(*projection, nullptr, std::nullopt);
+        }
         return facts;
     }
-    --inForce;
-    facts.scaleFrom = inForce->first;
-    if (!facts.total) {
-        return facts;
-    }
-    const Ceilings& ceilings = inForce->second;
+    const Ceilings& ceilings = inForce->ceilings;
     const int category = categoryFor(ceilings, *facts.total);
     facts.category = category;
+    facts.servicesCategory = category;
+    if (inForce->lastServicesCategory < LastCategory) {
+        const Cents servicesCeiling = ceilings.at(inForce->lastServicesCategory);
+        facts.servicesLimit = ScaleCeiling{inForce->lastServicesCategory, servicesCeiling};
+        if (*facts.total > servicesCeiling) {
+            facts.servicesCategory = ExcludedCategory;
+        }
+    }
+    if (projection) {
+        facts.projection = projectCategory(*projection, inForce, category);
+    }
     if (category == ExcludedCategory) {
         facts.ceiling = ceilings.back();
         return facts;

@@ -5,6 +5,7 @@
 
 #include "core/window_model.h"
 #include "totals/monotributo_scale.h"
+#include "totals/projection.h"
 
 #include <optional>
 
@@ -22,6 +23,26 @@ std::optional<int> tableYear(const WindowModel& model, int table);
 // The first category whose ceiling holds total (ceilings are inclusive), or ExcludedCategory.
 int categoryFor(const Ceilings& ceilings, Cents total);
 
+// From this date on a table is due every 1 February and 1 August; before it the newest table in force was the
+// right one.
+inline constexpr CalendarDate FirstSemiannualTable{2025, 2, 1};
+
+// Where the open period is heading, with the category its projected total lands in.
+struct CategoryProjection
+{
+    PeriodProjection period;
+    // 0 for A to 10 for K, or ExcludedCategory; nothing without a table.
+    std::optional<int> category;
+    // The first month ahead whose running total passes the ceiling of the category the total is in now.
+    std::optional<YearMonth> crosses;
+};
+
+struct ScaleCeiling
+{
+    int category = 0;
+    Cents amount = 0;
+};
+
 struct CategoryFacts
 {
     int table = 0;
@@ -37,14 +58,22 @@ struct CategoryFacts
     CalendarDate scaleWanted;
     // The table used: the newest one in effect on scaleWanted. Nothing when the scale has none that old.
     std::optional<CalendarDate> scaleFrom;
-    // 0 for A to 10 for K, or ExcludedCategory; nothing without a total or a table.
+    // True when the table due on scaleWanted is missing and scaleFrom is an older one that is out of date.
+    bool dueTableMissing = false;
+    // 0 for A to 10 for K, or ExcludedCategory; nothing without a total or a table. For the sale of goods.
     std::optional<int> category;
+    // The same for a taxpayer who provides services: ExcludedCategory above the last category that admits them.
+    std::optional<int> servicesCategory;
+    // The ceiling of the last category that admits services, when that is short of K.
+    std::optional<ScaleCeiling> servicesLimit;
     // The ceiling of the category, or of K when the total is above it.
     std::optional<Cents> ceiling;
     // Only inside a category: the ceiling less the total, and that spread over the empty months (rounded down to
     // the cent), which is what may still be invoiced per month; no average when no month is empty.
     std::optional<Cents> headroom;
     std::optional<Cents> monthlyAverage;
+    // Only for a table with some months but not all twelve, whose amounts are numbers.
+    std::optional<CategoryProjection> projection;
 };
 
 // True for the changes the category of the table on screen hangs on: a cell, a tab caption, the tab shown.
@@ -54,5 +83,9 @@ bool changesCategory(const WindowModel::Change& change);
 // 1 February Y+1. Table 3 runs from July to June, its caption beginning with the newer year Y: it serves July Y,
 // with the scale from 1 August Y.
 CategoryFacts categoryFacts(const WindowModel& model, int table, const MonotributoScale& scale);
+
+// The months of a table in its period's order, January to December or July to June, with their year; empty when
+// the table has no year.
+std::vector<PeriodMonth> periodMonths(const WindowModel& model, int table);
 
 } // namespace sumafac

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "totals/category_text.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace sumafac {
 namespace {
+
+constexpr std::array<const char*, 12> MonthWords = {"enero",      "febrero", "marzo",     "abril",
+                                                    "mayo",       "junio",   "julio",     "agosto",
+                                                    "septiembre", "octubre", "noviembre", "diciembre"};
 
 // "01/08/2026", as dates are written in Argentina.
 std::string shownDate(const CalendarDate& date)
@@ -19,7 +25,77 @@ std::string monthsText(int months)
     return std::to_string(months) + (months == 1 ? " mes" : " meses");
 }
 
+std::string letter(int category)
+{
+    return std::string(1, categoryLetter(category));
+}
+
+std::string headroomText(const CategoryFacts& facts)
+{
+    std::string text =
+        "faltan " + groupedAmountText(*facts.headroom) + " para su tope de " + groupedAmountText(*facts.ceiling);
+    if (facts.monthlyAverage) {
+        const int emptyMonths = MonthsInTable - facts.months;
+        text += "; puede facturar hasta " + groupedAmountText(*facts.monthlyAverage) + " por mes en " +
+                (emptyMonths == 1 ? std::string("el mes vacío") : "los " + monthsText(emptyMonths) + " vacíos");
+    }
+    return text;
+}
+
+std::string categoryText(const CategoryFacts& facts)
+{
+    if (!facts.scaleFrom) {
+        return "no hay escala del monotributo para el " + shownDate(facts.scaleWanted) + ", sin categoría.";
+    }
+    if (!facts.category) {
+        return "sin categoría, porque el total no es un número (hay un importe que no se puede sumar).";
+    }
+    if (*facts.category == ExcludedCategory) {
+        return "supera la categoría K, cuyo tope es " + groupedAmountText(*facts.ceiling) + ".";
+    }
+    if (facts.servicesCategory == ExcludedCategory) {
+        return "categoría " + letter(*facts.category) + " si vende cosas muebles (" + headroomText(facts) +
+               "); fuera del régimen si presta servicios, porque supera el tope de la " +
+               letter(facts.servicesLimit->category) + ", " + groupedAmountText(facts.servicesLimit->amount) + ".";
+    }
+    return "categoría " + letter(*facts.category) + "; " + headroomText(facts) + ".";
+}
+
 } // namespace
+
+std::string monthYearText(const YearMonth& when)
+{
+    return std::string(MonthWords.at(when.month - 1)) + " " + std::to_string(when.year);
+}
+
+std::string projectionSentence(const CategoryFacts& facts)
+{
+    if (!facts.projection) {
+        return {};
+    }
+    const CategoryProjection& projection = *facts.projection;
+    const PeriodProjection& period = projection.period;
+    if (period.monthsAhead.empty()) {
+        return "No quedan meses por proyectar: el último con importe, " + monthYearText(period.lastMonth) +
+               ", cierra el período.";
+    }
+    const int paceMonths = std::min(facts.months, 3);
+    const int ahead = static_cast<int>(period.monthsAhead.size());
+    std::string sentence =
+        "Al ritmo de " + (paceMonths == 1 ? std::string("su último mes") : "sus últimos " + monthsText(paceMonths)) +
+        " con importe (" + groupedAmountText(period.pace) + " por mes), " +
+        (ahead == 1 ? std::string("en el mes que queda") : "en los " + monthsText(ahead) + " que quedan") + " hasta " +
+        monthYearText(period.monthsAhead.back().when) + " el total llegaría a " + groupedAmountText(period.total);
+    if (projection.category == ExcludedCategory) {
+        sentence += ", por encima del tope de la K";
+    } else if (projection.category) {
+        sentence += ": categoría " + letter(*projection.category);
+    }
+    if (projection.crosses) {
+        sentence += "; pasaría el tope de la " + letter(*facts.category) + " en " + monthYearText(*projection.crosses);
+    }
+    return sentence + ".";
+}
 
 std::string categoryLine(const CategoryFacts& facts)
 {
@@ -31,31 +107,18 @@ std::string categoryLine(const CategoryFacts& facts)
                        std::to_string(facts.recategorizationYear);
     if (facts.scaleFrom) {
         line += ", escala desde " + shownDate(*facts.scaleFrom);
-        if (*facts.scaleFrom != facts.scaleWanted) {
-            line += " (falta la del " + shownDate(facts.scaleWanted) + ")";
+        if (facts.dueTableMissing) {
+            line += " (falta la del " + shownDate(facts.scaleWanted) +
+                    ", que no se publicó todavía o no se agregó: para usarla, sume sus once filas a " + ScaleFileName +
+                    " en la carpeta del programa)";
         }
     }
     if (facts.months < MonthsInTable) {
         line += ", total parcial de " + monthsText(facts.months);
     }
-    line += ": ";
-    if (!facts.scaleFrom) {
-        return line + "no hay escala del monotributo para el " + shownDate(facts.scaleWanted) + ", sin categoría.";
-    }
-    if (!facts.category) {
-        return line + "sin categoría, porque el total no es un número (hay un importe que no se puede sumar).";
-    }
-    if (*facts.category == ExcludedCategory) {
-        return line + "supera la categoría K, cuyo tope es " + groupedAmountText(*facts.ceiling) + ".";
-    }
-    line += "categoría " + std::string(1, categoryLetter(*facts.category)) + "; faltan " +
-            groupedAmountText(*facts.headroom) + " para su tope de " + groupedAmountText(*facts.ceiling);
-    if (facts.monthlyAverage) {
-        const int emptyMonths = MonthsInTable - facts.months;
-        line += "; puede facturar hasta " + groupedAmountText(*facts.monthlyAverage) + " por mes en " +
-                (emptyMonths == 1 ? std::string("el mes vacío") : "los " + monthsText(emptyMonths) + " vacíos");
-    }
-    return line + ".";
+    line += ": " + categoryText(facts);
+    const std::string projection = projectionSentence(facts);
+    return projection.empty() ? line : line + " " + projection;
 }
 
 } // namespace sumafac

@@ -8,8 +8,15 @@
 
 namespace sumafac {
 
-// "Recategorización de julio 2026, escala desde 01/08/2026, total parcial de 5 meses: categoría C; faltan ...".
-// Empty for a table without a year.
+// "Recategorización de julio 2026, escala desde 01/08/2026, total parcial de 5 meses: categoría C; faltan ...",
+// then the projection sentence when there is one. Empty for a table without a year.
 std::string categoryLine(const CategoryFacts& facts);
+
+// "Al ritmo de sus últimos 3 meses con importe (...), en los 7 meses que quedan hasta diciembre 2025 el total
+// llegaría a ...: categoría D; pasaría el tope de la C en octubre 2025."; empty without a projection.
+std::string projectionSentence(const CategoryFacts& facts);
+
+// "octubre 2025".
+std::string monthYearText(const YearMonth& when);
 
 } // namespace sumafac

@@ -64,11 +64,12 @@ ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale)
     ChartSeries series;
     // Months counted from year 0, to tell twelve months in a row from two years apart.
     std::vector<int> monthNumbers;
+    const auto monthNumber = [](const YearMonth& when) { return when.year * MonthsInTable + when.month; };
     for (const YearTable& yearTable : yearTablesInOrder(model)) {
         for (int month = January; month <= December; ++month) {
             series.months.push_back({std::string(ShortMonthNames.at(month - 1)) + " " + std::to_string(yearTable.year),
-                                     monthAmount(model, yearTable.table, month), std::nullopt});
-            monthNumbers.push_back(yearTable.year * MonthsInTable + month);
+                                     monthAmount(model, yearTable.table, month), std::nullopt, std::nullopt});
+            monthNumbers.push_back(monthNumber({yearTable.year, month}));
         }
     }
     for (std::size_t month = 0; month < series.months.size(); ++month) {
@@ -76,10 +77,23 @@ ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale)
     }
 
     const CategoryFacts facts = categoryFacts(model, model.selectedTab() + 1, scale);
+    if (facts.projection) {
+        const PeriodProjection& projection = facts.projection->period;
+        const auto place = [&](const YearMonth& when, Cents total) {
+            const auto found = std::find(monthNumbers.begin(), monthNumbers.end(), monthNumber(when));
+            if (found != monthNumbers.end()) {
+                series.months.at(static_cast<std::size_t>(found - monthNumbers.begin())).projectedTotal = total;
+            }
+        };
+        place(projection.lastMonth, *facts.total);
+        for (const ProjectedMonth& month : projection.monthsAhead) {
+            place(month.when, month.runningTotal);
+        }
+    }
     if (!facts.category) {
         return series;
     }
-    const Ceilings& ceilings = scale.at(*facts.scaleFrom);
+    const Ceilings& ceilings = scale.at(*facts.scaleFrom).ceilings;
     const int reached = std::min(*facts.category, CategoryCount - 1);
     series.reached = ChartCeiling{categoryLetter(reached), ceilings.at(reached)};
     if (*facts.category + 1 < CategoryCount) {

@@ -19,6 +19,9 @@ struct ChartMonth
     std::optional<Cents> amount;
     // This month and the eleven before it, when all twelve are on screen and are numbers.
     std::optional<Cents> twelveMonthTotal;
+    // Where the open period of the table on screen is heading: its total at its last month with an amount, then the
+    // running total at the pace in each month ahead.
+    std::optional<Cents> projectedTotal;
 };
 
 struct ChartCeiling

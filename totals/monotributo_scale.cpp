@@ -36,14 +36,29 @@ std::vector<std::string_view> fieldsOf(std::string_view line)
     return fields;
 }
 
-// Column names in any letter case, "categoría" with its accent or without.
-bool isHeader(const std::vector<std::string_view>& fields)
+// The number of columns the header names, 3 or 4; 0 for a line that is no header. Names in any letter case,
+// "categoría" with its accent or without.
+std::size_t headerColumns(const std::vector<std::string_view>& fields)
 {
     const auto named = [&fields](std::size_t column, const char* name) {
         return sameNameAnyCase(std::string(fields.at(column)), name);
     };
-    return fields.size() == 3 && named(0, "desde") && (named(1, "categoria") || named(1, "categoría")) &&
-           named(2, "tope");
+    const bool threeColumns =
+        fields.size() >= 3 && named(0, "desde") && (named(1, "categoria") || named(1, "categoría")) && named(2, "tope");
+    if (threeColumns && fields.size() == 3) {
+        return 3;
+    }
+    return threeColumns && fields.size() == 4 && named(3, "servicios") ? 4 : 0;
+}
+
+// "si" (also "sí") or "no", in any letter case; empty, as a spreadsheet leaves a cell, is "si".
+std::optional<bool> servicesOf(std::string_view text)
+{
+    const std::string word(text);
+    if (word.empty() || sameNameAnyCase(word, "si") || sameNameAnyCase(word, "sí")) {
+        return true;
+    }
+    return sameNameAnyCase(word, "no") ? std::optional<bool>(false) : std::nullopt;
 }
 
 int numberOf(std::string_view digits)
@@ -146,7 +161,36 @@ struct PendingTable
     int firstLine = 0;
     std::array<int, CategoryCount> lines{};
     Ceilings ceilings{};
+    std::array<bool, CategoryCount> services{};
 };
+
+// Why a table's services column cannot stand, or "" when it can: the categories for services run from A to one of
+// H to K, as the law has drawn them.
+std::string servicesFault(const CalendarDate& date, const PendingTable& table, int& line)
+{
+    for (int category = 1; category < CategoryCount; ++category) {
+        line = table.lines.at(category);
+        if (table.services.at(category) && !table.services.at(category - 1)) {
+            return "la categoría " + letterOf(category) + " del " + isoDate(date) + " admite servicios, pero la " +
+                   letterOf(category - 1) +
+                   " es sólo para venta de cosas muebles: las de servicios llegan de la A hasta una";
+        }
+        if (!table.services.at(category) && category <= LastServicesCategoryBefore2024) {
+            return "la categoría " + letterOf(category) + " del " + isoDate(date) +
+                   " no admite servicios, pero sólo la I, la J y la K pueden ser sólo para venta de cosas muebles";
+        }
+    }
+    return {};
+}
+
+int lastServicesCategory(const PendingTable& table)
+{
+    int last = LastCategory;
+    while (last > 0 && !table.services.at(last)) {
+        --last;
+    }
+    return last;
+}
 
 ScaleReading readScaleFile(const platform::Files& files, const std::string& path)
 {
@@ -170,6 +214,7 @@ ScaleReading readScale(std::string_view text)
     }
     const std::string header = "desde;categoria;tope";
     std::map<CalendarDate, PendingTable> tables;
+    std::size_t columns = 0;
     bool headerSeen = false;
     int number = 0;
     while (!text.empty()) {
@@ -186,14 +231,17 @@ ScaleReading readScale(std::string_view text)
         }
         const auto fields = fieldsOf(line);
         if (!headerSeen) {
-            if (!isHeader(fields)) {
+            columns = headerColumns(fields);
+            if (columns == 0) {
                 return refused(number, "la primera línea debe nombrar las columnas " + header);
             }
             headerSeen = true;
             continue;
         }
-        if (fields.size() != 3) {
-            return refused(number, "se esperaban tres datos separados por punto y coma, " + header);
+        if (fields.size() < 3 || fields.size() > columns) {
+            return refused(number, columns == 3 ? "se esperaban tres datos separados por punto y coma, " + header
+                                                : "se esperaban tres o cuatro datos separados por punto y coma, " +
+                                                      header + ";servicios");
         }
         const auto date = dateOf(fields[0]);
         if (!date) {
@@ -208,17 +256,26 @@ ScaleReading readScale(std::string_view text)
             return refused(number,
                            "el tope " + shown(fields[2]) + " no es un importe mayor que cero como 12.009.410,45");
         }
+        const auto services = servicesOf(fields.size() == 4 ? fields[3] : std::string_view());
+        if (!services) {
+            return refused(number, shown(fields[3]) + " no dice si la categoría admite servicios: escriba si o no");
+        }
         PendingTable& table = tables[*date];
         if (table.firstLine == 0) {
             table.firstLine = number;
         }
         int& categoryLine = table.lines.at(*category);
         if (categoryLine != 0) {
-            return refused(number, "la categoría " + letterOf(*category) + " del " + isoDate(*date) +
-                                       " ya figura en la línea " + std::to_string(categoryLine));
+            const bool complete =
+                std::all_of(table.lines.begin(), table.lines.end(), [](int seen) { return seen != 0; });
+            return refused(number, complete ? "hay dos tablas del " + isoDate(*date) +
+                                                  ": la primera empieza en la línea " + std::to_string(table.firstLine)
+                                            : "la categoría " + letterOf(*category) + " del " + isoDate(*date) +
+                                                  " ya figura en la línea " + std::to_string(categoryLine));
         }
         categoryLine = number;
         table.ceilings.at(*category) = *ceiling;
+        table.services.at(*category) = *services;
     }
     if (!headerSeen) {
         return refused(number + 1, "falta la línea que nombra las columnas " + header);
@@ -237,15 +294,19 @@ ScaleReading readScale(std::string_view text)
                                                              letterOf(category - 1));
             }
         }
-        reading.scale.emplace(date, table.ceilings);
+        int faultLine = 0;
+        if (const std::string fault = servicesFault(date, table, faultLine); !fault.empty()) {
+            return refused(faultLine, fault);
+        }
+        reading.scale.emplace(date, ScaleTable{table.ceilings, lastServicesCategory(table)});
     }
     return reading;
 }
 
 MonotributoScale mergeScales(MonotributoScale base, const MonotributoScale& added)
 {
-    for (const auto& [date, ceilings] : added) {
-        base.insert_or_assign(date, ceilings);
+    for (const auto& [date, table] : added) {
+        base.insert_or_assign(date, table);
     }
     return base;
 }

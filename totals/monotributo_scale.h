@@ -39,8 +39,20 @@ std::string isoDate(const CalendarDate& date);
 
 // The ceilings of A to K, in cents, each above the one before.
 using Ceilings = std::array<Cents, CategoryCount>;
+
+// The last category that admits services: up to 2024 categories I to K were for the sale of goods only.
+inline constexpr int LastCategory = CategoryCount - 1;
+inline constexpr int LastServicesCategoryBefore2024 = 7; // H
+
+struct ScaleTable
+{
+    Ceilings ceilings{};
+    int lastServicesCategory = LastCategory;
+    bool operator==(const ScaleTable&) const = default;
+};
+
 // Every table of a scale, by the date it takes effect.
-using MonotributoScale = std::map<CalendarDate, Ceilings>;
+using MonotributoScale = std::map<CalendarDate, ScaleTable>;
 
 struct ScaleReading
 {
@@ -50,10 +62,12 @@ struct ScaleReading
 };
 
 // Reads the text of a scale file, UTF-8, a spreadsheet's byte-order mark and CR LF line ends allowed. Blank lines and
-// lines beginning with "#" are skipped; the first other line names the columns "desde;categoria;tope"; then one line
-// per date and category: the date as 2026-08-01 (or 01/08/2026, as spreadsheets rewrite it), a letter A to K, the
-// ceiling with a decimal comma and thousands dots allowed. Every date needs all eleven categories, growing from A to
-// K. The first fault refuses the whole text.
+// lines beginning with "#" are skipped; the first other line names the columns "desde;categoria;tope", and maybe a
+// fourth, "servicios"; then one line per date and category: the date as 2026-08-01 (or 01/08/2026, as spreadsheets
+// rewrite it), a letter A to K, the ceiling with a decimal comma and thousands dots allowed, and "si" or "no" for
+// whether the category admits services ("si" when left empty or without the column). Every date needs all eleven
+// categories, growing from A to K; only I, J and K may be for goods alone, and only from one of them to K. The first
+// fault refuses the whole text.
 ScaleReading readScale(std::string_view text);
 
 // The tables of base and of added; on a date both have, added's table.

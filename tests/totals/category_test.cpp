@@ -7,24 +7,36 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace sumafac {
 namespace {
 
 const std::string Header = "desde;categoria;tope\n";
 
-// The eleven rows of one date: A's ceiling is step pesos, each next category's step more.
-std::string table(const std::string& date, int step)
+// The eleven rows of one date: A's ceiling is step pesos, each next category's step more; goodsOnly, when given, is
+// the services column of I, J and K.
+std::string table(const std::string& date, int step, const std::string& goodsOnly = "")
 {
     std::string rows;
     for (int category = 0; category < CategoryCount; ++category) {
-        rows += date + ";" + static_cast<char>('A' + category) + ";" + std::to_string((category + 1) * step) + ",00\n";
+        rows += date + ";" + static_cast<char>('A' + category) + ";" + std::to_string((category + 1) * step) + ",00" +
+                (goodsOnly.empty() ? ""
+                 : category > 7    ? ";" + goodsOnly
+                                   : ";si") +
+                "\n";
     }
     return rows;
 }
 
+// From 2023-07-01, A 100,00 to K 1.100,00, services up to H; from 2025-02-01 the same for all; from 2025-08-01, A
+// 200,00 to K 2.200,00.
 const MonotributoScale& testScale()
 {
-    static const MonotributoScale scale = readScale(Header + table("2025-02-01", 100) + table("2025-08-01", 200)).scale;
+    static const MonotributoScale scale =
+        readScale("desde;categoria;tope;servicios\n" + table("2023-07-01", 100, "no") + table("2025-02-01", 100) +
+                  table("2025-08-01", 200, ""))
+            .scale;
     return scale;
 }
 
@@ -36,6 +48,10 @@ TEST(ScaleFile, NamesTheLineOfTheFirstFault)
     missingC.erase(missingC.find("2025-02-01;C"), 20);
     std::string unorderedB = table("2025-10-10", 100);
     unorderedB.replace(unorderedB.find("200,00"), 3, "100");
+    std::string servicesAfterGoods = table("2023-01-01", 100, "no");
+    servicesAfterGoods.replace(servicesAfterGoods.find("1100,00;no"), 10, "1100,00;si");
+    std::string goodsAtH = table("2023-01-01", 100, "no");
+    goodsAtH.replace(goodsAtH.find("800,00;si"), 9, "800,00;no");
     const struct
     {
         std::string text;
@@ -46,8 +62,20 @@ TEST(ScaleFile, NamesTheLineOfTheFirstFault)
         {Header + "2025-02-01;A\n",
          "línea 2: se esperaban tres datos separados por punto y coma, desde;categoria;tope"},
         {Header + "2025-02-01;L;1,00\n", "línea 2: «L» no es una categoría de la A a la K"},
-        {Header + table("2025-02-01", 100) + "2025-02-01;C;350,00\n",
-         "línea 13: la categoría C del 2025-02-01 ya figura en la línea 4"},
+        {Header + "2025-02-01;C;350,00\n" + table("2025-02-01", 100),
+         "línea 5: la categoría C del 2025-02-01 ya figura en la línea 2"},
+        {Header + table("2025-02-01", 100) + table("01/02/2025", 100),
+         "línea 13: hay dos tablas del 2025-02-01: la primera empieza en la línea 2"},
+        {Header + "2025-02-01;A;1,00;si\n",
+         "línea 2: se esperaban tres datos separados por punto y coma, " + std::string("desde;categoria;tope")},
+        {"desde;categoria;tope;servicios\n2025-02-01;A;1,00;tal vez\n",
+         "línea 2: «tal vez» no dice si la categoría admite servicios: escriba si o no"},
+        {"desde;categoria;tope;servicios\n" + servicesAfterGoods,
+         "línea 12: la categoría K del 2023-01-01 admite servicios, pero la J es sólo para venta de cosas muebles: "
+         "las de servicios llegan de la A hasta una"},
+        {"desde;categoria;tope;servicios\n" + goodsAtH,
+         "línea 9: la categoría H del 2023-01-01 no admite servicios, pero sólo la I, la J y la K pueden ser sólo para "
+         "venta de cosas muebles"},
         {Header + "# sin la C\n" + missingC, "línea 3: a la tabla del 2025-02-01 le falta la categoría C"},
         {Header + unorderedB, "línea 3: el tope de la categoría B del 2025-10-10 no es mayor que el de la A"},
         {Header + "2025-02-29;A;1,00\n", "línea 2: «2025-02-29» no es una fecha como 2026-08-01"},
@@ -87,9 +115,9 @@ TEST(ScaleFile, ProgramFolderFileAddsAndReplacesTablesByDate)
     folder.put("Escala-Monotributo.CSV", Header + table("2026-08-01", 100) + table("2027-02-01", 300));
     const ScaleInUse merged = scaleForProgramFolder(*files, folder.path());
     EXPECT_EQ(merged.problem, "");
-    ASSERT_EQ(merged.scale.size(), shippedScale().size() + 1);
-    EXPECT_EQ(merged.scale.at({2026, 8, 1}).back(), 110000);
-    EXPECT_EQ(merged.scale.at({2027, 2, 1}).front(), 30000);
+    ASSERT_EQ(merged.scale.size(), shippedScale().size() + 2);
+    EXPECT_EQ(merged.scale.at({2026, 8, 1}).ceilings.back(), 110000);
+    EXPECT_EQ(merged.scale.at({2027, 2, 1}).ceilings.front(), 30000);
     EXPECT_EQ(merged.scale.at({2025, 2, 1}), shippedScale().at({2025, 2, 1}));
 
     files->remove(folder.file("Escala-Monotributo.CSV"));
@@ -104,64 +132,107 @@ TEST(ScaleFile, ProgramFolderFileAddsAndReplacesTablesByDate)
                   " no se puede usar, no se puede leer el archivo.");
 }
 
-// The test scale: from 2025-02-01, A 100,00 to K 1.100,00; from 2025-08-01, A 200,00 to K 2.200,00.
-TEST(CategoryLine, TellsTheCategoryOfEachTotal)
+// Amounts of rows 1, 2, ... of a table, "|" between them; an empty one leaves its month empty.
+std::string ones(int months)
 {
+    std::string rows = "1,00";
+    for (int month = 2; month <= months; ++month) {
+        rows += "|1,00";
+    }
+    return rows;
+}
+
+TEST(CategoryLine, TellsTheCategoryOfEachTotalAndWhereTheOpenPeriodIsHeading)
+{
+    const std::string missing2026 = " (falta la del 01/02/2026, que no se publicó todavía o no se agregó: para usarla, "
+                                    "sume sus once filas a escala-monotributo.csv en la carpeta del programa)";
     const struct
     {
         int table;
         std::string caption;
-        int months;
+        std::string rows;
         std::string total;
         std::string line;
         bool shipped = false;
     } cases[] = {
-        {1, "2024", 12, "100,00",
+        {1, "2024", ones(12), "100,00",
          "Recategorización de enero 2025, escala desde 01/02/2025: categoría A; faltan 0,00 para su tope de 100,00."},
-        {1, "2024", 12, "100,01",
+        {1, "2024", ones(12), "100,01",
          "Recategorización de enero 2025, escala desde 01/02/2025: categoría B; faltan 99,99 para su tope de 200,00."},
-        {2, "2024", 12, "1100,00",
+        {2, "2024", ones(12), "1100,00",
          "Recategorización de enero 2025, escala desde 01/02/2025: categoría K; faltan 0,00 para su tope de 1.100,00."},
-        {2, "2024", 12, "1100,01",
+        {2, "2024", ones(12), "1100,01",
          "Recategorización de enero 2025, escala desde 01/02/2025: supera la categoría K, cuyo tope es 1.100,00."},
-        {1, "2024", 12, "-92233720368547758,07",
+        {1, "2024", ones(12), "-92233720368547758,07",
          "Recategorización de enero 2025, escala desde 01/02/2025: categoría A; faltan 92.233.720.368.547.758,07 para "
          "su tope de 100,00."},
-        {1, "2024", 12, "",
-         "Recategorización de enero 2025, escala desde 01/02/2025: sin categoría, porque el total no es un número (hay "
-         "un importe que no se puede sumar)."},
-        {3, "2025/2024", 5, "1000,07",
-         "Recategorización de julio 2025, escala desde 01/08/2025, total parcial de 5 meses: categoría F; faltan "
-         "199,93 para su tope de 1.200,00; puede facturar hasta 28,56 por mes en los 7 meses vacíos."},
-        {2, "2024", 11, "0,00",
+        {1, "2024", ones(5), "",
+         "Recategorización de enero 2025, escala desde 01/02/2025, total parcial de 5 meses: sin categoría, porque el "
+         "total no es un número (hay un importe que no se puede sumar)."},
+        {2, "2024", ones(11), "0,00",
          "Recategorización de enero 2025, escala desde 01/02/2025, total parcial de 11 meses: categoría A; faltan "
-         "100,00 para su tope de 100,00; puede facturar hasta 100,00 por mes en el mes vacío."},
-        {1, "2025", 1, "150,00",
-         "Recategorización de enero 2026, escala desde 01/08/2025 (falta la del 01/02/2026), total parcial de 1 mes: "
-         "categoría A; faltan 50,00 para su tope de 200,00; puede facturar hasta 4,54 por mes en los 11 meses "
-         "vacíos."},
-        {1, "9998", 12, "1,00",
-         "Recategorización de enero 9999, escala desde 01/08/2025 (falta la del 01/02/9999): categoría A; faltan "
-         "199,00 para su tope de 200,00."},
-        {1, "2023", 12, "1,00",
-         "Recategorización de enero 2024: no hay escala del monotributo para el 01/02/2024, sin categoría."},
-        {3, "2024/2023", 12, "1,00",
-         "Recategorización de julio 2024: no hay escala del monotributo para el 01/08/2024, sin categoría."},
-        {1, "2026", 12, "75000000,00",
-         "Recategorización de enero 2027, escala desde 01/08/2026 (falta la del 01/02/2027): categoría H; faltan "
-         "6.924.660,37 para su tope de 81.924.660,37.",
+         "100,00 para su tope de 100,00; puede facturar hasta 100,00 por mes en el mes vacío. Al ritmo de sus últimos "
+         "3 meses con importe (1,00 por mes), en el mes que queda hasta diciembre 2024 el total llegaría a 1,00: "
+         "categoría A."},
+        {1, "2025", "150,00", "150,00",
+         "Recategorización de enero 2026, escala desde 01/08/2025" + missing2026 +
+             ", total parcial de 1 mes: categoría A; faltan 50,00 para su tope de 200,00; puede facturar hasta 4,54 "
+             "por mes en los 11 meses vacíos. Al ritmo de su último mes con importe (150,00 por mes), en los 11 meses "
+             "que quedan hasta diciembre 2025 el total llegaría a 1.800,00: categoría I; pasaría el tope de la A en "
+             "febrero 2025."},
+        {1, "2023", ones(12), "1,00",
+         "Recategorización de enero 2024, escala desde 01/07/2023: categoría A; faltan 99,00 para su tope de 100,00."},
+        {1, "2023", ones(12), "850,00",
+         "Recategorización de enero 2024, escala desde 01/07/2023: categoría I si vende cosas muebles (faltan 50,00 "
+         "para su tope de 900,00); fuera del régimen si presta servicios, porque supera el tope de la H, 800,00."},
+        {3, "2024/2023", ones(12), "800,00",
+         "Recategorización de julio 2024, escala desde 01/07/2023: categoría H; faltan 0,00 para su tope de 800,00."},
+        {1, "2023", ones(12), "11916410,46",
+         "Recategorización de enero 2024, escala desde 01/01/2024: categoría I si vende cosas muebles (faltan "
+         "1.420.802,76 para su tope de 13.337.213,22); fuera del régimen si presta servicios, porque supera el tope de "
+         "la H, 11.916.410,45.",
          true},
-        {1, "", 12, "1,00", ""},
-        {1, "9999", 12, "1,00", ""},
-        {1, "999", 12, "1,00", ""},
-        {1, "1000", 12, "1,00",
+        {1, "2026", ones(12), "75000000,00",
+         "Recategorización de enero 2027, escala desde 01/02/2026 (falta la del 01/02/2027, que no se publicó todavía "
+         "o no se agregó: para usarla, sume sus once filas a escala-monotributo.csv en la carpeta del programa): "
+         "categoría I; faltan 3.479.211,62 para su tope de 78.479.211,62.",
+         true},
+        // The pace of the last months with an amount, half a cent away from zero, carried on past a gap.
+        {1, "2024", "50,01||50,00", "100,01",
+         "Recategorización de enero 2025, escala desde 01/02/2025, total parcial de 2 meses: categoría B; faltan 99,99 "
+         "para su tope de 200,00; puede facturar hasta 9,99 por mes en los 10 meses vacíos. Al ritmo de sus últimos 2 "
+         "meses con importe (50,01 por mes), en los 9 meses que quedan hasta diciembre 2024 el total llegaría a "
+         "550,10: categoría F; pasaría el tope de la B en mayo 2024."},
+        {1, "2024", "-0,01|-1,00", "-1,01",
+         "Recategorización de enero 2025, escala desde 01/02/2025, total parcial de 2 meses: categoría A; faltan "
+         "101,01 "
+         "para su tope de 100,00; puede facturar hasta 10,10 por mes en los 10 meses vacíos. Al ritmo de sus últimos 2 "
+         "meses con importe (-0,51 por mes), en los 10 meses que quedan hasta diciembre 2024 el total llegaría a "
+         "-6,11: "
+         "categoría A."},
+        // July to June: July 1, August 2, December 3, January 4.
+        {3, "2025/2024", "4,00||||||1,00|2,00||||3,00", "10,00",
+         "Recategorización de julio 2025, escala desde 01/08/2025, total parcial de 4 meses: categoría A; faltan "
+         "190,00 para su tope de 200,00; puede facturar hasta 23,75 por mes en los 8 meses vacíos. Al ritmo de sus "
+         "últimos 3 meses con importe (3,00 por mes), en los 5 meses que quedan hasta junio 2025 el total llegaría a "
+         "25,00: categoría A."},
+        {1, "2024", "|||||||||||5,00", "5,00",
+         "Recategorización de enero 2025, escala desde 01/02/2025, total parcial de 1 mes: categoría A; faltan 95,00 "
+         "para su tope de 100,00; puede facturar hasta 8,63 por mes en los 11 meses vacíos. No quedan meses por "
+         "proyectar: el último con importe, diciembre 2024, cierra el período."},
+        {1, "", ones(12), "1,00", ""},
+        {1, "9999", ones(12), "1,00", ""},
+        {1, "999", ones(12), "1,00", ""},
+        {1, "1000", ones(12), "1,00",
          "Recategorización de enero 1001: no hay escala del monotributo para el 01/02/1001, sin categoría."},
     };
     for (const auto& c : cases) {
         WindowModel model;
         model.setTabCaption(c.table - 1, c.caption);
-        for (int month = January; month <= c.months; ++month) {
-            model.setCell(c.table, month, MonthTable::AmountColumn, "1,00");
+        std::istringstream rows(c.rows);
+        int row = January;
+        for (std::string amount; std::getline(rows, amount, '|'); ++row) {
+            model.setCell(c.table, row, MonthTable::AmountColumn, amount);
         }
         model.setCell(c.table, MonthTable::TotalsRow, MonthTable::AmountColumn, c.total);
         EXPECT_EQ(categoryLine(categoryFacts(model, c.table, c.shipped ? shippedScale() : testScale())), c.line)
