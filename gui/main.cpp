@@ -4,6 +4,7 @@
 #include "gui/main_window.h"
 #include "gui/program_look.h"
 #include "gui/qt_dialogs.h"
+#include "gui/qt_translations.h"
 #include "platform/native.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     sumafac::gui::setUpApplication();
+    sumafac::gui::installSpanishTranslations(app);
 
     auto files = sumafac::platform::makeNativeFiles();
     auto processes = sumafac::platform::makeNativeProcessRunner();

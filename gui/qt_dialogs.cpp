@@ -102,6 +102,8 @@ std::string QtDialogs::ShowSave(const platform::SaveFileRequest& request)
     const QString proposed = QString::fromStdString(request.proposedPath);
     QFileDialog dialog(m_parent, QString::fromStdString(request.title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog, which speaks Spanish with the program; a system's speaks the system's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(QString::fromStdString(request.filter));
     dialog.setDefaultSuffix(QFileInfo(proposed).suffix());
     dialog.selectFile(proposed);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's message box, input box and file dialog as Qt shows them, answered by the test while they are open.
 #include "gui/qt_dialogs.h"
+#include "gui/qt_translations.h"
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -147,6 +149,38 @@ TEST(QtDialogs, TheSaveDialogProposesTheNameAndAddsItsExtension)
                 {"Exportar informe", folder.file("20123456786_2023-2024.pdf"), "Informe PDF (*.pdf)"});
         });
     EXPECT_EQ(QFileInfo(QString::fromStdString(chosen)).fileName(), "otro.pdf");
+}
+
+TEST(QtDialogs, QtsOwnTextsAreSpanish)
+{
+    ASSERT_TRUE(gui::installSpanishTranslations(*qApp));
+    gui::QtDialogs dialogs;
+    QStringList texts;
+    const auto buttonTexts = [&](QWidget* dialog) {
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            texts << button->text().remove('&');
+        }
+    };
+    answering<QMessageBox>(
+        [&](QMessageBox* box) {
+            buttonTexts(box);
+            box->button(QMessageBox::No)->click();
+        },
+        [&] { return dialogs.MsgBox("?", platform::vbYesNoInformation); });
+    testing::TempFolder folder;
+    answering<QFileDialog>(
+        [&](QFileDialog* dialog) {
+            // Qt's own dialog: a system's would not take the program's language.
+            EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+            buttonTexts(dialog);
+            texts << dialog->findChild<QLabel*>("lookInLabel")->text();
+            static_cast<QDialog*>(dialog)->reject();
+        },
+        [&] {
+            return dialogs.ShowSave({"Exportar informe", folder.file("a.pdf"), "Informe PDF (*.pdf)"});
+        });
+    texts.sort();
+    EXPECT_EQ(texts, QStringList({"Cancelar", "Guardar", "No", "Sí", "Ver en:"}));
 }
 
 } // namespace
