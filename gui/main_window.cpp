@@ -334,7 +334,8 @@ void MainWindow::showChart()
 void MainWindow::exportReport()
 {
     if (charts() != nullptr) {
-        gui::exportReport(m_model, m_scale, *m_charts, m_form1.context().dialogs, m_form1.context().files);
+        gui::exportReport(m_model, m_scale, *m_charts, m_form1.context().dialogs, m_form1.context().files,
+                          m_form1.context().ProgramFolder);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <string_view>
@@ -30,18 +31,27 @@ std::string reportFileName(const WindowModel& model)
     return name;
 }
 
+std::string reportFolder(const std::string& documents, const std::string& programFolder)
+{
+    const QFileInfo folder(QString::fromStdString(documents));
+    // A relative path would be taken from wherever the dialog starts, and a missing folder shown as part of the name.
+    return !documents.empty() && folder.isAbsolute() && folder.isDir() ? documents : programFolder;
+}
+
 void exportReport(const WindowModel& model,
                   const MonotributoScale& scale,
                   ChartModule& charts,
                   platform::Dialogs& dialogs,
-                  platform::Files& files)
+                  platform::Files& files,
+                  const std::string& programFolder)
 {
     if (model.cuit().empty()) {
         return;
     }
-    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QDir folder(QString::fromStdString(reportFolder(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(), programFolder)));
     const std::string path = dialogs.ShowSave(
-        {"Exportar informe", documents.filePath(QString::fromStdString(reportFileName(model))).toStdString(),
+        {"Exportar informe", folder.filePath(QString::fromStdString(reportFileName(model))).toStdString(),
          "Informe PDF (*.pdf)"});
     if (path.empty()) {
         return;

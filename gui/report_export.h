@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Archivo → Exportar informe...": the save dialog, proposing <CUIT>_<años>.pdf in the user's documents folder, and
-// the report page written beside its place and moved into it only when whole, as the .sa1 save does.
+// "Archivo → Exportar informe...": the save dialog, proposing <CUIT>_<años>.pdf in the user's documents folder or the
+// program folder, and the report page written beside its place and moved into it only when whole, as the .sa1 save
+// does.
 #pragma once
 
 #include "core/window_model.h"
@@ -14,12 +15,17 @@ namespace sumafac::gui {
 // The name the dialog proposes: the saved file's name, CUIT and years, ending in ".pdf".
 std::string reportFileName(const WindowModel& model);
 
+// The folder the dialog opens in: documents, the user's documents folder, when it is a full path to a folder that
+// exists; else the program folder.
+std::string reportFolder(const std::string& documents, const std::string& programFolder);
+
 // Does nothing without a CUIT or when the dialog is cancelled. A page that cannot be written is said in a message and
 // leaves no file behind; a file it was to replace stays as it was.
 void exportReport(const WindowModel& model,
                   const MonotributoScale& scale,
                   ChartModule& charts,
                   platform::Dialogs& dialogs,
-                  platform::Files& files);
+                  platform::Files& files,
+                  const std::string& programFolder);
 
 } // namespace sumafac::gui

@@ -13,6 +13,8 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineSeries>
 #include <QProcess>
 #include <QStandardPaths>
@@ -85,10 +87,10 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     testing::FaultyFiles faulty;
     faulty.failWrite = "informe.pdf.tmp";
     dialogs.saveAnswers = {report, report, folder.file("no-existe/informe.pdf"), report};
-    gui::exportReport(model, shippedScale(), *charts, dialogs, faulty);
+    gui::exportReport(model, shippedScale(), *charts, dialogs, faulty, folder.path());
     faulty.failWrite.clear();
     faulty.failReplace = "informe.pdf";
-    gui::exportReport(model, shippedScale(), *charts, dialogs, faulty);
+    gui::exportReport(model, shippedScale(), *charts, dialogs, faulty, folder.path());
     action("MnInforme")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[2].prompt.rfind("No se pudo escribir el informe " + folder.file("no-existe"), 0), 0u);
@@ -100,7 +102,10 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     }
     model.setSelectedTab(SecondYearTab);
     action("MnInforme")->trigger();
-    EXPECT_TRUE(dialogs.saveRequests[3].proposedPath.ends_with("/20123456789_2023_2024.pdf"));
+    // A full path in a folder that exists, the user's documents or the program folder.
+    const QFileInfo proposed(QString::fromStdString(dialogs.saveRequests[3].proposedPath));
+    EXPECT_EQ(proposed.fileName(), "20123456789_2023_2024.pdf");
+    EXPECT_TRUE(proposed.isAbsolute() && proposed.dir().exists()) << proposed.filePath().toStdString();
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", QString::fromStdString(report), "-"});
     ASSERT_TRUE(pdftotext.waitForFinished() && pdftotext.exitCode() == 0) << folder.get("informe.pdf").size();
@@ -122,6 +127,17 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
         }
         const std::string line = categoryLine(categoryFacts(model, table, shippedScale()));
         EXPECT_NE(text.find(QString::fromStdString(line).simplified().toStdString()), std::string::npos) << line;
+    }
+}
+
+TEST(ReportFolder, IsTheDocumentsFolderWhenItExistsElseTheProgramFolder)
+{
+    const testing::TempFolder documents;
+    for (const auto& [given, expected] : {std::pair{documents.path(), documents.path()},
+                                          {documents.file("no-existe"), std::string("programa")},
+                                          {std::string("."), std::string("programa")},
+                                          {std::string(), std::string("programa")}}) {
+        EXPECT_EQ(gui::reportFolder(given, "programa"), expected) << given;
     }
 }
 
