@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a monotributo scale file. A refused file names a line of it and gives no table; an
 // accepted one gives ceilings growing from A to K on every date, merges over the shipped tables date by date, and
-// places every total in the smallest category whose ceiling holds it, in the line of a table too.
+// places every total in the smallest category whose ceiling holds it, in the line of a table too; services go as
+// far as the last category that admits them.
 #include "totals/category.h"
 #include "totals/category_text.h"
 
@@ -38,8 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Cents probe = 0;
     std::memcpy(&probe, data + size - std::min<std::size_t>(size, 8), std::min<std::size_t>(size, 8));
     const MonotributoScale merged = mergeScales(shippedScale(), reading.scale);
-    for (const auto& [date, ceilings] : reading.scale) {
-        check(merged.at(date) == ceilings, "a table of the file replaces the shipped one of its date");
+    for (const auto& [date, table] : reading.scale) {
+        const Ceilings& ceilings = table.ceilings;
+        check(merged.at(date) == table, "a table of the file replaces the shipped one of its date");
+        check(table.lastServicesCategory >= LastServicesCategoryBefore2024 &&
+                  table.lastServicesCategory <= LastCategory,
+              "services reach from A to H at least");
         check(ceilings.front() > 0, "ceilings are above zero");
         std::vector<Cents> totals{probe, 0, std::numeric_limits<Cents>::min()};
         for (int category = 0; category < CategoryCount; ++category) {
@@ -66,8 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model.setCell(FirstYearTable, MonthTable::TotalsRow, MonthTable::AmountColumn, amountText(probe));
     const CategoryFacts facts = categoryFacts(model, FirstYearTable, reading.scale);
     check(!facts.scaleFrom || *facts.scaleFrom <= facts.scaleWanted, "the scale used is in force by then");
-    check(!facts.category || *facts.category == categoryFor(reading.scale.at(*facts.scaleFrom), probe),
+    check(!facts.category || *facts.category == categoryFor(reading.scale.at(*facts.scaleFrom).ceilings, probe),
           "the line's category is the one of its table");
+    if (facts.category) {
+        const ScaleTable& table = reading.scale.at(*facts.scaleFrom);
+        const bool outForServices = probe > table.ceilings.at(table.lastServicesCategory);
+        check(facts.servicesCategory == (outForServices ? ExcludedCategory : *facts.category),
+              "services are out of the regime only above their last category");
+    }
     check(!categoryLine(facts).empty() || facts.recategorizationYear == 0, "a table with a year has a line");
     return 0;
 }
