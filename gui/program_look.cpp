@@ -7,6 +7,9 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 
 // The icons are compiled into a static library; nothing else would keep their resource in the executable.
 static void initialiseIconResource()
@@ -20,15 +23,20 @@ namespace {
 // The faces the window was drawn with, and what stands in for them where the system lacks them.
 const QStringList StandIns = {"Liberation Sans", "DejaVu Sans", "Sans Serif"};
 
-// The program's icon in the sizes a window shows it.
+// The program's icon in the sizes a window shows it. A window's icon is drawn at most 64 pixels wide (a task bar at
+// 200 %, a window switcher); menus and docks take the icon files installed beside the program. The pixels are kept
+// bare (8-bit RGBA, left uncompressed in the resources): decoding PNGs would have Qt look through its image-format
+// plugins and load one of them first, which costs more at start-up than all the rest of the icon.
 QIcon programIcon()
 {
     initialiseIconResource();
     QIcon icon;
-    // Each size is decoded as the program starts. A window's icon is drawn at most 64 pixels wide (a task bar at
-    // 200 %, a window switcher); menus and docks take the icon files installed beside the program.
     for (const int size : {16, 32, 48, 64}) {
-        icon.addFile(QString(":/icons/sumafac-%1.png").arg(size), QSize(size, size));
+        const QByteArray pixels = QResource(QString(":/icons/sumafac-%1.rgba").arg(size)).uncompressedData();
+        if (pixels.size() == qsizetype(size) * size * 4) {
+            icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
+                                                     size * 4, QImage::Format_RGBA8888)));
+        }
     }
     return icon;
 }
