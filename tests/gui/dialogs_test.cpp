@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
@@ -179,8 +180,9 @@ TEST(QtDialogs, QtsOwnTextsAreSpanish)
         [&] {
             return dialogs.ShowSave({"Exportar informe", folder.file("a.pdf"), "Informe PDF (*.pdf)"});
         });
+    texts << QFileIconProvider().type(QFileInfo(QString::fromStdString(folder.path())));
     texts.sort();
-    EXPECT_EQ(texts, QStringList({"Cancelar", "Guardar", "No", "Sí", "Ver en:"}));
+    EXPECT_EQ(texts, QStringList({"Cancelar", "Carpeta", "Guardar", "No", "Sí", "Ver en:"}));
 }
 
 } // namespace
