@@ -55,4 +55,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # not linked, so it is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "p7zip-full")
+# Qt's own texts in Spanish (file dialogs, message-box buttons); without them the program works, in English there.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
