@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Builds Qt 6 for 64-bit Windows from Debian's qt6-base and qt6-charts sources with the project's mingw-w64 toolchain
-# and Debian's own moc, rcc and uic (QT_HOST_PATH=/usr), and keeps the result: later runs only print the kept copy.
+# Builds Qt 6 for 64-bit Windows, qt6-base and Qt Charts, with the project's mingw-w64 toolchain and Debian's own moc,
+# rcc and uic (QT_HOST_PATH=/usr), and keeps the result: later runs only print the kept copy.
 # Shared DLLs, Release, with Qt's bundled zlib, pcre2, libpng, harfbuzz and freetype; no OpenGL, network, sql, dbus
-# or icu. A ready qt6-base of the same build is unpacked instead of compiled when its checksum matches.
+# or icu. Each module comes from the first of these that works:
+#   qt6-base:  the ready build of the shared folder when its checksum matches; Debian's qt6-base source.
+#   Qt Charts: the ready build of the shared folder when its checksum matches; the shared copy of its source
+#              (qtcharts-VERSION-src.tar.xz, Qt's own v6.4.2 tag) when its checksum matches; Debian's qt6-charts.
 # The path of the Qt prefix (bin/, lib/cmake/, plugins/) is the only thing written to standard output.
 #   tools/build-qt-mingw.sh [--rebuild]
 # Kept under ${SUMAFAC_CACHE:-${XDG_CACHE_HOME:-~/.cache}/sumafac}/qt-mingw/VERSION/prefix.
 # SUMAFAC_SHARED_WINDOWS names the shared folder (default ../shared/windows beside the repository), where the ready
-# qt6-base and copies of Debian's source packages may lie; SUMAFAC_QT_TARBALL names the ready qt6-base itself, and
-# SUMAFAC_QT_TARBALL= (empty) always compiles it.
+# builds, the Qt Charts source and copies of Debian's source packages may lie. SUMAFAC_QT_TARBALL and
+# SUMAFAC_QT_CHARTS_TARBALL name the ready builds themselves, SUMAFAC_QT_CHARTS_SOURCE the Qt Charts source; set
+# empty, each is passed over (SUMAFAC_QT_TARBALL= always compiles qt6-base).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repository=$PWD
@@ -19,6 +23,11 @@ shared=${SUMAFAC_SHARED_WINDOWS:-$repository/../shared/windows}
 tarball=${SUMAFAC_QT_TARBALL-$shared/qt6-base-$version-mingw-w64-x86_64.tar.xz}
 # The one ready build this script trusts: configured as below, with Wine's wintab.h and the two guards.
 tarball_sha256=ab0bbdd488e184ee8f540f4961772ea369f9ec8d50918edf94e173b370ed1565
+# Qt Charts built against that qt6-base as below, and the source tree it was built from.
+charts_tarball=${SUMAFAC_QT_CHARTS_TARBALL-$shared/qt6-charts-$version-mingw-w64-x86_64.tar.xz}
+charts_tarball_sha256=99cf3e7f52afaff7d25f6ca1a5b6d974a1725c702b69093e934f1a885283a5e4
+charts_source=${SUMAFAC_QT_CHARTS_SOURCE-$shared/qtcharts-$version-src.tar.xz}
+charts_source_sha256=49395197af0a781d4a4a600fc69453355615c47291b0582bb519c4740247c671
 toolchain=$repository/cmake/mingw-w64-x86_64.cmake
 
 if [ "${1:-}" = --rebuild ]; then
@@ -37,6 +46,14 @@ trap 'rm -rf "$work"' EXIT
 # elapsed START: seconds since START
 elapsed() { echo $(($(date +%s) - $1)); }
 
+# trusted FILE SHA256: FILE is given, is there and has that checksum; says so when it is there but differs.
+trusted() {
+    [ -n "$1" ] && [ -f "$1" ] || return 1
+    [ "$(sha256sum "$1" | cut -d' ' -f1)" = "$2" ] && return 0
+    echo "$1 no es el esperado (sha256): no se usa" >&2
+    return 1
+}
+
 # fetch_source PACKAGE: Debian's source of PACKAGE, unpacked with Debian's patches, in the work folder. When apt
 # cannot fetch it, a copy of the same Debian source package (its .dsc and the files it names) in the shared folder
 # serves; dpkg-source checks the files against the .dsc.
@@ -53,12 +70,18 @@ fetch_source() {
     ls -d "$work/$1"-*/
 }
 
-# build_module NAME SOURCE_FOLDER [cmake arguments...]: configure, build and install into the prefix.
+# build_module NAME SOURCE_FOLDER [cmake arguments...]: configure, build and install into the prefix. qt6-base is
+# built with the project's toolchain; a further module with the toolchain Qt installed in the prefix, which finds
+# the prefix's Qt and hands the compiler on to the project's toolchain.
 build_module() {
     local name=$1 source=$2
     shift 2
-    local log=$cache/logs/$name.log
-    if ! { cmake -G Ninja -S "$source" -B "$work/build-$name" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    local log=$cache/logs/$name.log toolchain_arguments=(-DCMAKE_TOOLCHAIN_FILE="$toolchain")
+    if [ "$name" != qtbase ]; then
+        toolchain_arguments=(-DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
+            -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain")
+    fi
+    if ! { cmake -G Ninja -S "$source" -B "$work/build-$name" "${toolchain_arguments[@]}" \
         -DSUMAFAC_WINDOWS_QT="$prefix" -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF "$@" &&
@@ -74,14 +97,12 @@ build_module() {
 if [ ! -f "$cache/qtbase.done" ]; then
     rm -rf "$prefix"
     start=$(date +%s)
-    if [ -n "$tarball" ] && [ -f "$tarball" ] &&
-        [ "$(sha256sum "$tarball" | cut -d' ' -f1)" = "$tarball_sha256" ]; then
+    if trusted "$tarball" "$tarball_sha256"; then
         echo "Desempaquetando Qt $version para Windows de $tarball" >&2
         tar -xJf "$tarball" -C "$work"
         mv "$work/prefix" "$prefix"
         echo "qt6-base desempaquetado en $(elapsed "$start") s" >&2
     else
-        [ -z "$tarball" ] || [ ! -f "$tarball" ] || echo "$tarball no es el esperado (sha256): se compila" >&2
         echo "Compilando qt6-base $version para Windows (unos 15 minutos con 2 núcleos)" >&2
         source=$(fetch_source qt6-base)
 
@@ -139,17 +160,30 @@ EOF
 fi
 
 # Qt Charts into the same prefix. It draws with QPainter on a QGraphicsView; its OpenGL acceleration of series is
-# built only when Qt has OpenGL, so here it is left out and QAbstractSeries::setUseOpenGL does nothing.
+# built only when Qt has OpenGL, so here it is left out and QAbstractSeries::setUseOpenGL does nothing. Without any
+# of its three sources the prefix stays without Qt Charts, and Sumafac for Windows is built without the chart.
 if [ ! -f "$cache/qtcharts.done" ]; then
     start=$(date +%s)
-    echo "Compilando qt6-charts $version para Windows" >&2
-    if ! source=$(fetch_source qt6-charts); then
-        echo "No se pudieron bajar las fuentes de qt6-charts: el Qt para Windows queda sin Qt Charts" >&2
-        echo "$prefix"
-        exit 0
+    rm -rf "$prefix/lib/cmake/Qt6Charts" "$prefix/bin/Qt6Charts.dll"
+    if trusted "$charts_tarball" "$charts_tarball_sha256"; then
+        echo "Desempaquetando Qt Charts $version para Windows de $charts_tarball" >&2
+        mkdir "$work/charts"
+        tar -xJf "$charts_tarball" -C "$work/charts"
+        cp -a "$work/charts/prefix/." "$prefix/"
+        echo "Qt Charts desempaquetado en $(elapsed "$start") s" >&2
+    else
+        echo "Compilando Qt Charts $version para Windows (unos 3 minutos con 2 núcleos)" >&2
+        if trusted "$charts_source" "$charts_source_sha256"; then
+            tar -xJf "$charts_source" -C "$work"
+            source=$work/qtcharts-$version
+        elif ! source=$(fetch_source qt6-charts); then
+            echo "No se pudieron obtener las fuentes de Qt Charts: el Qt para Windows queda sin Qt Charts" >&2
+            echo "$prefix"
+            exit 0
+        fi
+        build_module qtcharts "$source"
+        echo "Qt Charts compilado en $(elapsed "$start") s" >&2
     fi
-    build_module qtcharts "$source"
-    echo "qt6-charts compilado en $(elapsed "$start") s" >&2
     touch "$cache/qtcharts.done"
 fi
 
