@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the sample AFIP archives of examples/: the twelve months of two consecutive years for one fictional
 # taxpayer, each a zip with Cabecera.txt (the header file the program reads) and Detalle.txt beside it; and the same
-# invoices as ARCA's Mis Comprobantes exports them today: a zipped CSV per year (2023 in the older form: 17 columns,
-# commas, Windows-1252; 2024 in the current one: 28 columns, semicolons, UTF-8) and one Excel workbook of both years.
+# invoices as ARCA's Mis Comprobantes exports them today: a zipped CSV per year (2024 in the older form: 17 columns,
+# commas, Windows-1252; 2025 in the current one: 28 columns, semicolons, UTF-8) and one Excel workbook of both years.
 #   examples/make-examples.sh           writes examples/<CUIT>-<year>-<month>.zip and examples/mis-comprobantes/
 #   examples/make-examples.sh --check   builds them in a temporary folder and compares them with the committed ones
 # Every amount comes from a fixed sequence and every date is fixed, so the files are the same on every run.
@@ -12,7 +12,7 @@ export TZ=UTC LC_ALL=C
 umask 022
 
 readonly cuit=20123456786 # fictional, with a valid check digit
-readonly years=(2023 2024)
+readonly years=(2024 2025)
 readonly record_length=290
 readonly type_code=11 # invoices of type C
 

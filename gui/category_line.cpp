@@ -12,15 +12,16 @@ CategoryLine::CategoryLine(WindowModel& model, const MonotributoScale& scale, QW
     : QStatusBar(parent), m_model(model), m_scale(scale)
 {
     setObjectName("CategoryLine");
-    // The window has a fixed size: no grip, and room for three lines always, enough for the longest line, so that
-    // no line ever resizes the window.
+    // The window has a fixed size: no grip, and room for five lines always, enough for the longest line (a category
+    // for goods and another for services, then where the open period is heading), so that no line ever resizes the
+    // window.
     setSizeGripEnabled(false);
     m_text = new QLabel(this);
     m_text->setObjectName("CategoryText");
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_text->setFixedHeight(3 * m_text->fontMetrics().lineSpacing());
+    m_text->setFixedHeight(5 * m_text->fontMetrics().lineSpacing());
     m_text->setContentsMargins(6, 0, 6, 0);
     addWidget(m_text, 1);
 

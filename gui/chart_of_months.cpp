@@ -58,6 +58,8 @@ ChartOfMonths::ChartOfMonths(QGraphicsItem* parent) : QChart(parent)
     }
     m_projection = lineSeries(QColor(0, 0, 128), 2, Qt::DashLine);
     m_projection->setName("Proyección");
+    // With one year on screen only December has a twelve-month total: a point, where a line would show nothing.
+    m_projection->setPointsVisible(true);
     addSeries(m_projection);
 
     m_monthAxis = new QBarCategoryAxis;

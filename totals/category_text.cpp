@@ -108,9 +108,8 @@ std::string categoryLine(const CategoryFacts& facts)
     if (facts.scaleFrom) {
         line += ", escala desde " + shownDate(*facts.scaleFrom);
         if (facts.dueTableMissing) {
-            line += " (falta la del " + shownDate(facts.scaleWanted) +
-                    ", que no se publicó todavía o no se agregó: para usarla, sume sus once filas a " + ScaleFileName +
-                    " en la carpeta del programa)";
+            line += " (falta la del " + shownDate(facts.scaleWanted) + "; cuando se publique, agregue sus filas a " +
+                    ScaleFileName + ")";
         }
     }
     if (facts.months < MonthsInTable) {

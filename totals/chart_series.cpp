@@ -78,16 +78,27 @@ ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale)
 
     const CategoryFacts facts = categoryFacts(model, model.selectedTab() + 1, scale);
     if (facts.projection) {
+        // The months ahead invoiced at the pace, and the twelve-month totals carried on from the last month with an
+        // amount wherever the eleven months before are on screen.
         const PeriodProjection& projection = facts.projection->period;
-        const auto place = [&](const YearMonth& when, Cents total) {
+        std::vector<ChartMonth> projected = series.months;
+        std::vector<std::size_t> places;
+        const auto place = [&](const YearMonth& when) {
             const auto found = std::find(monthNumbers.begin(), monthNumbers.end(), monthNumber(when));
-            if (found != monthNumbers.end()) {
-                series.months.at(static_cast<std::size_t>(found - monthNumbers.begin())).projectedTotal = total;
+            if (found == monthNumbers.end()) {
+                return false;
             }
+            places.push_back(static_cast<std::size_t>(found - monthNumbers.begin()));
+            return true;
         };
-        place(projection.lastMonth, *facts.total);
+        place(projection.lastMonth);
         for (const ProjectedMonth& month : projection.monthsAhead) {
-            place(month.when, month.runningTotal);
+            if (place(month.when)) {
+                projected[places.back()].amount = projection.pace;
+            }
+        }
+        for (const std::size_t month : places) {
+            series.months[month].projectedTotal = twelveMonthTotal(projected, monthNumbers, month);
         }
     }
     if (!facts.category) {

@@ -19,8 +19,8 @@ struct ChartMonth
     std::optional<Cents> amount;
     // This month and the eleven before it, when all twelve are on screen and are numbers.
     std::optional<Cents> twelveMonthTotal;
-    // Where the open period of the table on screen is heading: its total at its last month with an amount, then the
-    // running total at the pace in each month ahead.
+    // Where the open period of the table on screen is heading: from its last month with an amount on, the
+    // twelve-month total with the months ahead invoiced at its pace, where the eleven months before are on screen.
     std::optional<Cents> projectedTotal;
 };
 

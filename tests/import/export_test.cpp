@@ -77,7 +77,7 @@ struct Window
     void dropExamples()
     {
         for (int i = 0; i < 24; ++i) {
-            drop(Examples / ("20123456786-" + std::to_string(2023 + i / 12) + "-" + (i % 12 < 9 ? "0" : "") +
+            drop(Examples / ("20123456786-" + std::to_string(2024 + i / 12) + "-" + (i % 12 < 9 ? "0" : "") +
                              std::to_string(i % 12 + 1) + ".zip"));
         }
         dialogs.messages.clear();
@@ -221,8 +221,8 @@ TEST(ExportExamples, FillTheSameTablesAsTheHeaderArchives)
     Window archives;
     archives.dropExamples();
     const fs::path exports = Examples / "mis-comprobantes";
-    for (const auto& drops : {std::vector<std::string>{"Mis Comprobantes Emitidos - CUIT 20123456786 - 2023.zip",
-                                                       "Mis Comprobantes Emitidos - CUIT 20123456786 - 2024.zip"},
+    for (const auto& drops : {std::vector<std::string>{"Mis Comprobantes Emitidos - CUIT 20123456786 - 2024.zip",
+                                                       "Mis Comprobantes Emitidos - CUIT 20123456786 - 2025.zip"},
                               std::vector<std::string>{"Mis Comprobantes Emitidos - CUIT 20123456786.xlsx"}}) {
         Window window;
         for (const auto& name : drops) {

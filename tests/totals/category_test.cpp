@@ -144,8 +144,8 @@ std::string ones(int months)
 
 TEST(CategoryLine, TellsTheCategoryOfEachTotalAndWhereTheOpenPeriodIsHeading)
 {
-    const std::string missing2026 = " (falta la del 01/02/2026, que no se publicó todavía o no se agregó: para usarla, "
-                                    "sume sus once filas a escala-monotributo.csv en la carpeta del programa)";
+    const std::string missing2026 =
+        " (falta la del 01/02/2026; cuando se publique, agregue sus filas a escala-monotributo.csv)";
     const struct
     {
         int table;
@@ -193,9 +193,9 @@ TEST(CategoryLine, TellsTheCategoryOfEachTotalAndWhereTheOpenPeriodIsHeading)
          "la H, 11.916.410,45.",
          true},
         {1, "2026", ones(12), "75000000,00",
-         "Recategorización de enero 2027, escala desde 01/02/2026 (falta la del 01/02/2027, que no se publicó todavía "
-         "o no se agregó: para usarla, sume sus once filas a escala-monotributo.csv en la carpeta del programa): "
-         "categoría I; faltan 3.479.211,62 para su tope de 78.479.211,62.",
+         "Recategorización de enero 2027, escala desde 01/02/2026 (falta la del 01/02/2027; cuando se publique, "
+         "agregue "
+         "sus filas a escala-monotributo.csv): categoría I; faltan 3.479.211,62 para su tope de 78.479.211,62.",
          true},
         // The pace of the last months with an amount, half a cent away from zero, carried on past a gap.
         {1, "2024", "50,01||50,00", "100,01",

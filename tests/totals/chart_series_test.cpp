@@ -28,6 +28,16 @@ std::string summary(const ChartSeries& series)
                 std::to_string(*series.months[totals.front()].twelveMonthTotal) + ".." +
                 std::to_string(*series.months[totals.back()].twelveMonthTotal);
     }
+    std::vector<Cents> projected;
+    for (const ChartMonth& month : series.months) {
+        if (month.projectedTotal) {
+            projected.push_back(*month.projectedTotal);
+        }
+    }
+    if (!projected.empty()) {
+        text += ", " + std::to_string(projected.size()) + " proyectados: " + std::to_string(projected.front()) + ".." +
+                std::to_string(projected.back());
+    }
     for (const std::optional<ChartCeiling>* ceiling : {&series.reached, &series.next}) {
         text += *ceiling ? ", " + std::string(1, (*ceiling)->letter) + " " + std::to_string((*ceiling)->amount) : "";
     }
@@ -47,6 +57,7 @@ TEST(ChartSeries, MonthsOldestFirstTotalsFromTheTwelfthMonthAndTheCeilingsAround
         int table;
         std::string caption;
         std::string everyMonth;
+        int months = December;
     };
     const struct
     {
@@ -74,6 +85,11 @@ TEST(ChartSeries, MonthsOldestFirstTotalsFromTheTwelfthMonthAndTheCeilingsAround
         {{{1, "2024", "8000000,00"}},
          0,
          "12 meses ene 2024..dic 2024, 1 totales desde el 11: 9600000000..9600000000, J 10000000000, K 11000000000"},
+        // January to March 2025 at their pace to December: the twelve-month totals from March on.
+        {{{1, "2024", "1000000,00"}, {2, "2025", "2000000,00", 3}},
+         1,
+         "24 meses ene 2024..dic 2025, 13 totales desde el 11: 1200000000..600000000, 10 proyectados: "
+         "1500000000..2400000000, A 1000000000, B 2000000000"},
         {{{1, "2024", "9000000,00"}, {2, "2025", "1,00"}},
          0,
          "24 meses ene 2024..dic 2025, 13 totales desde el 11: 10800000000..1200, K 11000000000"},
@@ -82,7 +98,7 @@ TEST(ChartSeries, MonthsOldestFirstTotalsFromTheTwelfthMonthAndTheCeilingsAround
         WindowModel model;
         for (const Year& year : c.years) {
             model.setTabCaption(year.table - 1, year.caption);
-            for (int month = January; month <= December; ++month) {
+            for (int month = January; month <= year.months; ++month) {
                 model.setCell(year.table, month, MonthTable::AmountColumn, year.everyMonth);
             }
         }
