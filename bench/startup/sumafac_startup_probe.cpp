@@ -5,12 +5,14 @@
 #include "gui/main_window.h"
 #include "gui/program_look.h"
 #include "gui/qt_dialogs.h"
+#include "gui/qt_translations.h"
 #include "platform/native.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     sumafac::gui::setUpApplication();
+    sumafac::gui::installSpanishTranslations(app);
     auto files = sumafac::platform::makeNativeFiles();
     auto processes = sumafac::platform::makeNativeProcessRunner();
     auto registry = sumafac::platform::makeNativeRegistry();
