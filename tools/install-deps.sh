@@ -13,6 +13,8 @@ case "${1:-}" in
         qt6-base-dev libgl-dev
         # Qt's own texts in Spanish: file dialogs, message-box buttons, context menus.
         qt6-translations-l10n
+        # Qt's own texts in Spanish: file dialogs, message-box buttons, context menus.
+        qt6-translations-l10n
         # Qt Charts' CMake files look for Qt6OpenGL, whose are packaged apart.
         qt6-charts-dev libqt6opengl6-dev
         libgtest-dev libbenchmark-dev libpugixml-dev
@@ -25,10 +27,11 @@ case "${1:-}" in
     ;;
 windows)
     # googletest ships the GoogleTest sources that the cross build compiles for Windows.
-    # makensis makes the installer, ImageMagick its icon; the installed window is driven on Xvfb (xdotool) and its
-    # tab captions read off the screen (tesseract).
+    # makensis makes the installer, ImageMagick the program's icon; the packages carry Qt's Spanish texts from
+    # qt6-translations-l10n. The installed window is driven on Xvfb (xdotool), its tab captions read off the screen
+    # (tesseract) and its exported report read with pdftotext (poppler-utils).
     packages=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 p7zip-full
-        nsis imagemagick xvfb xauth x11-utils xdotool tesseract-ocr)
+        nsis imagemagick qt6-translations-l10n xvfb xauth x11-utils xdotool tesseract-ocr poppler-utils)
     ;;
 7za)
     packages=(make dpkg-dev xz-utils g++-mingw-w64-x86-64-posix)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows packages of Sumafac: a portable zip, Sumafac-VERSION-windows-x64.zip, holding one folder with
-# both programs, 7z.exe, Qt's DLLs and plugins, the runtime DLLs, the scale and the README; and the installer,
+# both programs, the chart module sumafac_charts.dll, 7z.exe, Qt's DLLs (Qt Charts among them), plugins and Spanish
+# texts (translations/qtbase_es.qm), the runtime DLLs, the scale and the README; and the installer,
 # Sumafac-VERSION-setup.exe, made from the same folder with makensis (packaging/windows/sumafac.nsi).
 # Installs what it needs, cross-builds in Release and prints the paths of the two packages, one a line, on standard
 # output; everything else goes to standard error.
@@ -8,6 +9,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh windows >&2
+# Qt's own texts in Spanish (file dialogs, message-box buttons), as Debian ships them for Qt 6.4.
+qt_translation=/usr/share/qt6/translations/qtbase_es.qm
 build=$(realpath -m "${1:-build/windows-package}")
 pugixml=$(tools/build-pugixml.sh)
 qt=$(tools/build-qt-mingw.sh)
@@ -30,6 +33,11 @@ cmake --install "$build" --prefix "$program" --strip >&2
 mkdir -p "$program/platforms" "$program/styles"
 cp "$qt/plugins/platforms/qwindows.dll" "$program/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$program/styles/"
+# Qt's texts, which sumafac.exe loads from the translations folder beside it.
+mkdir -p "$program/translations"
+cp "$qt_translation" "$program/translations/"
+[ -f "$program/sumafac_charts.dll" ] ||
+    echo "Aviso: el Qt para Windows no tiene Qt Charts; los paquetes no traen el gráfico ni el informe" >&2
 
 # Every DLL that a program or plugin of the folder imports and that is Qt's or the compiler's runtime, and theirs in
 # turn; Windows' own DLLs are left to Windows.
@@ -39,7 +47,7 @@ runtime_folders=(
     "$(dirname "$(x86_64-w64-mingw32-gcc-posix -print-file-name=libwinpthread-1.dll)")"
 )
 imports_of() { x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p'; }
-# The chart module is a DLL of the program's own, beside sumafac.exe, when Qt for Windows has Qt Charts.
+# The chart module is a DLL of the program's own, beside sumafac.exe: Qt Charts comes in through it.
 shopt -s nullglob
 pending=("$program"/*.exe "$program"/*.dll "$program"/*/*.dll)
 while [ ${#pending[@]} -gt 0 ]; do
@@ -64,9 +72,8 @@ zip=$build/$name.zip
 rm -f "$zip"
 (cd "$build/stage" && cmake -E tar cf "$zip" --format=zip "$name")
 
-# The installer: the icon drawn in the sizes Windows shows, and the list of files to install and to remove.
+# The installer: the icon that the build drew for sumafac.exe, and the list of files to install and to remove.
 icon=$build/sumafac.ico
-convert data/icons/sumafac-{16,32,48,64,128,256}.png "$icon"
 files=$build/program-files.nsh
 {
     echo '!macro InstallProgramFiles'

@@ -6,7 +6,10 @@
 #  3. starts the installed sumafac.exe on a virtual display (Xvfb), finds its window titled "SumaFAC", loads the saved
 #     file through Archivo > Cargar with the keyboard and reads the three tab captions off the screen (tesseract),
 #     which must be the captions sumafac-cli reported; saves a picture of the window;
-#  4. uninstalls silently: the program folder, the shortcut and the uninstall entry are gone, the saved file stays.
+#  4. exports the report through Archivo > Exportar informe... and reads the PDF with pdftotext: every figure of the
+#     three tables and every category line that sumafac-cli.exe prints for the same saved file must be in it; then
+#     opens Ver > Gráfico and finds the chart window by its title;
+#  5. uninstalls silently: the program folder, the shortcut and the uninstall entry are gone, the saved file stays.
 #   tools/windows-install-test.sh [--screenshot OUT.png] [SETUP.exe]
 # Without SETUP.exe, tools/package-windows.sh builds it. The picture is left in build/windows-install/ and, with
 # --screenshot, also in OUT.png (the README's is docs/screenshot-windows.png).
@@ -27,8 +30,10 @@ work=$(realpath -m build/windows-install)
 rm -rf "$work"
 mkdir -p "$work"
 
+# fail MESSAGE: says what went wrong and ends; the screen as it was is left in the work folder.
 fail() {
-    echo "windows-install-test: $*" >&2
+    [ -z "${DISPLAY:-}" ] || import -window root "$work/pantalla.png" 2>/dev/null || true
+    echo "windows-install-test: $* (pantalla: $work/pantalla.png)" >&2
     exit 1
 }
 
@@ -60,9 +65,13 @@ wine "$setup" /S >>"$work/wine.log" 2>&1 </dev/null || fail "el instalador termi
 wineserver -w
 program="$WINEPREFIX/drive_c/Program Files/Sumafac"
 for file in sumafac.exe sumafac-cli.exe 7z.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
-    libstdc++-6.dll README.md sumafac.ico desinstalar.exe; do
+    sumafac_charts.dll Qt6Charts.dll translations/qtbase_es.qm libstdc++-6.dll README.md sumafac.ico \
+    desinstalar.exe; do
     [ -f "$program/$file" ] || fail "falta $file en la carpeta del programa"
 done
+# The icon that Explorer and the taskbar show is a resource of sumafac.exe itself.
+x86_64-w64-mingw32-windres -i "$program/sumafac.exe" -O rc 2>/dev/null | grep -q 'RT_GROUP_ICON' ||
+    fail "sumafac.exe no lleva su icono como recurso"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Sumafac.lnk"
 [ -f "$shortcut" ] || fail "falta el acceso directo del menú Inicio"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sumafac'
@@ -80,10 +89,15 @@ for archive in examples/20123456786-*.zip; do
 done
 wine "C:\\Program Files\\Sumafac\\sumafac-cli.exe" --folder "$user_folder" "${samples[@]}" --save --print json \
     >"$work/cli.json" 2>"$work/cli.err" </dev/null || fail "sumafac-cli.exe falló: $(cat "$work/cli.err")"
-saved="$user_folder_unix/20123456786_2023_2024.sa1"
-[ -s "$saved" ] || fail "sumafac-cli.exe no guardó $saved"
+# Two years of samples: the captions are the two years and the twelve months from July to June, and the saved
+# file is named after the CUIT and the two years.
 captions=$(sed -n 's/.*"captions": \[\([^]]*\)\].*/\1/p' "$work/cli.json" | tr -d '" ' | tr ',' ' ')
-[ "$captions" = "2023 2024 2024/2023" ] || fail "sumafac-cli.exe dio otras solapas: $captions"
+read -r first_year second_year _ <<<"$captions"
+[ "$captions" = "$first_year $second_year $second_year/$first_year" ] ||
+    fail "sumafac-cli.exe dio otras solapas: $captions"
+saved_name=20123456786_${first_year}_$second_year.sa1
+saved="$user_folder_unix/$saved_name"
+[ -s "$saved" ] || fail "sumafac-cli.exe no guardó $saved"
 
 # 3. The window: found by its title, the saved file loaded through the menu, the captions read off the screen.
 # wait_for_window TITLE [gone]: the first window titled TITLE (a regular expression), once it is there, or until it
@@ -114,7 +128,7 @@ wait_for_window '^Sumafac$' >/dev/null || fail "Archivo > Cargar no pidió el CU
 xdotool type --delay 50 20123456786
 xdotool key Return
 wait_for_window '^Archivos guardados de este CUIT$' >/dev/null || fail "no se abrió el diálogo de archivos guardados"
-xdotool type --delay 50 "$user_folder\\20123456786_2023_2024.sa1"
+xdotool type --delay 50 "$user_folder\\$saved_name"
 xdotool key Return
 wait_for_window '^Archivos guardados de este CUIT$' gone || fail "el diálogo de archivos guardados no se cerró"
 sleep 2
@@ -131,10 +145,58 @@ xdotool mousemove --window "$window" 150 35 click 1
 sleep 1
 import -window "$window" "$work/sumafac-windows.png"
 [ -z "$screenshot" ] || cp "$work/sumafac-windows.png" "$screenshot"
+
+# 4. The report: Archivo > Exportar informe..., the last item of the menu, into the user's folder.
+report="$user_folder_unix/informe.pdf"
+xdotool mousemove --window "$window" 25 10 click 1
+sleep 1
+xdotool key Up Return
+wait_for_window '^Exportar informe$' >/dev/null || fail "Archivo > Exportar informe... no abrió el diálogo"
+xdotool key ctrl+a
+xdotool type --delay 50 "$user_folder\\informe.pdf"
+xdotool key Return
+wait_for_window '^Exportar informe$' gone || fail "el diálogo de Exportar informe no se cerró"
+for _ in $(seq 40); do
+    [ -s "$report" ] && break
+    sleep 0.5
+done
+[ -s "$report" ] || fail "no se escribió el informe $report (captura: $work/sumafac-window.png)"
+sleep 1 # written whole: it takes its name only when complete
+pdftotext -layout "$report" "$work/informe.txt" || fail "pdftotext no pudo leer el informe"
+# What the report must hold: the same saved file printed by the installed sumafac-cli.exe. Every figure of the
+# three tables (the words after a month's name or TOTAL), and each tab's category line, whatever its wording.
+wine "C:\\Program Files\\Sumafac\\sumafac-cli.exe" --folder "$user_folder" \
+    --load "$user_folder\\$saved_name" --print text 2>"$work/cli.err" </dev/null |
+    tr -d '\r' >"$work/cli.txt" || fail "sumafac-cli.exe no pudo leer el archivo guardado: $(cat "$work/cli.err")"
+report_words=" $(tr -s ' \n\f' '  ' <"$work/informe.txt") "
+rows='ENERO|FEBRERO|MARZO|ABRIL|MAYO|JUNIO|JULIO|AGOSTO|SEPTIEMBRE|OCTUBRE|NOVIEMBRE|DICIEMBRE|TOTAL'
+figures=$(awk -v rows="^($rows)( |\$)" '/^Monotributo$/ { exit } $0 ~ rows { for (i = 2; i <= NF; i++) print $i }' \
+    "$work/cli.txt")
+[ "$(echo "$figures" | wc -w)" -ge 48 ] || fail "sumafac-cli.exe mostró menos cifras que las esperadas: $work/cli.txt"
+for figure in $figures; do
+    [[ "$report_words" == *" $figure "* ]] || fail "el informe no trae la cifra $figure ($work/informe.txt)"
+done
+lines=0
+while IFS= read -r line; do
+    line=$(echo "${line#Solapa [0-9]: }" | tr -s ' ')
+    [ "$line" = "sin año" ] && continue
+    [[ "$report_words" == *"$line"* ]] ||
+        fail "el informe no trae la línea de la categoría \"$line\" ($work/informe.txt)"
+    lines=$((lines + 1))
+done < <(sed -n '/^Monotributo$/,$p' "$work/cli.txt" | grep '^Solapa [0-9]: ')
+[ "$lines" -eq 3 ] || fail "sumafac-cli.exe mostró $lines líneas de la categoría, no 3: $work/cli.txt"
+
+# Ver > Gráfico: the menu to the right of Archivo, its first item; the chart window is found by its title.
+xdotool mousemove --window "$window" 25 10 click 1
+sleep 1
+xdotool key Right Down Return
+chart=$(wait_for_window '^Sumafac: gráfico de la facturación$') ||
+    fail "Ver > Gráfico no abrió la ventana del gráfico"
+import -window "$chart" "$work/grafico.png"
 wineserver -k
 wineserver -w
 
-# 4. Silent uninstall: the uninstaller runs a copy of itself and returns at once; the server's end is its end.
+# 5. Silent uninstall: the uninstaller runs a copy of itself and returns at once; the server's end is its end.
 wine "C:\\Program Files\\Sumafac\\desinstalar.exe" /S >>"$work/wine.log" 2>&1 </dev/null ||
     fail "el desinstalador terminó con error"
 wineserver -w
@@ -142,4 +204,5 @@ wineserver -w
 [ ! -e "$shortcut" ] || fail "quedó el acceso directo del menú Inicio"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "quedó la entrada de desinstalación en el registro"
 [ -s "$saved" ] || fail "la desinstalación borró el archivo guardado del usuario"
-echo "Instalador verificado: instala, la ventana muestra las solapas $captions, desinstala y deja $user_folder"
+echo "Instalador verificado: instala, la ventana muestra las solapas $captions, el informe trae sus $(echo "$figures" |
+    wc -w) cifras y las líneas de la categoría, el gráfico se abre, desinstala y deja $user_folder"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds Sumafac for 64-bit Windows with mingw-w64 (warnings as errors): the logic, sumafac-cli.exe, the window
-# program sumafac.exe with Qt for Windows, and the tests, the window's own on Qt's offscreen platform. Runs every test
-# under Wine, in a Wine prefix of its own inside the build folder, then the installer end to end
+# program sumafac.exe with Qt for Windows, its chart module sumafac_charts.dll with Qt Charts, and the tests, the
+# window's own (the chart and the report among them) on Qt's offscreen platform. Runs every test under Wine, in a
+# Wine prefix of its own inside the build folder, then the installer end to end
 # (tools/windows-install-test.sh). Each stage says how long it took.
 #   tools/windows-test.sh [BUILD_FOLDER]   (default build/windows)
 # SUMAFAC_SKIP_7ZA=1 leaves out 7-Zip for Windows and what needs it, the installer check included;
@@ -70,6 +71,11 @@ cross_build() {
     cmake --build "$build" -j"$(nproc)"
 }
 stage "compilación cruzada" cross_build
+# The chart and the report belong to the Windows program as to the Linux one: a Qt without Qt Charts fails here.
+[ -f "$build/gui/sumafac_charts.dll" ] || {
+    echo "No se compiló sumafac_charts.dll: el Qt para Windows no tiene Qt Charts (ver tools/build-qt-mingw.sh)" >&2
+    exit 1
+}
 # The tests find 7z.exe beside themselves, where an installed sumafac.exe finds it, and make their archives with it.
 stage "pruebas bajo Wine" ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 stop_wine
