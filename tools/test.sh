@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Sumafac with its tests (warnings as errors) and runs every test:
-# first a plain build, then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer; then runs each fuzz
-# target for a short while, builds the Debian package and checks it, and checks that the sample archives are the ones
-# their script makes.
+# Installs what is missing, builds Sumafac with its tests (warnings as errors) and runs every test of this machine:
+# the format check, a plain build, then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer; then
+# runs each fuzz target for a short while, builds the Debian package and checks it, and checks that the sample
+# archives are the ones their script makes.
+#   tools/test.sh [--windows]
+# --windows adds the Windows stage (tools/windows-test.sh): the cross build, the suites under Wine, the packages and
+# the installed program; CI runs it so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+windows=0
+case "${1:-}" in
+"") ;;
+--windows) windows=1 ;;
+*)
+    echo "uso: $0 [--windows]" >&2
+    exit 2
+    ;;
+esac
 tools/install-deps.sh
 tools/check-format.sh
 jobs=$(nproc)
@@ -23,7 +35,6 @@ tools/fuzz.sh 20
 tools/check-package.sh build/package
 examples/make-examples.sh --check
 
-# The same logic cross-built for Windows and tested under Wine; SUMAFAC_SKIP_WINDOWS=1 leaves it out.
-if [ "${SUMAFAC_SKIP_WINDOWS:-0}" != 1 ]; then
+if [ "$windows" = 1 ]; then
     tools/windows-test.sh
 fi
