@@ -10,6 +10,7 @@
 #include <array>
 #include <initializer_list>
 #include <optional>
+#include <tuple>
 
 namespace sumafac {
 namespace {
@@ -205,6 +206,7 @@ std::string ExportTable::titles(std::span<const SheetCell> cells)
         };
         take(m_date, {"fecha de emision", "fecha emision", "fecha"});
         take(m_type, {"tipo de comprobante", "tipo comprobante", "tipo"});
+        take(m_pointOfSale, {"punto de venta", "punto venta", "pto. vta.", "pto. venta", "pto vta"});
         take(m_first, {"numero desde", "nro. desde", "nro desde", "desde"});
         take(m_last, {"numero hasta", "nro. hasta", "nro hasta", "hasta"});
         take(m_total, {"imp. total", "importe total", "imp total", "total"});
@@ -244,11 +246,12 @@ std::string ExportTable::row(std::span<const SheetCell> cells, std::size_t numbe
         return bad(number, m_type, "un codigo de tipo de comprobante", cell(m_type).text);
     }
     voucher.typeCode = *type;
-    for (const auto& [column, value] :
-         {std::pair{&m_first, &voucher.firstNumber}, std::pair{&m_last, &voucher.lastNumber}}) {
+    for (const auto& [column, value, what] : {std::tuple{&m_pointOfSale, &voucher.pointOfSale, "un punto de venta"},
+                                              std::tuple{&m_first, &voucher.firstNumber, "un numero de comprobante"},
+                                              std::tuple{&m_last, &voucher.lastNumber, "un numero de comprobante"}}) {
         const auto read = voucherNumberOf(cell(*column));
         if (!read) {
-            return bad(number, *column, "un numero de comprobante", cell(*column).text);
+            return bad(number, *column, what, cell(*column).text);
         }
         *value = *read;
     }
@@ -273,6 +276,9 @@ std::string ExportTable::row(std::span<const SheetCell> cells, std::size_t numbe
     voucher.total = *cents;
     if (!m_months.add(voucher)) {
         return monthTooLargeMessage(voucher.year, voucher.month);
+    }
+    if (m_sink) {
+        m_sink(voucher);
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "import/voucher_months.h"
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -42,6 +43,8 @@ class ExportTable
     std::string finish() const;
 
     const VoucherMonths& months() const { return m_months; }
+    // Called with every voucher row once it is in its month, for a reader that needs each voucher.
+    void setVoucherSink(std::function<void(const Voucher&)> sink) { m_sink = std::move(sink); }
     // "la linea 12", "la fila 12".
     std::string rowName(std::size_t number) const { return "la " + m_rowWord + " " + std::to_string(number); }
 
@@ -59,8 +62,9 @@ class ExportTable
     std::string m_rowWord;
     bool m_windows1252 = false;
     bool m_date1904 = false;
-    Column m_date, m_type, m_first, m_last, m_total, m_rate;
+    Column m_date, m_type, m_pointOfSale, m_first, m_last, m_total, m_rate;
     VoucherMonths m_months;
+    std::function<void(const Voucher&)> m_sink;
 };
 
 } // namespace sumafac

@@ -17,6 +17,8 @@ struct Voucher
     int year = 0;
     int month = 0;
     int typeCode = 0;
+    // Punto de Venta; 0 where the export has no such column.
+    std::int64_t pointOfSale = 0;
     // Número Desde and Número Hasta: a row may stand for a run of vouchers. 0 where the export has no such column.
     std::int64_t firstNumber = 0;
     std::int64_t lastNumber = 0;
