@@ -1,8 +1,8 @@
 # Cross build for 64-bit Windows with Debian's mingw-w64, tests run under Wine:
 #   cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DSUMAFAC_GUI=OFF
-#     -DSUMAFAC_WINDOWS_PUGIXML=PREFIX
-# (tools/build-pugixml.sh prints that prefix) and with the window program, given Qt for Windows
-# (tools/build-qt-mingw.sh prints its prefix):
+#     -DSUMAFAC_WINDOWS_PUGIXML=PREFIX -DSUMAFAC_WINDOWS_LIBZIP=PREFIX
+# (tools/build-pugixml.sh and tools/build-libzip.sh print those prefixes) and with the window program, given Qt for
+# Windows (tools/build-qt-mingw.sh prints its prefix):
 #   cmake ... -DSUMAFAC_GUI=ON -DSUMAFAC_WINDOWS_QT=PREFIX
 # The posix threading variant of the compiler is the one whose standard library has std::thread and std::mutex.
 set(CMAKE_SYSTEM_NAME Windows)
@@ -20,9 +20,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# pugixml and Qt for Windows, built here from Debian's sources, are further roots for headers, libraries and CMake
-# packages; Qt's moc, rcc and uic are the build machine's own, from Debian's qt6-base-dev.
-foreach(prefix IN ITEMS ${SUMAFAC_WINDOWS_PUGIXML} ${SUMAFAC_WINDOWS_QT})
+# pugixml, libzip and Qt for Windows, built here from Debian's sources, are further roots for headers, libraries and
+# CMake packages; Qt's moc, rcc and uic are the build machine's own, from Debian's qt6-base-dev.
+foreach(prefix IN ITEMS ${SUMAFAC_WINDOWS_PUGIXML} ${SUMAFAC_WINDOWS_LIBZIP} ${SUMAFAC_WINDOWS_QT})
     list(APPEND CMAKE_FIND_ROOT_PATH ${prefix})
 endforeach()
 set(QT_HOST_PATH /usr CACHE PATH "Qt of the build machine, whose moc, rcc and uic a cross build runs")

@@ -18,6 +18,8 @@ case "${1:-}" in
         # Qt Charts' CMake files look for Qt6OpenGL, whose are packaged apart.
         qt6-charts-dev libqt6opengl6-dev
         libgtest-dev libbenchmark-dev libpugixml-dev
+        # libzip reads the exports' zips in the process.
+        libzip-dev
         clang-14 libclang-rt-14-dev llvm-14
         p7zip-full
         fonts-liberation fonts-dejavu-core
@@ -30,7 +32,8 @@ windows)
     # makensis makes the installer, ImageMagick the program's icon; the packages carry Qt's Spanish texts from
     # qt6-translations-l10n. The installed window is driven on Xvfb (xdotool), its tab captions read off the screen
     # (tesseract) and its exported report read with pdftotext (poppler-utils).
-    packages=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 p7zip-full
+    # tools/build-libzip.sh builds libzip against Debian's zlib for Windows (libz-mingw-w64-dev).
+    packages=(cmake make googletest g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 p7zip-full
         nsis imagemagick qt6-translations-l10n xvfb xauth x11-utils xdotool tesseract-ocr poppler-utils)
     ;;
 7za)

@@ -13,13 +13,14 @@ tools/install-deps.sh windows >&2
 qt_translation=/usr/share/qt6/translations/qtbase_es.qm
 build=$(realpath -m "${1:-build/windows-package}")
 pugixml=$(tools/build-pugixml.sh)
+libzip=$(tools/build-libzip.sh)
 qt=$(tools/build-qt-mingw.sh)
 archive_tool=$(tools/build-7za.sh)
 
 {
     cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
         -DSUMAFAC_GUI=ON -DSUMAFAC_TESTS=OFF -DSUMAFAC_WINDOWS_QT="$qt" -DSUMAFAC_WINDOWS_PUGIXML="$pugixml" \
-        -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+        -DSUMAFAC_WINDOWS_LIBZIP="$libzip" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
         -DSUMAFAC_WINDOWS_ARCHIVE_TOOL="$archive_tool"
     cmake --build "$build" -j"$(nproc)" --target sumafac sumafac-cli
 } >&2

@@ -21,10 +21,13 @@ stage() {
     echo "== $name: $(($(date +%s) - start)) s" >&2
 }
 
-# pugixml, Qt and 7-Zip for Windows, built once and kept.
+# pugixml, libzip, Qt and 7-Zip for Windows, built once and kept.
 pugixml=
 find_pugixml() { pugixml=$(tools/build-pugixml.sh); }
 stage "pugixml para Windows" find_pugixml
+libzip=
+find_libzip() { libzip=$(tools/build-libzip.sh); }
+stage "libzip para Windows" find_libzip
 qt=
 find_qt() { qt=$(tools/build-qt-mingw.sh); }
 stage "Qt para Windows" find_qt
@@ -67,6 +70,7 @@ wineboot -i >>"$wine_log" 2>&1 </dev/null
 cross_build() {
     cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Debug \
         -DSUMAFAC_GUI=ON -DSUMAFAC_WINDOWS_QT="$qt" -DSUMAFAC_WINDOWS_PUGIXML="$pugixml" \
+        -DSUMAFAC_WINDOWS_LIBZIP="$libzip" \
         -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DSUMAFAC_WINDOWS_ARCHIVE_TOOL="$archive_tool"
     cmake --build "$build" -j"$(nproc)"
 }

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "portfolio/zip_archive.h"
+#include "tests/support/archive_builder.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <iterator>
+
+namespace sumafac {
+namespace {
+
+using testing::TempFolder;
+
+std::string drain(std::istream& in)
+{
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Figures that deflate only so far, so that the compressed data fills most of the zip.
+std::string voucherLines()
+{
+    std::string text;
+    for (unsigned value = 7; text.size() < 200'000; value = value * 1103515245u + 12345u)
+        text += std::to_string(value % 100'000'000) + ";" + std::to_string(value % 977) + "\n";
+    return text;
+}
+
+TEST(ZipArchive, ListsMembersAndReadsThemBackUpToTheLimit)
+{
+    TempFolder folder;
+    const std::string text = voucherLines();
+    ASSERT_TRUE(testing::makeArchive(folder.file("e.zip"), {{"a.csv", text}, {"b.txt", ""}}));
+    std::string problem;
+    const auto zip = ZipArchive::open(folder.file("e.zip"), problem);
+    ASSERT_TRUE(zip) << problem;
+    ASSERT_EQ(zip->members().size(), 2u);
+    EXPECT_EQ(zip->members()[0].name, "a.csv");
+    EXPECT_EQ(zip->members()[0].size, text.size());
+    EXPECT_EQ(zip->members()[1].size, 0u);
+    // Exactly the limit is a clean end; one byte less is a member too large.
+    for (const std::uint64_t limit : {text.size(), text.size() - 1}) {
+        const auto in = zip->read(0, limit);
+        EXPECT_EQ(drain(*in), text.substr(0, limit));
+        EXPECT_EQ(in->bad(), limit < text.size()) << limit;
+    }
+    const auto empty = zip->read(1, 10);
+    EXPECT_EQ(drain(*empty), "");
+    EXPECT_FALSE(empty->bad());
+    EXPECT_TRUE(zip->read(2, 10)->bad());
+}
+
+TEST(ZipArchive, DamageGivesAMessageOrABadStream)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(std::string&)> harm;
+        const char* problem; // "" when the zip opens and its member breaks while read
+        const char* opened = "e.zip";
+    };
+    const Case cases[] = {
+        {"cut", [](std::string& b) { b.resize(b.size() / 2); }, "el archivo no es un .zip o está dañado"},
+        {"flipped", [](std::string& b) { b[b.size() / 2] ^= 0x5a; }, ""},
+        {"not a zip", [](std::string& b) { b = "hola"; }, "el archivo no es un .zip o está dañado"},
+        {"missing", [](std::string&) {}, "el archivo no existe", "f.zip"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const std::string text = voucherLines();
+        ASSERT_TRUE(testing::makeArchive(folder.file("e.zip"), {{"a.csv", text}}));
+        std::string bytes = folder.get("e.zip");
+        c.harm(bytes);
+        folder.put("e.zip", bytes);
+        std::string problem;
+        const auto zip = ZipArchive::open(folder.file(c.opened), problem);
+        EXPECT_EQ(problem, c.problem) << c.name;
+        if (zip) {
+            const auto in = zip->read(0, text.size());
+            EXPECT_LT(drain(*in).size(), text.size()) << c.name;
+            EXPECT_TRUE(in->bad()) << c.name;
+        }
+    }
+}
+
+TEST(ZipArchive, AHugeMemberStopsAtTheLimitWithoutTouchingTheDisk)
+{
+    TempFolder folder;
+    ASSERT_TRUE(testing::makeArchive(folder.file("z.zip"), {{"a.csv", std::string(50 << 20, '0')}}));
+    std::string problem;
+    const auto zip = ZipArchive::open(folder.file("z.zip"), problem);
+    ASSERT_TRUE(zip) << problem;
+    EXPECT_EQ(zip->members()[0].size, 50u << 20);
+    const auto in = zip->read(0, 1 << 20);
+    EXPECT_EQ(drain(*in).size(), 1u << 20);
+    EXPECT_TRUE(in->bad());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+} // namespace
+} // namespace sumafac
