@@ -32,9 +32,10 @@ TEST(ZipArchive, ListsMembersAndReadsThemBackUpToTheLimit)
 {
     TempFolder folder;
     const std::string text = voucherLines();
-    ASSERT_TRUE(testing::makeArchive(folder.file("e.zip"), {{"a.csv", text}, {"b.txt", ""}}));
+    const std::string path = folder.file("Emitidos años 2024 y 2025.zip"); // a UTF-8 name, as Windows takes it too
+    ASSERT_TRUE(testing::makeArchive(path, {{"a.csv", text}, {"b.txt", ""}}));
     std::string problem;
-    const auto zip = ZipArchive::open(folder.file("e.zip"), problem);
+    const auto zip = ZipArchive::open(path, problem);
     ASSERT_TRUE(zip) << problem;
     ASSERT_EQ(zip->members().size(), 2u);
     EXPECT_EQ(zip->members()[0].name, "a.csv");
