@@ -305,7 +305,7 @@ gimenez|2741592837|Giménez, Paula|D|1950000|0|2025-01|2026-06|0|67
 herrera|2026738451|Herrera, Tomás|B|1500000|0|2025-01|2026-06|0|71
 ibarra|2738462915|Ibarra, Valeria|F|2900000|0|2025-01|2026-06|1|83
 juarez|2033916284|Juárez, Diego|G|3500000|0|2025-01|2026-06|1|97
-lopez|2744185263|López, Carla||900000|40|2025-01|2026-06|1|101
+lopez|2744185263|López, Carla||700000|80|2024-07|2026-06|1|101
 martinez|2022574816|Martínez, Ramiro|B|600000|0|2025-01|2026-11|1|113
 nunez|2747293681|Núñez, Elena|I|6200000|0|2025-01|2026-06|1|127
 ortiz|2030581746|Ortiz, Pablo|A|0|0|||0|131
@@ -439,15 +439,18 @@ for key in "${!cuits[@]}"; do
 done
 
 # Exports of 2025 and of July 2025 to June 2026: the six months they share are the same vouchers.
-for key in acosta cabrera dominguez fernandez ibarra lopez; do
+for key in acosta cabrera dominguez fernandez ibarra; do
     zipped_export "$key" 2025-01 2025-12 2025 2025
 done
-for key in acosta cabrera dominguez fernandez lopez; do
+for key in acosta cabrera dominguez fernandez; do
     zipped_export "$key" 2025-07 2026-06 "2025-07 a 2026-06" 2026
 done
 # Downloaded again after an invoice was mended: the same voucher with another amount, which the portfolio refuses.
 zipped_export ibarra 2025-07 2026-06 "2025-07 a 2026-06" 2026 current \
     "$(awk '$1 == 2025 && $2 == "09" && $4 == 11 {print $6; exit}' "$work/cartera-ibarra")"
+# Two July to June periods, the newer billing more: without a registered category, it is compared with the older.
+zipped_export lopez 2024-07 2025-06 "2024-07 a 2025-06" 2025
+zipped_export lopez 2025-07 2026-06 "2025-07 a 2026-06" 2026
 # Exports of 2025 and 2026, which do not overlap.
 for key in benitez martinez; do
     zipped_export "$key" 2025-01 2025-12 2025 2025
