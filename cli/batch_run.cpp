@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/program_folder.h"
 #include "cli/cli_dialogs.h"
+#include "cli/portfolio_run.h"
 #include "cli/state_printer.h"
 #include "core/window_texts.h"
 #include "totals/monotributo_scale.h"
@@ -104,6 +105,9 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return ExitErrorShown;
         }
         folder = choice.folder;
+    }
+    if (line.portfolio) {
+        return runPortfolio(line, folder, *files, out, err);
     }
     return runBatch(line, folder, *files, *processes, out, err);
 }

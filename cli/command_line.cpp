@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
 
+#include <algorithm>
+
 namespace sumafac::cli {
 
 const char* const Usage = R"(uso: sumafac-cli [--folder CARPETA] [--scale ARCHIVO] [--yes] PASO...
+     sumafac-cli --cartera CARPETA [--scale ARCHIVO] [--print text|csv|json]
      sumafac-cli --help | --version
 Pasos, en el orden dado:
   --drop ARCHIVO | ARCHIVO   importa ARCHIVO como si se lo arrastrara a la ventana
@@ -18,6 +21,9 @@ Opciones:
   --scale ARCHIVO            usa solo las tablas de ARCHIVO como escala del monotributo, en lugar de las que
                              trae el programa y las de escala-monotributo.csv en la carpeta del programa
   --yes                      responde Si a "El archivo existe, sobrescribir?" (sin ella, No)
+  --cartera CARPETA          la cartera de clientes de una carpeta de descargas (y sus subcarpetas): la
+                             categoria de cada CUIT; sale 0 si se leyo todo, 1 si algun archivo no, 2 si no
+                             se pudo leer la carpeta
   --help                     muestra este texto
   --version                  muestra la version del programa
 )";
@@ -51,13 +57,16 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             line.steps.push_back({Step::Kind::Clear, {}});
         } else if (arg == "--save") {
             line.steps.push_back({Step::Kind::Save, {}});
-        } else if (arg == "--folder" || arg == "--scale" || arg == "--drop" || arg == "--load" || arg == "--print") {
+        } else if (arg == "--folder" || arg == "--scale" || arg == "--drop" || arg == "--load" || arg == "--print" ||
+                   arg == "--cartera") {
             const auto argument = nextValue();
             if (!argument) {
                 return {std::nullopt, "falta el valor de " + arg};
             }
             if (arg == "--folder") {
                 line.folder = *argument;
+            } else if (arg == "--cartera") {
+                line.portfolio = *argument;
             } else if (arg == "--scale") {
                 line.scale = *argument;
             } else if (arg == "--drop") {
@@ -71,6 +80,17 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             }
         } else {
             return {std::nullopt, "opcion desconocida: " + arg};
+        }
+    }
+    if (line.portfolio) {
+        // A portfolio is read, not built up on a window: it takes only printouts, text when none is named.
+        const bool onlyPrints = std::all_of(line.steps.begin(), line.steps.end(),
+                                            [](const Step& step) { return step.kind == Step::Kind::Print; });
+        if (!onlyPrints) {
+            return {std::nullopt, "con --cartera solo se admite --print"};
+        }
+        if (line.steps.empty()) {
+            line.steps.push_back({Step::Kind::Print, "text"});
         }
     }
     if (line.steps.empty()) {

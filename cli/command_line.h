@@ -24,6 +24,8 @@ struct CommandLine
     std::optional<std::string> folder;
     // The monotributo scale file whose tables alone the run uses.
     std::optional<std::string> scale;
+    // The folder of downloads whose portfolio is printed, instead of steps on a window (--cartera).
+    std::optional<std::string> portfolio;
     bool yes = false;
     std::vector<Step> steps;
 };

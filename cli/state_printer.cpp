@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/state_printer.h"
 
+#include "cli/fact_texts.h"
 #include "totals/category.h"
 #include "totals/category_text.h"
 
@@ -31,127 +32,14 @@ std::string padLeft(const std::string& text, std::size_t width)
     return std::string(shown < width ? width - shown : 0, ' ') + text;
 }
 
-std::string csvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
-}
-
-std::string jsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
-// A category as programs read it: a letter, "excluded" above K, "" for none.
-std::string categoryCode(const std::optional<int>& category)
-{
-    if (!category) {
-        return "";
-    }
-    return *category == ExcludedCategory ? "excluded" : std::string(1, categoryLetter(*category));
-}
-
-std::string yearMonthCode(const YearMonth& when)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d", when.year, when.month);
-    return text;
-}
-
-struct ProjectionTexts
-{
-    std::string pace;
-    int monthsLeft = 0;
-    std::string total;
-    std::string category;
-    std::string crosses;
-};
-
-// The facts of a table with a year as programs read them: amounts written as in the tables, "" for none.
-struct FactTexts
-{
-    int table;
-    int months;
-    std::string total;
-    std::string recategorization;
-    std::string scaleWanted;
-    std::string scaleFrom;
-    std::string category;
-    std::string servicesCategory;
-    std::string ceiling;
-    std::string headroom;
-    std::string monthlyAverage;
-    std::optional<ProjectionTexts> projection;
-};
-
-std::string amountOrNothing(const std::optional<Cents>& amount)
-{
-    return amount ? amountText(*amount) : std::string();
-}
-
-std::optional<ProjectionTexts> projectionTexts(const CategoryFacts& facts)
-{
-    if (!facts.projection) {
-        return std::nullopt;
-    }
-    const CategoryProjection& projection = *facts.projection;
-    return ProjectionTexts{amountText(projection.period.pace), static_cast<int>(projection.period.monthsAhead.size()),
-                           amountText(projection.period.total), categoryCode(projection.category),
-                           projection.crosses ? yearMonthCode(*projection.crosses) : ""};
-}
-
 std::vector<FactTexts> factTexts(const WindowModel& model, const MonotributoScale& scale)
 {
     std::vector<FactTexts> all;
     for (int table = 1; table <= TableCount; ++table) {
         const CategoryFacts facts = categoryFacts(model, table, scale);
-        if (!facts.hasYear) {
-            continue;
+        if (facts.hasYear) {
+            all.push_back(factTextsOf(facts));
         }
-        const bool placed = facts.category && *facts.category != ExcludedCategory;
-        all.push_back({table, facts.months, amountOrNothing(facts.total),
-                       yearMonthCode({facts.recategorizationYear, facts.recategorizationMonth}),
-                       isoDate(facts.scaleWanted), facts.scaleFrom ? isoDate(*facts.scaleFrom) : "",
-                       categoryCode(facts.category), categoryCode(facts.servicesCategory),
-                       placed ? amountText(*facts.ceiling) : "", amountOrNothing(facts.headroom),
-                       amountOrNothing(facts.monthlyAverage), projectionTexts(facts)});
     }
     return all;
 }
@@ -237,24 +125,8 @@ void printJson(const WindowModel& model, std::ostream& out, const MonotributoSca
         << ", \"drop_text\": " << jsonString(model.dropText()) << ", \"categories\": [";
     const char* separator = "";
     for (const FactTexts& facts : factTexts(model, scale)) {
-        out << separator << "{\"table\": " << facts.table << ", \"months\": " << facts.months
-            << ", \"total\": " << jsonString(facts.total)
-            << ", \"recategorization\": " << jsonString(facts.recategorization)
-            << ", \"scale_wanted\": " << jsonString(facts.scaleWanted)
-            << ", \"scale_from\": " << jsonString(facts.scaleFrom) << ", \"category\": " << jsonString(facts.category)
-            << ", \"services_category\": " << jsonString(facts.servicesCategory)
-            << ", \"ceiling\": " << jsonString(facts.ceiling) << ", \"headroom\": " << jsonString(facts.headroom)
-            << ", \"projection\": ";
-        if (facts.projection) {
-            const ProjectionTexts& projection = *facts.projection;
-            out << "{\"pace\": " << jsonString(projection.pace) << ", \"months_left\": " << projection.monthsLeft
-                << ", \"total\": " << jsonString(projection.total)
-                << ", \"category\": " << jsonString(projection.category)
-                << ", \"crosses\": " << jsonString(projection.crosses) << '}';
-        } else {
-            out << "null";
-        }
-        out << '}';
+        out << separator;
+        writeFactsJson(out, facts);
         separator = ", ";
     }
     out << "]}\n";

@@ -13,7 +13,7 @@ struct YearMonth
 {
     int year = 0;
     int month = 0;
-    bool operator==(const YearMonth&) const = default;
+    auto operator<=>(const YearMonth&) const = default;
 };
 
 // One month of a period, in the period's order; no amount for an empty month or one that is not a number.

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The monotributo facts of a table as programs read them, and the quoting of the printouts: shared by the window's
+// printout and the portfolio's.
+#pragma once
+
+#include "totals/category.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace sumafac::cli {
+
+struct ProjectionTexts
+{
+    std::string pace;
+    int monthsLeft = 0;
+    std::string total;
+    std::string category;
+    std::string crosses;
+};
+
+// Amounts written as in the tables, "" for none.
+struct FactTexts
+{
+    int table = 0;
+    int months = 0;
+    std::string total;
+    std::string recategorization;
+    std::string scaleWanted;
+    std::string scaleFrom;
+    std::string category;
+    std::string servicesCategory;
+    std::string ceiling;
+    std::string headroom;
+    std::string monthlyAverage;
+    std::optional<ProjectionTexts> projection;
+};
+
+FactTexts factTextsOf(const CategoryFacts& facts);
+
+// {"table": 1, "months": 12, ..., "projection": null}; a caption, when given, comes first ({"caption": "2025", ...}).
+void writeFactsJson(std::ostream& out, const FactTexts& facts, const std::string& caption = {});
+
+// A category as programs read it: a letter, "excluded" above K, "" for none.
+std::string categoryCode(const std::optional<int>& category);
+
+// "2026-07".
+std::string yearMonthCode(const YearMonth& when);
+
+// A CSV field, quoted when it holds a comma, a quote or a line break.
+std::string csvField(const std::string& text);
+
+// A JSON string, quotes included.
+std::string jsonString(const std::string& text);
+
+} // namespace sumafac::cli

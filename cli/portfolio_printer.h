@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A portfolio on standard output: text for a person, CSV for a spreadsheet, JSON for a program.
+#pragma once
+
+#include "portfolio/portfolio.h"
+
+#include <ostream>
+#include <string>
+
+namespace sumafac::cli {
+
+// format: "text", "csv" or "json".
+void printPortfolio(const Portfolio& portfolio, const std::string& format, std::ostream& out);
+
+} // namespace sumafac::cli

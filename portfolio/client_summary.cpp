@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "portfolio/client_summary.h"
+
+#include "totals/annual_totals.h"
+#include "totals/year_roll.h"
+
+namespace sumafac {
+namespace {
+
+PeriodSummary summaryOf(const WindowModel& model, int table, const MonotributoScale& scale)
+{
+    return {model.tabCaption(table - 1), categoryFacts(model, table, scale)};
+}
+
+// The category a period is heading for: where its projection lands while it is open, its own once it is closed.
+std::optional<int> headingFor(const CategoryFacts& facts)
+{
+    return facts.projection ? facts.projection->category : facts.category;
+}
+
+ClientStatus statusOf(const CategoryFacts& nearest, std::optional<int> basis)
+{
+    const auto category = headingFor(nearest);
+    if (!nearest.scaleFrom || !category) {
+        return ClientStatus::NoScale;
+    }
+    if (*category == ExcludedCategory) {
+        return ClientStatus::Excluded;
+    }
+    if (!basis) {
+        return ClientStatus::NoBasis;
+    }
+    return *category > *basis ? ClientStatus::Up : *category < *basis ? ClientStatus::Down : ClientStatus::Same;
+}
+
+} // namespace
+
+WindowModel yearsModel(const std::map<YearMonth, MonthFigures>& months, int olderYear)
+{
+    WindowModel model;
+    initialiseMonthTables(model);
+    for (const int table : {FirstYearTable, SecondYearTable}) {
+        const int year = olderYear + table - FirstYearTable;
+        model.setTabCaption(table - 1, std::to_string(year));
+        for (auto month = months.lower_bound({year, January}); month != months.end() && month->first.year == year;
+             ++month) {
+            model.setCell(table, month->first.month, MonthTable::CountColumn, cellNumber(month->second.count));
+            model.setCell(table, month->first.month, MonthTable::AmountColumn, amountText(month->second.amount));
+        }
+    }
+    CopiaFlex(model);
+    SumarLosFlex(model);
+    return model;
+}
+
+void summarize(Client& client, const MonotributoScale& scale)
+{
+    if (!client.error.empty()) {
+        client.status = ClientStatus::Error;
+        return;
+    }
+    if (client.months.empty()) {
+        client.status = ClientStatus::NoBasis;
+        return;
+    }
+    const YearMonth last = client.months.rbegin()->first;
+    const WindowModel lastTwo = yearsModel(client.months, last.year - 1);
+    client.year = summaryOf(lastTwo, SecondYearTable, scale);
+    // The July to June period that holds the last month; the recategorization nearest to it is the one whose period
+    // ends first: the calendar year's once July is reached, the July to June period's before.
+    const bool secondHalf = last.month >= July;
+    const WindowModel periodYears = secondHalf ? yearsModel(client.months, last.year) : lastTwo;
+    client.julyToJune = summaryOf(periodYears, TwelveMonthTable, scale);
+    const PeriodSummary& nearest = secondHalf ? *client.year : *client.julyToJune;
+
+    std::optional<int> basis = client.registeredCategory;
+    if (!basis) {
+        // The same kind of period before: the year before, or the July to June period a year earlier.
+        const WindowModel before = secondHalf ? lastTwo : yearsModel(client.months, last.year - 2);
+        const CategoryFacts previous = categoryFacts(before, secondHalf ? FirstYearTable : TwelveMonthTable, scale);
+        basis = previous.months > 0 ? previous.category : std::nullopt;
+    }
+    client.status = statusOf(nearest.facts, basis);
+}
+
+const char* statusWord(ClientStatus status)
+{
+    switch (status) {
+    case ClientStatus::Up:
+        return "sube";
+    case ClientStatus::Down:
+        return "baja";
+    case ClientStatus::Same:
+        return "mantiene";
+    case ClientStatus::Excluded:
+        return "excluido";
+    case ClientStatus::NoScale:
+        return "sin escala";
+    case ClientStatus::Error:
+        return "error";
+    case ClientStatus::NoBasis:
+        break;
+    }
+    return "sin comparación";
+}
+
+} // namespace sumafac

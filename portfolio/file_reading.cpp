@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "portfolio/file_reading.h"
+
+#include "core/cuit.h"
+#include "core/folder_names.h"
+#include "core/window_model.h"
+#include "import/drop_intake.h"
+#include "import/export_reading.h"
+#include "import/export_texts.h"
+#include "import/import_texts.h"
+#include "import/working_files.h"
+#include "platform/native.h"
+#include "portfolio/portfolio_texts.h"
+#include "portfolio/quiet_dialogs.h"
+#include "portfolio/zip_archive.h"
+#include "storage/saved_period_file.h"
+#include "totals/category.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace sumafac {
+namespace {
+
+// No export comes near this; a member that expands beyond it is refused before it is read.
+constexpr std::uint64_t LargestMember = std::uint64_t{512} << 20;
+constexpr int TypeBits = 10;
+constexpr int PointOfSaleBits = 17;
+constexpr int NumberBits = 27;
+constexpr int FirstYear = 1900;
+
+bool fitsBits(std::int64_t value, int bits)
+{
+    return value >= 0 && value < (std::int64_t{1} << bits);
+}
+
+std::optional<PackedVoucher> pack(const Voucher& voucher)
+{
+    const std::int64_t span = std::max<std::int64_t>(voucher.lastNumber - voucher.firstNumber, 0);
+    const int month = (voucher.year - FirstYear) * 12 + voucher.month - 1;
+    if (!fitsBits(voucher.typeCode, TypeBits) || !fitsBits(voucher.pointOfSale, PointOfSaleBits) ||
+        !fitsBits(voucher.firstNumber, NumberBits) || span > UINT32_MAX || month < 0 || month > UINT16_MAX) {
+        return std::nullopt;
+    }
+    const auto key = (static_cast<std::uint64_t>(voucher.typeCode) << (PointOfSaleBits + NumberBits)) |
+                     (static_cast<std::uint64_t>(voucher.pointOfSale) << NumberBits) |
+                     static_cast<std::uint64_t>(voucher.firstNumber);
+    return PackedVoucher{key, voucher.total, static_cast<std::uint32_t>(span), static_cast<std::uint16_t>(month),
+                         static_cast<std::uint16_t>(voucher.typeCode)};
+}
+
+std::string baseName(const std::string& member)
+{
+    const auto slash = member.find_last_of("/\\");
+    return slash == std::string::npos ? member : member.substr(slash + 1);
+}
+
+std::int64_t modifiedTime(const std::string& path)
+{
+    std::error_code error;
+    const auto time =
+        std::filesystem::last_write_time(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
+    return error ? 0 : static_cast<std::int64_t>(time.time_since_epoch().count());
+}
+
+// An export's table whose every voucher lands in reading.
+struct ExportCollector
+{
+    explicit ExportCollector(const char* rowWord) : table(rowWord)
+    {
+        table.setVoucherSink([this](const Voucher& voucher) {
+            if (const auto packed = pack(voucher)) {
+                reading.vouchers.push_back(*packed);
+            } else {
+                reading.unpacked.push_back(voucher);
+            }
+        });
+    }
+
+    FileReading finish(const ExportRead& read)
+    {
+        if (!read.refusal.empty()) {
+            return FileReading{{}, SourceKind::Export, {}, {}, {}, 0, read.refusal};
+        }
+        reading.cuit = read.cuit;
+        reading.vouchers.shrink_to_fit();
+        return std::move(reading);
+    }
+
+    ExportTable table;
+    FileReading reading;
+};
+
+FileReading failed(SourceKind kind, std::string message)
+{
+    FileReading reading;
+    reading.kind = kind;
+    reading.error = std::move(message);
+    return reading;
+}
+
+// A member's stream stopped short: broken inside, or longer than its listing said.
+std::string streamProblem(const std::istream& in, const std::string& refusal)
+{
+    return in.bad() ? std::string(DamagedMemberMessage) : refusal;
+}
+
+// The months of tables 1 and 2 that have a year, as a drop or a load left them.
+std::map<YearMonth, MonthFigures> monthsOf(const WindowModel& model)
+{
+    std::map<YearMonth, MonthFigures> months;
+    for (const int table : {FirstYearTable, SecondYearTable}) {
+        const auto year = tableYear(model, table);
+        for (int month = January; year && month <= December; ++month) {
+            const std::string& amount = model.cell(table, month, MonthTable::AmountColumn);
+            if (!amount.empty()) {
+                months[{*year, month}] = {strictWhole(model.cell(table, month, MonthTable::CountColumn)).value_or(0),
+                                          strictAmount(amount).value_or(0)};
+            }
+        }
+    }
+    return months;
+}
+
+} // namespace
+
+Voucher unpack(const PackedVoucher& packed)
+{
+    Voucher voucher;
+    voucher.year = FirstYear + packed.month / 12;
+    voucher.month = packed.month % 12 + 1;
+    voucher.typeCode = packed.typeCode;
+    voucher.pointOfSale = static_cast<std::int64_t>((packed.key >> NumberBits) & ((1u << PointOfSaleBits) - 1));
+    voucher.firstNumber = static_cast<std::int64_t>(packed.key & ((1u << NumberBits) - 1));
+    voucher.lastNumber = voucher.firstNumber + packed.span;
+    voucher.total = packed.total;
+    return voucher;
+}
+
+std::string voucherName(const PackedVoucher& packed)
+{
+    const Voucher voucher = unpack(packed);
+    return "tipo " + std::to_string(voucher.typeCode) + ", punto de venta " + std::to_string(voucher.pointOfSale) +
+           ", número " + std::to_string(voucher.firstNumber);
+}
+
+FileReading FileReader::read(const FoundFile& file)
+{
+    FileReading reading;
+    switch (file.kind) {
+    case FoundKind::Csv: {
+        ExportCollector collector("linea");
+        std::ifstream in(std::filesystem::path(std::u8string(file.path.begin(), file.path.end())), std::ios::binary);
+        reading = collector.finish(readCsvNamed(in, {fileNameOf(file.path)}, collector.table));
+        break;
+    }
+    case FoundKind::Workbook:
+    case FoundKind::Zip:
+        reading = readZip(file);
+        break;
+    case FoundKind::Saved:
+        reading = readThroughDrop(file, SourceKind::SavedFile);
+        break;
+    }
+    reading.modified = modifiedTime(file.path);
+    return reading;
+}
+
+FileReading FileReader::readZip(const FoundFile& file)
+{
+    std::string problem;
+    const auto archive = ZipArchive::open(file.path, problem);
+    if (!archive) {
+        // 7z reads more kinds of archive than a zip library: what it cannot read either, the drop says why.
+        return readThroughDrop(file, SourceKind::HeaderArchive);
+    }
+    const auto& members = archive->members();
+    const auto named = [&](const char* name) {
+        return std::find_if(members.begin(), members.end(), [&](const ZipArchive::Member& member) {
+            return foldedAscii(baseName(member.name)) == foldedAscii(name);
+        });
+    };
+    if (named(HeaderFileName) != members.end()) {
+        return readThroughDrop(file, SourceKind::HeaderArchive);
+    }
+    const auto tooLarge = std::find_if(members.begin(), members.end(),
+                                       [](const ZipArchive::Member& member) { return member.size > LargestMember; });
+    if (tooLarge != members.end()) {
+        return failed(SourceKind::Export, tooLargeMessage(baseName(tooLarge->name)));
+    }
+    if (named("workbook.xml") != members.end()) {
+        ExportCollector collector("fila");
+        if (saysReceived(fileNameOf(file.path))) {
+            return failed(SourceKind::Export, ReceivedMessage);
+        }
+        bool broken = false;
+        const ExportRead read = readWorkbookParts(
+            [&](const std::string& name, std::uint64_t limit) -> std::unique_ptr<std::istream> {
+                const auto found = named(name.c_str());
+                if (found == members.end()) {
+                    return nullptr;
+                }
+                auto in = archive->read(static_cast<std::size_t>(found - members.begin()), limit);
+                broken = broken || in->bad();
+                return in;
+            },
+            collector.table);
+        return broken && !read.refusal.empty() ? failed(SourceKind::Export, DamagedMemberMessage)
+                                               : collector.finish(read);
+    }
+    std::vector<std::size_t> csvMembers;
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const std::string name = foldedAscii(baseName(members[i].name));
+        if (name.size() > 4 && name.ends_with(".csv")) {
+            csvMembers.push_back(i);
+        }
+    }
+    if (csvMembers.size() > 1) {
+        return failed(SourceKind::Export, SeveralCsvMessage);
+    }
+    if (csvMembers.empty()) {
+        return failed(SourceKind::Export, NoDownloadInZipMessage);
+    }
+    ExportCollector collector("linea");
+    const auto in = archive->read(csvMembers.front(), LargestMember);
+    const ExportRead read =
+        readCsvNamed(*in, {baseName(members[csvMembers.front()].name), fileNameOf(file.path)}, collector.table);
+    if (in->bad()) {
+        return failed(SourceKind::Export, streamProblem(*in, read.refusal));
+    }
+    return collector.finish(read);
+}
+
+// Header archives and saved files are read as a drop and "Cargar" read them, into a window of their own.
+FileReading FileReader::readThroughDrop(const FoundFile& file, SourceKind kind)
+{
+    WindowModel model;
+    initialiseMonthTables(model);
+    QuietDialogs dialogs;
+    const auto files = platform::makeNativeFiles();
+    const auto processes = platform::makeNativeProcessRunner();
+    HandlerContext context{model, dialogs, *files, *processes, m_work};
+    if (kind == SourceKind::HeaderArchive) {
+        importDrop(context, {file.path});
+    } else {
+        loadSavedPeriodFile(context, file.path);
+    }
+    std::erase(dialogs.messages, std::string(InUseMessage));
+    FileReading reading;
+    reading.kind = kind;
+    reading.cuit = model.cuit();
+    reading.months = monthsOf(model);
+    if (!dialogs.messages.empty()) {
+        reading.error = dialogs.messages.back();
+    } else if (reading.months.empty()) {
+        reading.error = kind == SourceKind::SavedFile ? EmptySavedFileMessage : NotValidMessage;
+    } else if (!validCuit(reading.cuit)) {
+        reading.error = NoCuitInSavedFileMessage;
+    }
+    return reading;
+}
+
+} // namespace sumafac
