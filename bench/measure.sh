@@ -22,16 +22,23 @@ medians() {
     done
 }
 
+# Installs valgrind, which the instruction counts run under, when it is missing.
+need_valgrind() {
+    command -v valgrind >/dev/null && return
+    local sudo_cmd=()
+    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+    echo "Instalando: valgrind"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends valgrind </dev/null
+}
+
 # instructions NAME COMMAND...: the instructions one run of a window program executes, counted by callgrind on Qt's
 # offscreen platform; leaves the median of three runs (they differ by a few thousand, from the addresses the system
 # gives) in millions. Unlike wall time, the count does not move with the machine's load.
 instructions() {
     local name=$1 run
     shift
-    command -v valgrind >/dev/null || {
-        echo "The instruction counts need valgrind: sudo apt-get install valgrind" >&2
-        return 1
-    }
     : >"$work/$name.ir"
     for run in 1 2 3; do
         QT_QPA_PLATFORM=offscreen QT_HASH_SEED=0 valgrind --tool=callgrind --callgrind-out-file="$work/$name.$run.cg" \

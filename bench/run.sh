@@ -18,6 +18,7 @@ export XDG_RUNTIME_DIR=$work/runtime && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # shellcheck source=bench/measure.sh
 source bench/measure.sh
+need_valgrind
 
 # The machine's load, to be told beside the figures: other work on the machine slows the runs.
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)

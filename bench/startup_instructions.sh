@@ -16,6 +16,7 @@ export XDG_RUNTIME_DIR=$work/runtime && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # shellcheck source=bench/measure.sh
 source bench/measure.sh
+need_valgrind
 
 probe=$build/bench/sumafac_startup_probe
 bare=$build/bench/bare_window_probe
