@@ -9,6 +9,7 @@
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 
 namespace sumafac::gui {
@@ -105,12 +106,38 @@ std::string QtDialogs::ShowSave(const platform::SaveFileRequest& request)
     // Qt's own dialog, which speaks Spanish with the program; a system's speaks the system's language.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(QString::fromStdString(request.filter));
-    dialog.setDefaultSuffix(QFileInfo(proposed).suffix());
+    const QString suffix = QFileInfo(proposed).suffix();
+    dialog.setDefaultSuffix(suffix);
+    // Of several types ("A (*.csv);;B (*.pdf)"), the proposed name's is chosen first, and a name typed without an
+    // extension takes the chosen type's.
+    for (const QString& filter : dialog.nameFilters()) {
+        if (filter.contains("*." + suffix + ")", Qt::CaseInsensitive)) {
+            dialog.selectNameFilter(filter);
+        }
+    }
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QRegularExpressionMatch extension = QRegularExpression(R"(\*\.(\w+))").match(filter);
+        if (extension.hasMatch()) {
+            dialog.setDefaultSuffix(extension.captured(1));
+        }
+    });
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::string QtDialogs::ChooseFolder(const std::string& title, const std::string& initialFolder)
+{
+    QFileDialog dialog(m_parent, QString::fromStdString(title), QString::fromStdString(initialFolder));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 } // namespace sumafac::gui

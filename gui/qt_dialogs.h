@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Message box, input box and the file dialogs as Qt shows them.
+// Message box, input box, the file dialogs and the folder dialog as Qt shows them.
 #pragma once
 
 #include "platform/dialogs.h"
@@ -19,6 +19,7 @@ class QtDialogs final : public platform::Dialogs
     std::string InputBox(const std::string& prompt) override;
     std::string ShowOpen(const platform::OpenFileRequest& request) override;
     std::string ShowSave(const platform::SaveFileRequest& request) override;
+    std::string ChooseFolder(const std::string& title, const std::string& initialFolder) override;
 
   private:
     QWidget* m_parent;

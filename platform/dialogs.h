@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Modal dialogs: message box, input box, the file-open and the file-save dialog.
+// Modal dialogs: message box, input box, the file-open, the file-save and the folder dialog.
 #pragma once
 
 #include <string>
@@ -47,6 +47,9 @@ class Dialogs
     // Blocks until a name is chosen, the user having confirmed the replacement of an existing file; returns its full
     // path, or "" when cancelled.
     virtual std::string ShowSave(const SaveFileRequest& request) = 0;
+    // Blocks until a folder is chosen; returns its full path, or "" when cancelled. A front end with no folder to
+    // choose (the command line) answers nothing.
+    virtual std::string ChooseFolder(const std::string& /*title*/, const std::string& /*initialFolder*/) { return {}; }
 };
 
 } // namespace sumafac::platform

@@ -39,6 +39,11 @@ class RecordingDialogs final : public platform::Dialogs
         saveRequests.push_back(request);
         return next(saveAnswers, std::string());
     }
+    std::string ChooseFolder(const std::string& title, const std::string&) override
+    {
+        folderTitles.push_back(title);
+        return next(folderAnswers, std::string());
+    }
 
     std::vector<std::string> prompts() const
     {
@@ -54,11 +59,13 @@ class RecordingDialogs final : public platform::Dialogs
     std::deque<std::string> inputAnswers;
     std::deque<std::string> openAnswers;
     std::deque<std::string> saveAnswers;
+    std::deque<std::string> folderAnswers;
 
     std::vector<Message> messages;
     std::vector<std::string> inputPrompts;
     std::vector<platform::OpenFileRequest> openRequests;
     std::vector<platform::SaveFileRequest> saveRequests;
+    std::vector<std::string> folderTitles;
 
   private:
     template <typename T> static T next(std::deque<T>& answers, T none)
