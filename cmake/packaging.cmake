@@ -67,8 +67,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-# The libraries (Qt 6 widgets, gui and core, the C++ runtime) come from dpkg-shlibdeps; the archive tool is run,
-# not linked, so it is named here.
+# The libraries (Qt 6 widgets, gui and core, libzip4, the C++ runtime) come from dpkg-shlibdeps; the archive tool is
+# run, not linked, so it is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "p7zip-full")
 # Qt's own texts in Spanish (file dialogs, message-box buttons); without them the program works, in English there.

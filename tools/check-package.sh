@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package in its own build folder and checks what it holds: both programs, the menu entry
 # (which must pass desktop-file-validate), the icon in every size, the monotributo scale, and the dependencies on
-# 7z and Qt 6.
+# 7z, Qt 6 and libzip.
 #   tools/check-package.sh [BUILD_FOLDER]      (default build/package; the .deb is left there)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -46,7 +46,7 @@ for path in "${expected[@]}"; do
 done
 
 depends=$(dpkg-deb -f "$package" Depends)
-for dependency in p7zip-full libqt6widgets6 libqt6gui6 libqt6core6; do
+for dependency in p7zip-full libqt6widgets6 libqt6gui6 libqt6core6 libzip4; do
     grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends no nombra $dependency: $depends"
 done
 
