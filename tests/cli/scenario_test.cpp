@@ -86,6 +86,7 @@ class Scenario
             } else if (line.word == "file" || line.word == "executable") {
                 const std::size_t end = skipBlock(i);
                 const std::string path = place(line.rest);
+                fs::create_directories(utf8Path(path).parent_path());
                 testing::writeFile(path, bytesOf(i + 1, end));
                 fs::permissions(path, line.word == "executable" ? fs::perms::owner_all
                                                                 : fs::perms::owner_read | fs::perms::owner_write);
