@@ -8,18 +8,22 @@
 #include "gui/chart_module_loader.h"
 #include "gui/drop_area.h"
 #include "gui/month_grid_model.h"
+#include "gui/portfolio_window.h"
 #include "gui/program_look.h"
 #include "gui/report_export.h"
 #include "gui/twips.h"
+#include "portfolio/client_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -135,6 +139,8 @@ void MainWindow::createMenu()
     m_MnGrabar->setObjectName("MnGrabar");
     m_MnInforme = Mnarchivo->addAction("Exportar informe...", this, [this] { exportReport(); });
     m_MnInforme->setObjectName("MnInforme");
+    Mnarchivo->addSeparator();
+    Mnarchivo->addAction("Abrir cartera...", this, [this] { openPortfolio(); })->setObjectName("MnCartera");
     QMenu* Mnver = menuBar()->addMenu("Ver");
     Mnver->setObjectName("Mnver");
     QAction* Mngrafico = Mnver->addAction("Gráfico", this, [this] { showChart(); });
@@ -337,6 +343,35 @@ void MainWindow::exportReport()
         gui::exportReport(m_model, m_scale, *m_charts, m_form1.context().dialogs, m_form1.context().files,
                           m_form1.context().ProgramFolder);
     }
+}
+
+void MainWindow::openPortfolio()
+{
+    HandlerContext& context = m_form1.context();
+    const std::string folder = context.dialogs.ChooseFolder(
+        "Abrir cartera", reportFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
+                                      context.ProgramFolder));
+    if (folder.empty()) {
+        return;
+    }
+    if (m_portfolioWindow == nullptr) {
+        PortfolioOptions options;
+        options.temporaryFolder = QDir::toNativeSeparators(QDir::tempPath()).toStdString();
+        m_portfolioWindow = std::make_unique<PortfolioWindow>(
+            PortfolioServices{context.dialogs, context.files, context.ProgramFolder, m_scale, options});
+        // The program ends with the main window, as it always has.
+        m_portfolioWindow->setAttribute(Qt::WA_QuitOnClose, false);
+        connect(m_portfolioWindow.get(), &PortfolioWindow::clientChosen, this, [this](const Client& client) {
+            // As a load does: what was on screen goes.
+            showClientYears(m_form1.context(), client);
+            raise();
+            activateWindow();
+        });
+    }
+    m_portfolioWindow->open(folder);
+    m_portfolioWindow->show();
+    m_portfolioWindow->raise();
+    m_portfolioWindow->activateWindow();
 }
 
 void MainWindow::endProgram()

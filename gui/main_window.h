@@ -12,6 +12,7 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -25,6 +26,7 @@ namespace sumafac::gui {
 
 class ChartModule;
 class DropArea;
+class PortfolioWindow;
 
 // The services the window's handlers use; main() owns them.
 struct Services
@@ -60,6 +62,8 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     ChartModule* charts();
     void showChart();
     void exportReport();
+    // "Archivo → Abrir cartera...": the folder chosen is read into the portfolio window, made the first time.
+    void openPortfolio();
     void createMenu();
     void createTables();
     void createControls();
@@ -87,6 +91,8 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     ChartModule* m_charts = nullptr;
     // Built the first time it is asked for, never at start-up.
     QWidget* m_chartWindow = nullptr;
+    // A window of its own, not a child, so that the main window can come in front of it.
+    std::unique_ptr<PortfolioWindow> m_portfolioWindow;
 };
 
 } // namespace sumafac::gui

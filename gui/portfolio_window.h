@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Sumafac: cartera": every client of a folder of downloads in a table that sorts and filters, the files of the
+// selected client and the files that could not be read. The folder is read off the window's thread, with a progress
+// bar and a button that stops it.
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "portfolio/portfolio.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class QTreeWidget;
+
+namespace sumafac::gui {
+
+class PortfolioFilter;
+class PortfolioReader;
+class PortfolioTableModel;
+
+struct PortfolioServices
+{
+    platform::Dialogs& dialogs;
+    platform::Files& files;
+    // Where the export's dialog opens when there is no documents folder.
+    std::string programFolder;
+    MonotributoScale scale;
+    // The temporary folder and a progress to be told besides the window's; the window sets the cancel flag.
+    PortfolioOptions options;
+};
+
+class PortfolioWindow final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PortfolioWindow)
+
+  public:
+    explicit PortfolioWindow(PortfolioServices services, QWidget* parent = nullptr);
+    ~PortfolioWindow() override;
+
+    // Reads folder, replacing what the window shows; a reading under way is abandoned.
+    void open(const std::string& folder);
+    bool reading() const;
+    const Portfolio& portfolio() const { return m_portfolio; }
+
+  signals:
+    // A client double-clicked, to be shown in the main window.
+    void clientChosen(const sumafac::Client& client);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void showProgress(qint64 done, qint64 found);
+    void showPortfolio();
+    void showClientFiles();
+    void exportTable();
+
+    PortfolioServices m_services;
+    std::string m_folder;
+    Portfolio m_portfolio;
+    PortfolioReader* m_reader = nullptr;
+    PortfolioTableModel* m_clients = nullptr;
+    PortfolioFilter* m_filter = nullptr;
+    QLabel* m_folderLabel = nullptr;
+    QLineEdit* m_filterText = nullptr;
+    QPushButton* m_export = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QLabel* m_summary = nullptr;
+    QTableView* m_table = nullptr;
+    QTreeWidget* m_clientFiles = nullptr;
+    QLabel* m_clientError = nullptr;
+    QTreeWidget* m_unread = nullptr;
+};
+
+} // namespace sumafac::gui

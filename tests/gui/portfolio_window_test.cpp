@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Archivo → Abrir cartera..." on the real window over a folder of exports made for real: the table sorted, filtered
+// and double-clicked, the reading cancelled, and the export as CSV and PDF written whole or not at all.
+#include "gui/portfolio_table_model.h"
+#include "gui/portfolio_window.h"
+#include "portfolio/portfolio_sheet.h"
+#include "tests/gui/window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+namespace sumafac {
+namespace {
+
+struct Export
+{
+    std::string cuit;
+    std::string date;
+    std::string amount;
+};
+
+// Three clients whose amounts sort one way as text ("12..." < "500..." < "9...") and another as numbers.
+const Export Exports[] = {{"20184639271", "2025-03-10", "12000000,00"},
+                          {"27314578622", "2025-04-10", "9000000,00"},
+                          {"20281940350", "2025-05-10", "500000,00"}};
+
+class PortfolioWindowTest : public testing::WindowFixture
+{
+  protected:
+    PortfolioWindowTest()
+    {
+        for (const Export& each : Exports) {
+            downloads.put("Mis Comprobantes Emitidos - CUIT " + each.cuit + ".csv",
+                          "\"Fecha de Emisión\";\"Tipo de Comprobante\";\"Punto de Venta\";\"Número Desde\";\"Número "
+                          "Hasta\";\"Tipo Cambio\";\"Imp. Total\"\n" +
+                              each.date + ";11;1;1;1;1;" + each.amount + "\n");
+        }
+        downloads.put("cartera.csv", "cuit;nombre;categoria\n27314578622;Acosta, Lucía;C\n");
+        downloads.put("Mis Comprobantes Emitidos - CUIT 20267384518.zip", "no es un zip");
+    }
+
+    // Opens the portfolio from the menu, the folder dialog answered with the downloads, and waits for the reading.
+    gui::PortfolioWindow* openPortfolio()
+    {
+        dialogs.folderAnswers = {downloads.path()};
+        window.findChild<QAction*>("MnCartera")->trigger();
+        gui::PortfolioWindow* shown = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            shown = shown != nullptr ? shown : qobject_cast<gui::PortfolioWindow*>(widget);
+        }
+        EXPECT_NE(shown, nullptr);
+        return waitForReading(*shown);
+    }
+    gui::PortfolioWindow* waitForReading(gui::PortfolioWindow& shown)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (shown.reading() && waited.elapsed() < 20000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+        EXPECT_FALSE(shown.reading());
+        table = shown.findChild<QTableView*>("Clientes");
+        return &shown;
+    }
+    std::vector<std::string> cuits() const
+    {
+        std::vector<std::string> shown;
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            shown.push_back(table->model()->index(row, gui::PortfolioTableModel::Cuit).data().toString().toStdString());
+        }
+        return shown;
+    }
+    int column(const QString& header) const
+    {
+        for (int column = 0; column < table->model()->columnCount(); ++column) {
+            if (table->model()->headerData(column, Qt::Horizontal).toString() == header) {
+                return column;
+            }
+        }
+        ADD_FAILURE() << header.toStdString();
+        return 0;
+    }
+
+    QTableView* table = nullptr;
+};
+
+TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
+{
+    window.findChild<QAction*>("MnCartera")->trigger();
+    EXPECT_EQ(dialogs.folderTitles, std::vector<std::string>{"Abrir cartera"});
+    gui::PortfolioWindow* cartera = openPortfolio();
+    EXPECT_EQ(cartera->windowTitle(), "Sumafac: cartera");
+    EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "20281940350", "27314578622"}));
+    const QModelIndex acosta = table->model()->index(2, gui::PortfolioTableModel::Status);
+    EXPECT_EQ(acosta.data().toString(), statusWord(cartera->portfolio().clients[2].status));
+    EXPECT_EQ(acosta.data(Qt::DecorationRole).value<QColor>(),
+              gui::statusColor(cartera->portfolio().clients[2].status));
+    EXPECT_EQ(table->model()->index(2, gui::PortfolioTableModel::Name).data().toString(), "Acosta, Lucía");
+
+    const auto* unread = cartera->findChild<QTreeWidget*>("NoLeidos");
+    ASSERT_EQ(unread->topLevelItemCount(), 1);
+    EXPECT_EQ(unread->topLevelItem(0)->text(0), "Mis Comprobantes Emitidos - CUIT 20267384518.zip");
+    EXPECT_FALSE(unread->topLevelItem(0)->text(1).isEmpty());
+
+    // Amounts sort as numbers, both ways.
+    table->sortByColumn(column("Total\naño"), Qt::AscendingOrder);
+    EXPECT_EQ(cuits(), (std::vector<std::string>{"20281940350", "27314578622", "20184639271"}));
+    table->sortByColumn(column("Total\naño"), Qt::DescendingOrder);
+    EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "27314578622", "20281940350"}));
+
+    table->setCurrentIndex(table->model()->index(1, 0));
+    const auto* clientFiles = cartera->findChild<QTreeWidget*>("ArchivosCliente");
+    ASSERT_EQ(clientFiles->topLevelItemCount(), 1);
+    EXPECT_EQ(clientFiles->topLevelItem(0)->text(0), "Mis Comprobantes Emitidos - CUIT 27314578622.csv");
+
+    auto* filter = cartera->findChild<QLineEdit*>("Filtro");
+    for (const auto& [typed, expected] : {std::pair{"3145786", std::vector<std::string>{"27314578622"}},
+                                          {"20-18463927-1", {"20184639271"}},
+                                          {"lucía", {"27314578622"}},
+                                          {"nadie", {}},
+                                          {"", {"20184639271", "27314578622", "20281940350"}}}) {
+        filter->setText(typed);
+        EXPECT_EQ(cuits(), expected) << typed;
+    }
+}
+
+TEST_F(PortfolioWindowTest, CancelledAtOnceShowsNothing)
+{
+    // The reading is held at its first file until Cancelar has been clicked.
+    std::promise<void> clicked;
+    PortfolioOptions options;
+    options.progress = [gate = clicked.get_future().share()](std::size_t, std::size_t) { gate.wait(); };
+    gui::PortfolioWindow shown({dialogs, *files, folder.path(), shippedScale(), options});
+    shown.open(downloads.path());
+    shown.findChild<QPushButton*>("Cancelar")->click();
+    clicked.set_value();
+    gui::PortfolioWindow* cartera = waitForReading(shown);
+    EXPECT_TRUE(cartera->portfolio().cancelled);
+    EXPECT_EQ(table->model()->rowCount(), 0);
+    EXPECT_FALSE(cartera->findChild<QPushButton*>("Exportar")->isEnabled());
+    EXPECT_EQ(cartera->findChild<QLabel*>("Resumen")->text(), "Lectura cancelada: no se muestra ningún cliente.");
+}
+
+TEST_F(PortfolioWindowTest, DoubleClickShowsTheClientInTheMainWindow)
+{
+    openPortfolio();
+    emit table->doubleClicked(table->model()->index(1, 0));
+    EXPECT_EQ(model.cuit(), "20281940350");
+    EXPECT_EQ(model.tabCaption(FirstYearTab), "2025");
+    EXPECT_EQ(model.cell(FirstYearTable, 5, MonthTable::AmountColumn), "500000,00");
+}
+
+TEST_F(PortfolioWindowTest, ExportsTheTableWholeOrNotAtAll)
+{
+    gui::PortfolioWindow* cartera = openPortfolio();
+    dialogs.saveAnswers = {folder.file("no-existe/cartera.csv"), folder.file("cartera.csv"),
+                           folder.file("cartera.pdf")};
+    auto* exportButton = cartera->findChild<QPushButton*>("Exportar");
+    exportButton->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt.rfind("No se pudo escribir " + folder.file("no-existe"), 0), 0u);
+    EXPECT_EQ(dialogs.saveRequests[0].filter, "Planilla CSV (*.csv);;Documento PDF (*.pdf)");
+
+    exportButton->click();
+    EXPECT_EQ(folder.get("cartera.csv"), portfolioSheet(cartera->portfolio()));
+
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el PDF";
+    }
+    exportButton->click();
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {QString::fromStdString(folder.file("cartera.pdf")), "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished() && pdftotext.exitCode() == 0);
+    const QString text = pdftotext.readAllStandardOutput();
+    for (const Export& each : Exports) {
+        EXPECT_TRUE(text.contains(QString::fromStdString(each.cuit))) << each.cuit;
+    }
+    EXPECT_TRUE(text.contains("12.000.000,00"));
+    EXPECT_TRUE(text.contains("Acosta, Lucía"));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+} // namespace
+} // namespace sumafac
