@@ -21,7 +21,6 @@ namespace {
 // Laid out in the units of a 96-dpi screen, as the report is.
 constexpr int Resolution = 96;
 constexpr qreal Padding = 3;
-constexpr qreal HeaderLines = 3;
 // A long name is cut short rather than squeezing every figure.
 constexpr qreal WidestText = 170;
 // Below this the text is too small to read; the table runs past the right edge instead.
@@ -41,12 +40,12 @@ QString cell(const QAbstractItemModel& table, int row, int column, int role = Qt
 }
 
 // Each column as wide as its widest cell, or its header's longest word: headers wrap.
-std::vector<qreal> columnWidths(const QAbstractItemModel& table, const QFont& font)
+std::vector<qreal> columnWidths(const QAbstractItemModel& table, const QFont& font, QPaintDevice* page)
 {
-    const QFontMetricsF cells(font);
+    const QFontMetricsF cells(font, page);
     QFont bold = font;
     bold.setBold(true);
-    const QFontMetricsF headers(bold);
+    const QFontMetricsF headers(bold, page);
     std::vector<qreal> widths;
     for (int column = 0; column < table.columnCount(); ++column) {
         qreal width = 0;
@@ -56,7 +55,8 @@ std::vector<qreal> columnWidths(const QAbstractItemModel& table, const QFont& fo
         }
         for (int row = 0; row < table.rowCount(); ++row) {
             const bool square = table.data(table.index(row, column), Qt::DecorationRole).typeId() == QMetaType::QColor;
-            width = std::max(width, cells.horizontalAdvance(cell(table, row, column)) + (square ? cells.height() : 0));
+            width = std::max(width, cells.horizontalAdvance(cell(table, row, column)) +
+                                        (square ? cells.height() + Padding : 0));
         }
         widths.push_back(std::min(width, WidestText) + 2 * Padding);
     }
@@ -80,19 +80,32 @@ QByteArray tablePdf(const QAbstractItemModel& table, const QString& title, const
 
     QPainter painter(&writer);
     const QRectF page(0, 0, writer.width(), writer.height());
-    // The font shrinks until the table fits across the page.
+    // The font shrinks until the table fits across the page; text does not shrink quite in proportion, so the
+    // widths are measured again at each size.
     qreal points = 7.5;
-    std::vector<qreal> widths = columnWidths(table, arial(points));
-    const qreal natural = std::accumulate(widths.begin(), widths.end(), qreal{0});
-    if (natural > page.width()) {
-        const qreal scale = std::max(page.width() / natural, SmallestPoints / points);
-        points *= scale;
-        std::transform(widths.begin(), widths.end(), widths.begin(), [scale](qreal w) { return w * scale; });
+    std::vector<qreal> widths = columnWidths(table, arial(points), &writer);
+    for (int pass = 0; pass < 6; ++pass) {
+        const qreal natural = std::accumulate(widths.begin(), widths.end(), qreal{0});
+        if (natural <= page.width() || points <= SmallestPoints) {
+            break;
+        }
+        points = std::max(SmallestPoints, points * page.width() / natural * 0.97);
+        widths = columnWidths(table, arial(points), &writer);
     }
     const QFont font = arial(points);
     const QFont bold = arial(points, true);
-    const qreal rowHeight = QFontMetricsF(font).height() + 2 * Padding;
-    const qreal headerHeight = HeaderLines * QFontMetricsF(bold).height() + 2 * Padding;
+    const QFontMetricsF metrics(font, &writer);
+    const qreal rowHeight = metrics.height() + 2 * Padding;
+    // As tall as the header that wraps into the most lines.
+    qreal headerHeight = 0;
+    for (int column = 0; column < table.columnCount(); ++column) {
+        const QRectF box(0, 0, widths[static_cast<std::size_t>(column)] - 2 * Padding, page.height());
+        headerHeight = std::max(
+            headerHeight, QFontMetricsF(bold, &writer)
+                              .boundingRect(box, Qt::TextWordWrap, table.headerData(column, Qt::Horizontal).toString())
+                              .height());
+    }
+    headerHeight += 2 * Padding;
 
     painter.setFont(arial(14, true));
     QRectF used;
@@ -140,7 +153,7 @@ QByteArray tablePdf(const QAbstractItemModel& table, const QString& title, const
             }
             const auto alignment = Qt::Alignment(table.data(table.index(line, column), Qt::TextAlignmentRole).toInt()) &
                                    Qt::AlignHorizontal_Mask;
-            const QString text = QFontMetricsF(font).elidedText(cell(table, line, column), Qt::ElideRight, box.width());
+            const QString text = metrics.elidedText(cell(table, line, column), Qt::ElideRight, box.width());
             painter.drawText(box, (alignment ? alignment : Qt::AlignLeft) | Qt::AlignVCenter, text);
         });
         top += rowHeight;
