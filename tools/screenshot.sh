@@ -3,7 +3,8 @@
 # window (2024 and January to September 2025) on a virtual display (Xvfb) and writes
 #   screenshot.png   the window, on the 2025 tab, whose open year is projected to December;
 #   grafico.png      the chart window that "Ver → Gráfico" opens, with the ceilings and the projection of that tab;
-#   informe.png      the page that "Archivo → Exportar informe..." writes, turned into a picture by pdftoppm.
+#   informe.png      the page that "Archivo → Exportar informe..." writes, turned into a picture by pdftoppm;
+#   cartera.png      the window that "Archivo → Abrir cartera..." opens on examples/cartera.
 #   tools/screenshot.sh [FOLDER]      (default: docs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,4 +29,6 @@ shoot "$folder/screenshot.png" --tab 1
 shoot "$folder/grafico.png" --tab 1 --chart
 shoot "$work/informe.pdf" --tab 1 --report
 pdftoppm -png -r 60 -singlefile "$work/informe.pdf" "$folder/informe"
-echo "Capturas en $folder: screenshot.png, grafico.png, informe.png"
+xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" env QT_QPA_PLATFORM=xcb "$tool" "$folder/cartera.png" \
+    --cartera examples/cartera
+echo "Capturas en $folder: screenshot.png, grafico.png, informe.png, cartera.png"

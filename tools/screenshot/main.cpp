@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // sumafac-screenshot: a picture of the real window after dropping the given archives, for the README; with --chart,
-// of the chart window that "Ver → Gráfico" opens; with --report, the PDF that "Archivo → Exportar informe..." writes.
-//   sumafac-screenshot OUTPUT [--tab N] [--chart | --report] [ARCHIVE...]
+// of the chart window that "Ver → Gráfico" opens; with --report, the PDF that "Archivo → Exportar informe..." writes;
+// with --cartera, of the portfolio window that "Archivo → Abrir cartera..." opens on FOLDER.
+//   sumafac-screenshot OUTPUT [--tab N] [--chart | --report | --cartera FOLDER] [ARCHIVE...]
 // The window runs over a temporary program folder, so the user's own files are never touched, and every message
 // box is written to the standard error instead of waiting for a click.
 #include "gui/main_window.h"
+#include "gui/portfolio_table_model.h"
+#include "gui/portfolio_window.h"
 #include "gui/program_look.h"
 #include "platform/native.h"
 
@@ -13,6 +16,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -34,12 +38,16 @@ class PrintedDialogs final : public sumafac::platform::Dialogs
     std::string ShowOpen(const sumafac::platform::OpenFileRequest&) override { return {}; }
     // The report's save dialog, answered with this path.
     std::string ShowSave(const sumafac::platform::SaveFileRequest&) override { return reportPath; }
+    // The portfolio's folder dialog, answered with this folder.
+    std::string ChooseFolder(const std::string&, const std::string&) override { return portfolioFolder; }
     std::string reportPath;
+    std::string portfolioFolder;
 };
 
 int usage()
 {
-    std::fputs("uso: sumafac-screenshot SALIDA [--tab N] [--chart | --report] [ARCHIVO...]\n", stderr);
+    std::fputs("uso: sumafac-screenshot SALIDA [--tab N] [--chart | --report | --cartera CARPETA] [ARCHIVO...]\n",
+               stderr);
     return 2;
 }
 
@@ -66,6 +74,7 @@ int main(int argc, char* argv[])
     int tab = 0;
     bool chart = false;
     bool report = false;
+    QString portfolio;
     std::vector<std::string> archives;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--tab") {
@@ -78,6 +87,12 @@ int main(int argc, char* argv[])
             chart = true;
         } else if (arguments[i] == "--report") {
             report = true;
+        } else if (arguments[i] == "--cartera") {
+            if (i + 1 == arguments.size()) {
+                return usage();
+            }
+            // As given: the window shows it, and a picture should not show this machine's folders.
+            portfolio = arguments[++i];
         } else {
             // A drop always hands over full paths.
             archives.push_back(QFileInfo(arguments[i]).absoluteFilePath().toStdString());
@@ -113,6 +128,26 @@ int main(int argc, char* argv[])
         // Opened as a user opens it, from the menu.
         window.findChild<QAction*>("Mngrafico")->trigger();
         shown = window.findChild<QWidget*>("Grafico");
+    }
+    if (!portfolio.isEmpty()) {
+        dialogs.portfolioFolder = portfolio.toStdString();
+        window.findChild<QAction*>("MnCartera")->trigger();
+        sumafac::gui::PortfolioWindow* cartera = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            cartera = cartera != nullptr ? cartera : qobject_cast<sumafac::gui::PortfolioWindow*>(widget);
+        }
+        while (cartera->reading()) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+        // A client chosen, so that its files show below the table: the first with an error, whose message shows too.
+        auto* table = cartera->findChild<QTableView*>("Clientes");
+        int chosen = 0;
+        for (int row = table->model()->rowCount() - 1; row >= 0; --row) {
+            chosen =
+                table->model()->index(row, sumafac::gui::PortfolioTableModel::Status).data() == "error" ? row : chosen;
+        }
+        table->setCurrentIndex(table->model()->index(chosen, 0));
+        shown = cartera;
     }
     settle();
 
