@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Sumafac in Release with its benchmarks, measures start-up (wall time, and instructions under callgrind),
 # import and the per-call costs side by side with their floors (the drop of a Mis Comprobantes export too:
-# bench/export_import.sh), and prints one table of medians and ratios. Nothing here runs under ctest.
+# bench/export_import.sh), and prints one table of medians and ratios; then the accountant's portfolio of 1,000 exports
+# against its floor (bench/portfolio.sh, a few minutes). Nothing here runs under ctest.
 #   bench/run.sh [RUNS]        (default 21 runs per start-up measurement, 7 per import measurement)
 # The build folder is $SUMAFAC_BENCH_BUILD, else build/bench.
 set -euo pipefail
@@ -81,3 +82,4 @@ echo
 echo "Per call (Google Benchmark, median of 5 repetitions):"
 "$build/bench/sumafac_micro_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
     awk '/_median/ {printf "  %-28s %10s %s\n", $1, $2, $3}'
+bench/portfolio.sh "$build/cli/sumafac-cli"
