@@ -108,7 +108,8 @@ ClientList clientListOf(const std::string& path, std::vector<UnreadFile>& unread
     }
     std::ifstream in(pathOf(path), std::ios::binary);
     std::ostringstream text;
-    if (!(in && text << in.rdbuf())) {
+    // An empty list copies no character, which the stream takes for a failure: it is a list of no client.
+    if (!in || (in.peek() != std::ifstream::traits_type::eof() && !(text << in.rdbuf()))) {
         unread.push_back({ClientListName, ClientListUnreadableMessage});
         return {};
     }

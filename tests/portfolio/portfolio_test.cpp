@@ -89,6 +89,8 @@ TEST(Portfolio, ListsWhatItCannotTakeAndGoesOn)
     const std::string csv = "Fecha;Tipo;Imp. Total\n2025-03-01;11;100,00\n";
     folder.put("Mis Comprobantes Emitidos - CUIT 20123456786.csv", csv);
     folder.put("notas.txt", "");
+    // An empty client list is one of no client, not one that cannot be read.
+    folder.put("cartera.csv", "");
     // A zip whose listing says its CSV expands to 4 GB is refused from the listing, before a byte is inflated.
     const std::string bomb = folder.file("Mis Comprobantes Emitidos - CUIT 20300000003.zip");
     ASSERT_TRUE(testing::makeArchive(bomb, {{"Mis Comprobantes Emitidos - CUIT 20300000003.csv", csv}}));
