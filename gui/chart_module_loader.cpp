@@ -14,11 +14,15 @@ QStringList chartModuleFolders()
     return {programFolder.path(), programFolder.filePath(SUMAFAC_CHART_MODULE_FROM_PROGRAM)};
 }
 
-ChartModule* loadChartModule(const QStringList& folders, QString& problem)
+namespace {
+
+// The entry point of that name in the module, called; purpose says what the module does for this caller.
+template <typename Module>
+Module* loadEntry(const QStringList& folders, const char* entryName, const QString& purpose, QString& problem)
 {
-    using Entry = ChartModule* (*)();
+    using Entry = Module* (*)();
     if (QString(SUMAFAC_CHART_MODULE_FILE).isEmpty()) {
-        problem = "Esta copia de Sumafac se compiló sin Qt Charts: no trae el gráfico ni el informe.";
+        problem = "Esta copia de Sumafac se compiló sin Qt Charts: no trae el gráfico, el informe ni la cartera.";
         return nullptr;
     }
     for (const QString& folder : folders) {
@@ -28,16 +32,28 @@ ChartModule* loadChartModule(const QStringList& folders, QString& problem)
         }
         // Never unloaded: the windows it made live as long as the program.
         auto* module = new QLibrary(path, qApp);
-        const auto entry = reinterpret_cast<Entry>(module->resolve(ChartModuleEntry));
+        const auto entry = reinterpret_cast<Entry>(module->resolve(entryName));
         if (entry == nullptr) {
-            problem = "No se pudo cargar " + path + ", que dibuja el gráfico y el informe: " + module->errorString();
+            problem = "No se pudo cargar " + path + ", " + purpose + ": " + module->errorString();
             return nullptr;
         }
         return entry();
     }
-    problem = QString("No se encuentra %1, que dibuja el gráfico y el informe, en %2. Vuelva a instalar Sumafac.")
-                  .arg(SUMAFAC_CHART_MODULE_FILE, folders.join(" ni en "));
+    problem = QString("No se encuentra %1, %2, en %3. Vuelva a instalar Sumafac.")
+                  .arg(SUMAFAC_CHART_MODULE_FILE, purpose, folders.join(" ni en "));
     return nullptr;
+}
+
+} // namespace
+
+ChartModule* loadChartModule(const QStringList& folders, QString& problem)
+{
+    return loadEntry<ChartModule>(folders, ChartModuleEntry, "que dibuja el gráfico y el informe", problem);
+}
+
+PortfolioModule* loadPortfolioModule(const QStringList& folders, QString& problem)
+{
+    return loadEntry<PortfolioModule>(folders, PortfolioModuleEntry, "que lee la cartera", problem);
 }
 
 } // namespace sumafac::gui

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Finding and loading the chart module: beside the program (a build folder, Windows), or where the package puts it.
+// The portfolio's reading is in the same module, for the same reason: what it links is loaded only when it is used.
 #pragma once
 
 #include "gui/chart_module.h"
+#include "gui/portfolio_module.h"
 
 #include <QStringList>
 
@@ -14,5 +16,7 @@ QStringList chartModuleFolders();
 // The module from the first of folders that has it; nothing, with the reason for the user in problem, when none
 // has it or it cannot be loaded. A loaded module stays loaded until the program ends.
 ChartModule* loadChartModule(const QStringList& folders, QString& problem);
+// The same for the portfolio's reading.
+PortfolioModule* loadPortfolioModule(const QStringList& folders, QString& problem);
 
 } // namespace sumafac::gui

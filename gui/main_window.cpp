@@ -12,7 +12,6 @@
 #include "gui/program_look.h"
 #include "gui/report_export.h"
 #include "gui/twips.h"
-#include "portfolio/client_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -348,6 +347,14 @@ void MainWindow::exportReport()
 void MainWindow::openPortfolio()
 {
     HandlerContext& context = m_form1.context();
+    if (m_portfolioModule == nullptr) {
+        QString problem;
+        m_portfolioModule = loadPortfolioModule(chartModuleFolders(), problem);
+        if (m_portfolioModule == nullptr) {
+            context.dialogs.MsgBox(problem.toStdString(), platform::vbCritical);
+            return;
+        }
+    }
     const std::string folder = context.dialogs.ChooseFolder(
         "Abrir cartera", reportFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
                                       context.ProgramFolder));
@@ -357,13 +364,13 @@ void MainWindow::openPortfolio()
     if (m_portfolioWindow == nullptr) {
         PortfolioOptions options;
         options.temporaryFolder = QDir::toNativeSeparators(QDir::tempPath()).toStdString();
-        m_portfolioWindow = std::make_unique<PortfolioWindow>(
-            PortfolioServices{context.dialogs, context.files, context.ProgramFolder, m_scale, options});
+        m_portfolioWindow = std::make_unique<PortfolioWindow>(PortfolioServices{
+            *m_portfolioModule, context.dialogs, context.files, context.ProgramFolder, m_scale, options});
         // The program ends with the main window, as it always has.
         m_portfolioWindow->setAttribute(Qt::WA_QuitOnClose, false);
         connect(m_portfolioWindow.get(), &PortfolioWindow::clientChosen, this, [this](const Client& client) {
             // As a load does: what was on screen goes.
-            showClientYears(m_form1.context(), client);
+            m_portfolioModule->showClientYears(m_form1.context(), client);
             raise();
             activateWindow();
         });

@@ -26,6 +26,7 @@ namespace sumafac::gui {
 
 class ChartModule;
 class DropArea;
+class PortfolioModule;
 class PortfolioWindow;
 
 // The services the window's handlers use; main() owns them.
@@ -92,6 +93,7 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     // Built the first time it is asked for, never at start-up.
     QWidget* m_chartWindow = nullptr;
     // A window of its own, not a child, so that the main window can come in front of it.
+    PortfolioModule* m_portfolioModule = nullptr;
     std::unique_ptr<PortfolioWindow> m_portfolioWindow;
 };
 

@@ -3,7 +3,6 @@
 
 #include "gui/report_export.h"
 #include "gui/table_pdf.h"
-#include "portfolio/portfolio_sheet.h"
 
 #include <QDate>
 #include <QDir>
@@ -19,7 +18,8 @@ QString portfolioSubtitle(const std::string& folder, const Portfolio& portfolio)
         .arg(portfolio.unread.size());
 }
 
-void exportPortfolio(const Portfolio& portfolio,
+void exportPortfolio(PortfolioModule& module,
+                     const Portfolio& portfolio,
                      const QAbstractItemModel& table,
                      const std::string& folder,
                      platform::Dialogs& dialogs,
@@ -36,7 +36,7 @@ void exportPortfolio(const Portfolio& portfolio,
     const std::string bytes =
         QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive)
             ? tablePdf(table, "Cartera de clientes", portfolioSubtitle(folder, portfolio)).toStdString()
-            : portfolioSheet(portfolio);
+            : module.portfolioSheet(portfolio);
     if (!platform::writeWhole(files, path, bytes)) {
         dialogs.MsgBox("No se pudo escribir " + path +
                            ": la carpeta no admite escritura, no existe o el disco está lleno. No quedó ningún "

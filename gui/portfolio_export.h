@@ -3,6 +3,7 @@
 // client file, by the chosen name's extension, written beside its place and moved into it only when whole.
 #pragma once
 
+#include "gui/portfolio_module.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "portfolio/portfolio.h"
@@ -19,7 +20,8 @@ QString portfolioSubtitle(const std::string& folder, const Portfolio& portfolio)
 // table: every client in the order the window shows them, for the PDF; the CSV holds the portfolio by CUIT. Does
 // nothing when the dialog is cancelled; a file that cannot be written is said in a message and leaves no file
 // behind, a file it was to replace staying as it was.
-void exportPortfolio(const Portfolio& portfolio,
+void exportPortfolio(PortfolioModule& module,
+                     const Portfolio& portfolio,
                      const QAbstractItemModel& table,
                      const std::string& folder,
                      platform::Dialogs& dialogs,

@@ -21,7 +21,10 @@ void PortfolioReader::stop()
     m_reading = false;
 }
 
-void PortfolioReader::start(const std::string& folder, const MonotributoScale& scale, PortfolioOptions options)
+void PortfolioReader::start(PortfolioModule& module,
+                            const std::string& folder,
+                            const MonotributoScale& scale,
+                            PortfolioOptions options)
 {
     stop();
     m_cancel = false;
@@ -50,8 +53,8 @@ void PortfolioReader::start(const std::string& folder, const MonotributoScale& s
         }
     };
     // The thread works on copies: the window may start another reading, or go, before it ends.
-    m_thread = std::thread([this, generation, folder, scale, options = std::move(options)] {
-        auto portfolio = std::make_shared<Portfolio>(readPortfolio(folder, scale, options));
+    m_thread = std::thread([this, &module, generation, folder, scale, options = std::move(options)] {
+        auto portfolio = std::make_shared<Portfolio>(module.readPortfolio(folder, scale, options));
         QMetaObject::invokeMethod(
             this,
             [this, generation, portfolio] {

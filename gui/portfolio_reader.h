@@ -3,7 +3,7 @@
 // to the window's thread as signals, and a reading may be cancelled at any time.
 #pragma once
 
-#include "portfolio/portfolio.h"
+#include "gui/portfolio_module.h"
 
 #include <QObject>
 
@@ -24,7 +24,9 @@ class PortfolioReader final : public QObject
 
     // Starts reading folder; a reading under way is cancelled first and its end never signalled. The options' cancel
     // flag is the reader's own; their progress, when given, is called too, from the reading threads.
-    void start(const std::string& folder, const MonotributoScale& scale, PortfolioOptions options);
+    // The module must outlive the reader.
+    void
+    start(PortfolioModule& module, const std::string& folder, const MonotributoScale& scale, PortfolioOptions options);
     // Asks the reading to stop; finished() follows, with a cancelled portfolio.
     void cancel() { m_cancel = true; }
     bool reading() const { return m_reading; }

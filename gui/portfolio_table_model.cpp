@@ -101,7 +101,8 @@ const std::vector<ColumnSpec>& columns()
         std::vector<ColumnSpec> columns{
             {"CUIT", false, [](const Client& client) { return text(client.cuit); }},
             {"Nombre", false, [](const Client& client) { return text(client.name); }},
-            {"Estado", false, [](const Client& client) { return text(statusWord(client.status)); }},
+            // Its word comes from the portfolio module: see data().
+            {"Estado", false, nullptr},
             {"Cat.\ninscripta", false, [](const Client& client) { return category(client.registeredCategory); }},
             {"Primer\nmes", true,
              [](const Client& client) {
@@ -165,11 +166,12 @@ QVariant PortfolioTableModel::data(const QModelIndex& index, int role) const
     }
     const Client& shown = client(index.row());
     const ColumnSpec& column = columns()[static_cast<std::size_t>(index.column())];
+    const auto cell = [&] { return column.cell ? column.cell(shown) : text(m_module.statusWord(shown.status)); };
     switch (role) {
     case Qt::DisplayRole:
-        return column.cell(shown).text;
+        return cell().text;
     case SortRole:
-        return column.cell(shown).key;
+        return cell().key;
     case Qt::DecorationRole:
         return index.column() == Status ? QVariant(statusColor(shown.status)) : QVariant();
     case Qt::TextAlignmentRole:

@@ -3,7 +3,7 @@
 // sort key beside its text, so that amounts, counts and months sort as numbers.
 #pragma once
 
-#include "portfolio/portfolio.h"
+#include "gui/portfolio_module.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
@@ -21,7 +21,11 @@ class PortfolioTableModel final : public QAbstractTableModel
     static constexpr int SortRole = Qt::UserRole;
     enum Column { Cuit, Name, Status };
 
-    explicit PortfolioTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    // The module gives the status words; it must outlive the model.
+    explicit PortfolioTableModel(PortfolioModule& module, QObject* parent = nullptr)
+        : QAbstractTableModel(parent), m_module(module)
+    {
+    }
 
     void setClients(std::vector<Client> clients);
     const Client& client(int row) const { return m_clients.at(static_cast<std::size_t>(row)); }
@@ -32,6 +36,7 @@ class PortfolioTableModel final : public QAbstractTableModel
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
+    PortfolioModule& m_module;
     std::vector<Client> m_clients;
 };
 

@@ -95,7 +95,7 @@ QString summary(const Portfolio& portfolio)
 
 PortfolioWindow::PortfolioWindow(PortfolioServices services, QWidget* parent)
     : QWidget(parent, Qt::Window), m_services(std::move(services)), m_reader(new PortfolioReader(this)),
-      m_clients(new PortfolioTableModel(this)), m_filter(new PortfolioFilter(this))
+      m_clients(new PortfolioTableModel(m_services.module, this)), m_filter(new PortfolioFilter(this))
 {
     setObjectName("Cartera");
     setWindowTitle("Sumafac: cartera");
@@ -199,7 +199,7 @@ void PortfolioWindow::open(const std::string& folder)
     m_progress->show();
     m_cancel->show();
     m_cancel->setEnabled(true);
-    m_reader->start(folder, m_services.scale, m_services.options);
+    m_reader->start(m_services.module, folder, m_services.scale, m_services.options);
 }
 
 void PortfolioWindow::showProgress(qint64 done, qint64 found)
@@ -255,7 +255,8 @@ void PortfolioWindow::exportTable()
     ordered.setSortRole(PortfolioTableModel::SortRole);
     ordered.setSortCaseSensitivity(Qt::CaseInsensitive);
     ordered.sort(m_filter->sortColumn(), m_filter->sortOrder());
-    exportPortfolio(m_portfolio, ordered, m_folder, m_services.dialogs, m_services.files, m_services.programFolder);
+    exportPortfolio(m_services.module, m_portfolio, ordered, m_folder, m_services.dialogs, m_services.files,
+                    m_services.programFolder);
 }
 
 void PortfolioWindow::closeEvent(QCloseEvent* event)

@@ -4,6 +4,7 @@
 // bar and a button that stops it.
 #pragma once
 
+#include "gui/portfolio_module.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "portfolio/portfolio.h"
@@ -25,6 +26,7 @@ class PortfolioTableModel;
 
 struct PortfolioServices
 {
+    PortfolioModule& module;
     platform::Dialogs& dialogs;
     platform::Files& files;
     // Where the export's dialog opens when there is no documents folder.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Archivo → Abrir cartera..." on the real window over a folder of exports made for real: the table sorted, filtered
 // and double-clicked, the reading cancelled, and the export as CSV and PDF written whole or not at all.
+#include "gui/chart_module_loader.h"
 #include "gui/portfolio_table_model.h"
 #include "gui/portfolio_window.h"
 #include "portfolio/portfolio_sheet.h"
@@ -142,7 +143,10 @@ TEST_F(PortfolioWindowTest, CancelledAtOnceShowsNothing)
     std::promise<void> clicked;
     PortfolioOptions options;
     options.progress = [gate = clicked.get_future().share()](std::size_t, std::size_t) { gate.wait(); };
-    gui::PortfolioWindow shown({dialogs, *files, folder.path(), shippedScale(), options});
+    QString problem;
+    gui::PortfolioModule* module = gui::loadPortfolioModule(gui::chartModuleFolders(), problem);
+    ASSERT_NE(module, nullptr) << problem.toStdString();
+    gui::PortfolioWindow shown({*module, dialogs, *files, folder.path(), shippedScale(), options});
     shown.open(downloads.path());
     shown.findChild<QPushButton*>("Cancelar")->click();
     clicked.set_value();
