@@ -174,7 +174,15 @@ PortfolioWindow::PortfolioWindow(PortfolioServices services, QWidget* parent)
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &PortfolioWindow::showClientFiles);
     connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        emit clientChosen(m_clients->client(m_filter->mapToSource(index).row()));
+        const Client& client = m_clients->client(m_filter->mapToSource(index).row());
+        // The main window would be emptied for nothing.
+        if (client.months.empty()) {
+            m_services.dialogs.MsgBox("El CUIT " + client.cuit + " no tiene meses con cifras para mostrar." +
+                                          (client.error.empty() ? "" : " " + client.error),
+                                      platform::vbCritical);
+            return;
+        }
+        emit clientChosen(client);
     });
 }
 

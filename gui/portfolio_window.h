@@ -51,7 +51,7 @@ class PortfolioWindow final : public QWidget
     const Portfolio& portfolio() const { return m_portfolio; }
 
   signals:
-    // A client double-clicked, to be shown in the main window.
+    // A client with months double-clicked, to be shown in the main window.
     void clientChosen(const sumafac::Client& client);
 
   protected:

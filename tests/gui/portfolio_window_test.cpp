@@ -48,7 +48,8 @@ class PortfolioWindowTest : public testing::WindowFixture
                           "Hasta\";\"Tipo Cambio\";\"Imp. Total\"\n" +
                               each.date + ";11;1;1;1;1;" + each.amount + "\n");
         }
-        downloads.put("cartera.csv", "cuit;nombre;categoria\n27314578622;Acosta, Lucía;C\n");
+        // The last client is in the list alone, without figures.
+        downloads.put("cartera.csv", "cuit;nombre;categoria\n27314578622;Acosta, Lucía;C\n27441852636;López, Ana;B\n");
         downloads.put("Mis Comprobantes Emitidos - CUIT 20267384518.zip", "no es un zip");
     }
 
@@ -103,7 +104,7 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
     EXPECT_EQ(dialogs.folderTitles, std::vector<std::string>{"Abrir cartera"});
     gui::PortfolioWindow* cartera = openPortfolio();
     EXPECT_EQ(cartera->windowTitle(), "Sumafac: cartera");
-    EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "20281940350", "27314578622"}));
+    EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "20281940350", "27314578622", "27441852636"}));
     const QModelIndex acosta = table->model()->index(2, gui::PortfolioTableModel::Status);
     EXPECT_EQ(acosta.data().toString(), statusWord(cartera->portfolio().clients[2].status));
     EXPECT_EQ(acosta.data(Qt::DecorationRole).value<QColor>(),
@@ -115,11 +116,11 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
     EXPECT_EQ(unread->topLevelItem(0)->text(0), "Mis Comprobantes Emitidos - CUIT 20267384518.zip");
     EXPECT_FALSE(unread->topLevelItem(0)->text(1).isEmpty());
 
-    // Amounts sort as numbers, both ways.
+    // Amounts sort as numbers, both ways, a client without figures below any.
     table->sortByColumn(column("Total\naño"), Qt::AscendingOrder);
-    EXPECT_EQ(cuits(), (std::vector<std::string>{"20281940350", "27314578622", "20184639271"}));
+    EXPECT_EQ(cuits(), (std::vector<std::string>{"27441852636", "20281940350", "27314578622", "20184639271"}));
     table->sortByColumn(column("Total\naño"), Qt::DescendingOrder);
-    EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "27314578622", "20281940350"}));
+    EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "27314578622", "20281940350", "27441852636"}));
 
     table->setCurrentIndex(table->model()->index(1, 0));
     const auto* clientFiles = cartera->findChild<QTreeWidget*>("ArchivosCliente");
@@ -131,7 +132,7 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
                                           {"20-18463927-1", {"20184639271"}},
                                           {"lucía", {"27314578622"}},
                                           {"nadie", {}},
-                                          {"", {"20184639271", "27314578622", "20281940350"}}}) {
+                                          {"", {"20184639271", "27314578622", "20281940350", "27441852636"}}}) {
         filter->setText(typed);
         EXPECT_EQ(cuits(), expected) << typed;
     }
@@ -160,6 +161,10 @@ TEST_F(PortfolioWindowTest, CancelledAtOnceShowsNothing)
 TEST_F(PortfolioWindowTest, DoubleClickShowsTheClientInTheMainWindow)
 {
     openPortfolio();
+    emit table->doubleClicked(table->model()->index(3, 0));
+    EXPECT_EQ(dialogs.prompts(),
+              std::vector<std::string>{"El CUIT 27441852636 no tiene meses con cifras para mostrar."});
+    EXPECT_EQ(model.cuit(), "");
     emit table->doubleClicked(table->model()->index(1, 0));
     EXPECT_EQ(model.cuit(), "20281940350");
     EXPECT_EQ(model.tabCaption(FirstYearTab), "2025");
