@@ -5,8 +5,8 @@
 # after the other; its peak memory against 100 MiB; and its time on a quarter and a half of the clients against a
 # straight line through the whole. Prints a small table; bench/run.sh calls it, or run it alone:
 #   bench/portfolio.sh [SUMAFAC_CLI [CLIENTS [RUNS]]]     (default 500 clients, 3 runs; medians)
-# Without SUMAFAC_CLI (or with "") it builds one in Release in $SUMAFAC_BENCH_BUILD, else build/bench. The folders take about
-# 40 MB of zips in a temporary folder, removed at the end; making them takes a minute or two.
+# Without SUMAFAC_CLI (or with "") it builds one in Release in $SUMAFAC_BENCH_BUILD, else build/bench. The folders
+# take about 40 MB of zips in a temporary folder, removed at the end; making them takes a minute or two.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -n "${1:-}" ]; then
