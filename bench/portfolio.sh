@@ -28,7 +28,17 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 # digit; amounts come from a sequence that stays exact in awk's floating point. A voucher in 40 is a credit note.
 stage=$work/stage
 mkdir "$stage"
-awk -v clients="$clients" -v stage="$stage" '
+{
+    printf '\xEF\xBB\xBF'
+    printf '"%s";' 'Fecha de Emisión' 'Tipo de Comprobante' 'Punto de Venta' 'Número Desde' 'Número Hasta' \
+        'Cód. Autorización' 'Tipo Doc. Receptor' 'Nro. Doc. Receptor' 'Denominación Receptor' 'Tipo Cambio' 'Moneda' \
+        'Imp. Neto Gravado IVA 0%' 'IVA 2,5%' 'Imp. Neto Gravado IVA 2,5%' 'IVA 5%' 'Imp. Neto Gravado IVA 5%' \
+        'IVA 10,5%' 'Imp. Neto Gravado IVA 10,5%' 'IVA 21%' 'Imp. Neto Gravado IVA 21%' 'IVA 27%' \
+        'Imp. Neto Gravado IVA 27%' 'Imp. Neto Gravado Total' 'Imp. Neto No Gravado' 'Imp. Op. Exentas' \
+        'Otros Tributos' 'Total IVA'
+    printf '"Imp. Total"\r\n'
+} >"$work/titles"
+awk -v clients="$clients" -v stage="$stage" -v titles_file="$work/titles" '
     function next_random() { seed = seed * 16807 % 2147483647; return seed }
     function cuit(c,    base, sum, digit, i, k) {
         for (k = 0;; k++) {
@@ -41,6 +51,8 @@ awk -v clients="$clients" -v stage="$stage" '
         }
     }
     BEGIN {
+        RS = "\001"
+        getline titles <titles_file
         seed = 7
         for (c = 0; c < clients; c++) {
             id = cuit(c)
@@ -48,13 +60,7 @@ awk -v clients="$clients" -v stage="$stage" '
             number = 1; credit = 1
             for (year = 2024; year <= 2025; year++) {
                 file = stage "/" id "-" year ".csv"
-                printf "\xef\xbb\xbf\"Fecha de Emisión\";\"Tipo de Comprobante\";\"Punto de Venta\";\"Número Desde\";" >file
-                printf "\"Número Hasta\";\"Cód. Autorización\";\"Tipo Doc. Receptor\";\"Nro. Doc. Receptor\";" >file
-                printf "\"Denominación Receptor\";\"Tipo Cambio\";\"Moneda\";\"Imp. Neto Gravado IVA 0%%\";\"IVA 2,5%%\";" >file
-                printf "\"Imp. Neto Gravado IVA 2,5%%\";\"IVA 5%%\";\"Imp. Neto Gravado IVA 5%%\";\"IVA 10,5%%\";" >file
-                printf "\"Imp. Neto Gravado IVA 10,5%%\";\"IVA 21%%\";\"Imp. Neto Gravado IVA 21%%\";\"IVA 27%%\";" >file
-                printf "\"Imp. Neto Gravado IVA 27%%\";\"Imp. Neto Gravado Total\";\"Imp. Neto No Gravado\";" >file
-                printf "\"Imp. Op. Exentas\";\"Otros Tributos\";\"Total IVA\";\"Imp. Total\"\r\n" >file
+                printf "%s", titles >file
                 for (i = 0; i < 2000; i++) {
                     cents = 100000 + next_random() % 5000000
                     amount = sprintf("%d,%02d", cents / 100, cents % 100)

@@ -403,7 +403,8 @@ header_archive() {
     join_records "${headers[@]}" >"$folder/Cabecera.txt"
     touch -d "$(date -d "$year-$mm-01 +1 month" '+%Y-%m-%d 09:00:00')" "$folder/Cabecera.txt"
     chmod 644 "$folder/Cabecera.txt"
-    (cd "$folder" && 7z a -tzip -mx=9 -mtc=off "$cartera/$subfolder/${cuits[$key]}-$year-$mm.zip" Cabecera.txt >/dev/null)
+    (cd "$folder" &&
+        7z a -tzip -mx=9 -mtc=off "$cartera/$subfolder/${cuits[$key]}-$year-$mm.zip" Cabecera.txt >/dev/null)
 }
 
 # saved_file KEY: "Guardar" of the client's 2025 and January to June 2026, as the window writes it: the CUIT, the
