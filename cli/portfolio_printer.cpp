@@ -5,6 +5,8 @@
 #include "portfolio/portfolio_sheet.h"
 #include "totals/category_text.h"
 
+#include <cstdio>
+
 namespace sumafac::cli {
 namespace {
 
@@ -71,7 +73,9 @@ void printJson(const Portfolio& portfolio, std::ostream& out)
 
 std::string monthText(const YearMonth& when)
 {
-    return (when.month < 10 ? "0" : "") + std::to_string(when.month) + "/" + std::to_string(when.year);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d/%04d", when.month, when.year);
+    return text;
 }
 
 void printText(const Portfolio& portfolio, std::ostream& out)
