@@ -116,11 +116,16 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
     EXPECT_EQ(unread->topLevelItem(0)->text(0), "Mis Comprobantes Emitidos - CUIT 20267384518.zip");
     EXPECT_FALSE(unread->topLevelItem(0)->text(1).isEmpty());
 
+    EXPECT_EQ(cartera->findChild<QLabel*>("Resumen")->text(),
+              "4 clientes. 1 archivo no se pudo leer: ver abajo por qué.");
+
     // Amounts sort as numbers, both ways, a client without figures below any.
-    table->sortByColumn(column("Total\naño"), Qt::AscendingOrder);
-    EXPECT_EQ(cuits(), (std::vector<std::string>{"27441852636", "20281940350", "27314578622", "20184639271"}));
-    table->sortByColumn(column("Total\naño"), Qt::DescendingOrder);
-    EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "27314578622", "20281940350", "27441852636"}));
+    for (const char* total : {"Total\njul.–jun.", "Total\naño"}) {
+        table->sortByColumn(column(total), Qt::AscendingOrder);
+        EXPECT_EQ(cuits(), (std::vector<std::string>{"27441852636", "20281940350", "27314578622", "20184639271"}));
+        table->sortByColumn(column(total), Qt::DescendingOrder);
+        EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "27314578622", "20281940350", "27441852636"}));
+    }
 
     table->setCurrentIndex(table->model()->index(1, 0));
     const auto* clientFiles = cartera->findChild<QTreeWidget*>("ArchivosCliente");
@@ -188,6 +193,8 @@ TEST_F(PortfolioWindowTest, ExportsTheTableWholeOrNotAtAll)
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
         GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el PDF";
     }
+    // The PDF in the order on screen.
+    table->sortByColumn(gui::PortfolioTableModel::Cuit, Qt::DescendingOrder);
     exportButton->click();
     QProcess pdftotext;
     pdftotext.start("pdftotext", {QString::fromStdString(folder.file("cartera.pdf")), "-"});
@@ -198,6 +205,7 @@ TEST_F(PortfolioWindowTest, ExportsTheTableWholeOrNotAtAll)
     }
     EXPECT_TRUE(text.contains("12.000.000,00"));
     EXPECT_TRUE(text.contains("Acosta, Lucía"));
+    EXPECT_LT(text.indexOf("27314578622"), text.indexOf("20184639271"));
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
