@@ -157,29 +157,69 @@ void MainWindow::createTables()
     m_SSTab1->setGeometry(twipsRect(this, 120, 120, 6495, 5655));
     m_SSTab1->tabBar()->setExpanding(false);
     for (int tab = 0; tab < TableCount; ++tab) {
-        auto* page = new QWidget;
-        m_SSTab1->addTab(page, {});
-        auto* grid = new QTableView(page);
-        grid->setObjectName(QString("MSHFlexGrid%1").arg(tab + 1));
-        // Headers hidden before the model comes: hidden ones are never measured against its sections.
-        grid->horizontalHeader()->hide();
-        grid->verticalHeader()->hide();
-        grid->setModel(new MonthGridModel(m_model, tab + 1, grid));
-        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        // Tab moves on to the next control, as it does from every other one; the arrows move between cells.
-        grid->setTabKeyNavigation(false);
-        // Rows as tight as the font allows, so that the totals row shows without scrolling.
-        grid->verticalHeader()->setMinimumSectionSize(1);
-        grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont()).height() + 5);
-        // The grid sits 480 twips below the tab control's top edge; the page starts under the tab bar.
-        const int top = std::max(0, twips(this, 480) - m_SSTab1->tabBar()->sizeHint().height() - 2);
-        grid->setGeometry(twips(this, 120) - 2, top, twips(this, 6135), twips(this, 4935));
-        for (int column = 0; column < MonthTable::Columns; ++column) {
-            grid->setColumnWidth(column, twips(this, ColumnWidth));
-        }
-        m_grids[tab] = grid;
+        m_pages[tab] = new QWidget;
+        m_SSTab1->addTab(m_pages[tab], {});
+    }
+    // The grid sits 480 twips below the tab control's top edge; the page starts under the tab bar.
+    const int top = std::max(0, twips(this, 480) - m_SSTab1->tabBar()->sizeHint().height() - 2);
+    m_gridGeometry = QRect(twips(this, 120) - 2, top, twips(this, 6135), twips(this, 4935));
+    // Rows as tight as the font allows, so that the totals row shows without scrolling.
+    m_rowHeight = QFontMetrics(gridFont()).height() + 5;
+    createGrid(0);
+    for (int tab = 1; tab < TableCount; ++tab) {
+        m_pages[tab]->installEventFilter(this);
     }
     connect(m_SSTab1, &QTabWidget::currentChanged, this, [this](int tab) { m_model.setSelectedTab(tab); });
+}
+
+QTableView* MainWindow::grid(int tab)
+{
+    return m_grids[tab] != nullptr ? m_grids[tab] : createGrid(tab);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A page's grid is made as the page shows, before the tab control hands the focus on to it.
+    if (event->type() == QEvent::Show) {
+        for (int tab = 1; tab < TableCount; ++tab) {
+            if (watched == m_pages[tab]) {
+                grid(tab);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QTableView* MainWindow::createGrid(int tab)
+{
+    m_pages[tab]->removeEventFilter(this);
+    auto* grid = new QTableView(m_pages[tab]);
+    grid->setObjectName(QString("MSHFlexGrid%1").arg(tab + 1));
+    // Headers hidden before the model comes: hidden ones are never measured against its sections.
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setModel(new MonthGridModel(m_model, tab + 1, grid));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab moves on to the next control, as it does from every other one; the arrows move between cells.
+    grid->setTabKeyNavigation(false);
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setDefaultSectionSize(m_rowHeight);
+    grid->setGeometry(m_gridGeometry);
+    for (int column = 0; column < MonthTable::Columns; ++column) {
+        grid->setColumnWidth(column, twips(this, ColumnWidth));
+    }
+    m_grids[tab] = grid;
+    if (tab > 0) {
+        // Its place in the focus order: after the drop area and the grids before it.
+        QWidget* previous = m_Text1;
+        for (int before = 1; before < tab; ++before) {
+            previous = m_grids[before] != nullptr ? m_grids[before] : previous;
+        }
+        setTabOrder(previous, grid);
+        // Made on a page already showing, it must be shown itself.
+        grid->show();
+    }
+    return grid;
 }
 
 QPushButton* MainWindow::button(const char* name, const char* text, int left, const QString& toolTip)
@@ -228,12 +268,11 @@ void MainWindow::createControls()
     connect(Command2, &QPushButton::clicked, this, [this] { m_form1.Command2_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { m_form1.Command1_Click(); });
 
-    // The focus order the window has always had.
+    // The focus order the window has always had; the grids of the other tabs take their places as they are made.
     QWidget* previous = m_SSTab1->tabBar();
     for (QWidget* next :
          {static_cast<QWidget*>(m_grids[0]), static_cast<QWidget*>(Command5), static_cast<QWidget*>(Command1),
-          static_cast<QWidget*>(m_Text1), static_cast<QWidget*>(m_grids[1]), static_cast<QWidget*>(m_grids[2]),
-          static_cast<QWidget*>(Command2)}) {
+          static_cast<QWidget*>(m_Text1), static_cast<QWidget*>(Command2)}) {
         setTabOrder(previous, next);
         previous = next;
     }

@@ -37,10 +37,9 @@ class WindowTest : public testing::WindowFixture
     }
     std::string text(const char* name) const { return child<QLabel>(name)->text().toStdString(); }
     QColor color(const char* name) const { return child<QLabel>(name)->palette().color(QPalette::WindowText); }
-    std::string cell(int grid, int row, int column) const
+    std::string cell(int grid, int row, int column)
     {
-        const QString name = QString("MSHFlexGrid%1").arg(grid);
-        return child<QTableView>(name.toLatin1())->model()->index(row, column).data().toString().toStdString();
+        return window.grid(grid - 1)->model()->index(row, column).data().toString().toStdString();
     }
 };
 
@@ -90,6 +89,31 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
 
     auto* tabs = child<QTabWidget>("SSTab1");
     ASSERT_EQ(tabs->count(), 3);
+    // The focus order the window has always had; the grids of the hidden tabs take no focus.
+    window.show();
+    QApplication::setActiveWindow(&window);
+    tabs->tabBar()->setFocus();
+    const auto pressTab = [](int times) {
+        std::vector<std::string> order;
+        for (int press = 0; press < times; ++press) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &tab);
+            order.push_back(QApplication::focusWidget()->objectName().toStdString());
+        }
+        return order;
+    };
+    EXPECT_EQ(pressTab(6), (std::vector<std::string>{"MSHFlexGrid1", "Command5", "Command1", "Text1", "Command2",
+                                                     "qt_tabwidget_tabbar"}));
+    // The focus in a grid goes on to the grid of the tab shown next, which takes its place in the order, whichever
+    // tab shows first.
+    for (const int tab : {2, 1}) {
+        window.grid(tabs->currentIndex())->setFocus();
+        tabs->setCurrentIndex(tab);
+        const std::string grid = "MSHFlexGrid" + std::to_string(tab + 1);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), grid);
+        EXPECT_EQ(pressTab(6),
+                  (std::vector<std::string>{"Command2", "qt_tabwidget_tabbar", "Command5", "Command1", "Text1", grid}));
+    }
     for (int grid = 1; grid <= 3; ++grid) {
         EXPECT_EQ(tabs->tabText(grid - 1), "");
         EXPECT_EQ(cell(grid, 0, 1), "C.FACTURAS");
@@ -104,27 +128,9 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
         // Rows tall enough for their text, and few enough for the totals row to show without scrolling.
         EXPECT_GE(view->rowHeight(13), QFontMetrics(view->font()).height());
         EXPECT_LE(view->rowViewportPosition(13) + view->rowHeight(13), view->height() - 2 * view->frameWidth());
+        // Each grid sits 480 twips below the top of the tab control, whatever height the tab bar takes.
+        EXPECT_NEAR(view->mapTo(tabs, QPoint(0, 0)).y(), 480 * view->logicalDpiY() / 1440, 4);
     }
-    // The focus order the window has always had; the grids of the hidden tabs take no focus.
-    window.show();
-    QApplication::setActiveWindow(&window);
-    // Each grid sits 480 twips below the top of the tab control, whatever height the tab bar takes.
-    auto* grid = child<QTableView>("MSHFlexGrid1");
-    EXPECT_NEAR(grid->mapTo(tabs, QPoint(0, 0)).y(), 480 * grid->logicalDpiY() / 1440, 4);
-    tabs->tabBar()->setFocus();
-    const auto pressTab = [](int times) {
-        std::vector<std::string> order;
-        for (int press = 0; press < times; ++press) {
-            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-            QApplication::sendEvent(QApplication::focusWidget(), &tab);
-            order.push_back(QApplication::focusWidget()->objectName().toStdString());
-        }
-        return order;
-    };
-    EXPECT_EQ(pressTab(6), (std::vector<std::string>{"MSHFlexGrid1", "Command5", "Command1", "Text1", "Command2",
-                                                     "qt_tabwidget_tabbar"}));
-    tabs->setCurrentIndex(1);
-    EXPECT_EQ(pressTab(5), (std::vector<std::string>{"Command5", "Command1", "Text1", "MSHFlexGrid2", "Command2"}));
 }
 
 TEST_F(WindowTest, FilesDroppedOnTheDropAreaFillTheGridsAndThePanel)
