@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target: the bytes decide a small folder of downloads (exports of two CUITs in nested folders, whose
-// vouchers may repeat or conflict across files, a client list, files that are no download) and the portfolio read
-// from it must count every voucher once, give a client with no two files sharing a voucher the sum of what each of
-// its files gives dropped alone on the window, refuse a client whose files give one voucher two versions, name every
-// file it could not take, and leave the folder as it was.
+// libFuzzer target: the bytes decide a small folder of downloads (exports and saved files of two CUITs in nested
+// folders, whose vouchers may repeat or conflict across files, a client list, files that are no download) and the
+// portfolio read from it must count every voucher once, take a month no export gives from a saved file, give a client
+// with no two files sharing a voucher the sum of what each export gives dropped alone on the window, refuse a client
+// whose files give one voucher two versions, name every file it could not take, and leave the folder as it was.
 #include "core/window_model.h"
 #include "import/drop_intake.h"
 #include "import/voucher_months.h"
@@ -42,10 +42,19 @@ struct ExportFile
     std::map<Key, Version> vouchers;
 };
 
+// A saved file: the months of one or two years of a CUIT, as "Guardar" writes them.
+struct SavedFile
+{
+    std::string shown;
+    std::size_t cuit = 0;
+    std::map<YearMonth, MonthFigures> months;
+};
+
 struct Folder
 {
     std::vector<ExportFile> exports;
-    std::set<std::string> junkCsv;
+    std::vector<SavedFile> saved;
+    std::set<std::string> unread; // files that are no export, or a saved file without a month
     std::int64_t otherFiles = 0;
     std::string clientList;
     bool hasClientList = false;
@@ -78,6 +87,25 @@ std::string exportText(const ExportFile& file)
     return text;
 }
 
+// 82 values, each followed by a carriage return: the CUIT, three captions, then count and amount of rows 1 to 13 of
+// the three tables.
+std::string savedText(const SavedFile& file, int firstYear, bool twoYears)
+{
+    std::string text = std::string(Cuits[file.cuit]) + "\r" + std::to_string(firstYear) + "\r" +
+                       (twoYears ? std::to_string(firstYear + 1) : "") + "\r\r";
+    for (int table = 0; table < 3; ++table) {
+        for (int row = 1; row <= 13; ++row) {
+            const auto month = file.months.find({firstYear + table, row});
+            if (table < 2 && month != file.months.end()) {
+                text += std::to_string(month->second.count) + "\r" + amountText(month->second.amount) + "\r";
+            } else {
+                text += "\r\r";
+            }
+        }
+    }
+    return text;
+}
+
 Folder madeFolder(FuzzedDataProvider& input, const fs::path& root)
 {
     constexpr std::array<const char*, 4> folders = {"", "a/", "a/b/", "B/"};
@@ -86,7 +114,27 @@ Folder madeFolder(FuzzedDataProvider& input, const fs::path& root)
     Folder folder;
     for (int files = input.ConsumeIntegralInRange(0, 6), number = 0; number < files; ++number) {
         const std::string where = folders[input.ConsumeIntegralInRange<std::size_t>(0, folders.size() - 1)];
-        const int kind = input.ConsumeIntegralInRange(0, 5);
+        const int kind = input.ConsumeIntegralInRange(0, 6);
+        if (kind == 6) {
+            SavedFile file;
+            file.cuit = input.ConsumeIntegralInRange<std::size_t>(0, Cuits.size() - 1);
+            file.shown = where + "guardado-" + std::to_string(number) + (input.ConsumeBool() ? ".sa1" : ".SA1");
+            const int firstYear = input.ConsumeBool() ? 2024 : 2025;
+            const bool twoYears = input.ConsumeBool();
+            for (int months = input.ConsumeIntegralInRange(0, 4); months > 0; --months) {
+                file.months[{firstYear + (twoYears && input.ConsumeBool() ? 1 : 0),
+                             input.ConsumeIntegralInRange(1, 12)}] = {
+                    input.ConsumeIntegralInRange(0, 9),
+                    totals[input.ConsumeIntegralInRange<std::size_t>(0, totals.size() - 1)]};
+            }
+            put(root, file.shown, savedText(file, firstYear, twoYears));
+            if (file.months.empty()) {
+                folder.unread.insert(file.shown);
+            } else {
+                folder.saved.push_back(std::move(file));
+            }
+            continue;
+        }
         if (kind == 4) {
             put(root, where + "notas-" + std::to_string(number) + ".txt", input.ConsumeRandomLengthString(64));
             ++folder.otherFiles;
@@ -95,7 +143,7 @@ Folder madeFolder(FuzzedDataProvider& input, const fs::path& root)
         if (kind == 5) {
             const std::string shown = where + "informe-" + std::to_string(number) + ".csv";
             put(root, shown, input.ConsumeRandomLengthString(256));
-            folder.junkCsv.insert(shown);
+            folder.unread.insert(shown);
             continue;
         }
         ExportFile file;
@@ -179,23 +227,35 @@ std::map<YearMonth, MonthFigures> droppedAlone(const fs::path& file, const std::
 void checkClient(const Client& client, const Folder& folder, const fs::path& root, const std::string& programFolder)
 {
     std::map<Key, std::set<Version>> versions;
+    std::set<std::string> exports;
     std::set<std::string> shown;
     std::map<Key, int> filesOfKey;
     for (const ExportFile& file : folder.exports) {
         if (Cuits[file.cuit] == client.cuit) {
-            shown.insert(file.shown);
+            exports.insert(file.shown);
             for (const auto& [key, version] : file.vouchers) {
                 versions[key].insert(version);
                 ++filesOfKey[key];
             }
         }
     }
+    // Each saved month that no export gives, with the figures of every saved file that has it.
+    std::map<YearMonth, std::vector<MonthFigures>> savedMonths;
+    for (const SavedFile& file : folder.saved) {
+        if (Cuits[file.cuit] == client.cuit) {
+            shown.insert(file.shown);
+            for (const auto& [when, figures] : file.months) {
+                savedMonths[when].push_back(figures);
+            }
+        }
+    }
+    shown.insert(exports.begin(), exports.end());
     const bool conflict =
         std::any_of(versions.begin(), versions.end(), [](const auto& entry) { return entry.second.size() > 1; });
     require(conflict != client.error.empty(), "a client is refused when and only when a voucher has two versions");
     if (conflict) {
         require(client.months.empty(), "a refused client shows no months");
-        require(std::count_if(shown.begin(), shown.end(),
+        require(std::count_if(exports.begin(), exports.end(),
                               [&](const std::string& file) { return client.error.find(file) != std::string::npos; }) ==
                     2,
                 "a refusal names the two files that disagree");
@@ -205,7 +265,7 @@ void checkClient(const Client& client, const Folder& folder, const fs::path& roo
     for (const SourceFile& file : client.files) {
         listed.insert(file.path);
     }
-    require(listed == shown, "a client's files are the exports of its CUIT");
+    require(listed == shown, "a client's files are its exports and saved files");
     // Each voucher once, whichever files list it.
     std::map<YearMonth, MonthFigures> expected;
     for (const auto& [key, version] : versions) {
@@ -214,7 +274,21 @@ void checkClient(const Client& client, const Folder& folder, const fs::path& roo
         figures.count += span + 1;
         figures.amount += isCreditNote(std::get<0>(key)) ? -total : total;
     }
-    require(client.months == expected, "every voucher counted once");
+    for (const auto& [when, figures] : client.months) {
+        const auto fromExports = expected.find(when);
+        const auto saved = savedMonths.find(when);
+        require(fromExports != expected.end()
+                    ? figures == fromExports->second
+                    : saved != savedMonths.end() &&
+                          std::find(saved->second.begin(), saved->second.end(), figures) != saved->second.end(),
+                "every voucher counted once; a month no export gives is a saved file's");
+    }
+    for (const auto& [when, figures] : expected) {
+        require(client.months.contains(when), "every month of an export is the client's");
+    }
+    for (const auto& [when, figures] : savedMonths) {
+        require(client.months.contains(when), "every month of a saved file is the client's");
+    }
     if (std::all_of(filesOfKey.begin(), filesOfKey.end(), [](const auto& entry) { return entry.second == 1; })) {
         std::map<YearMonth, MonthFigures> sum;
         for (const ExportFile& file : folder.exports) {
@@ -225,7 +299,9 @@ void checkClient(const Client& client, const Folder& folder, const fs::path& roo
                 }
             }
         }
-        require(client.months == sum, "a client's months are its files' dropped one by one");
+        for (const auto& [when, figures] : sum) {
+            require(client.months.at(when) == figures, "a client's months are its files' dropped one by one");
+        }
     }
 }
 
@@ -256,6 +332,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const ExportFile& file : folder.exports) {
         cuits.insert(Cuits[file.cuit]);
     }
+    for (const SavedFile& file : folder.saved) {
+        cuits.insert(Cuits[file.cuit]);
+    }
     for (const auto& [cuit, listed] : list.clients) {
         cuits.insert(cuit);
     }
@@ -273,9 +352,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const UnreadFile& file : portfolio.unread) {
         unread.insert(file.path);
     }
-    for (const std::string& junk : folder.junkCsv) {
-        require(unread.contains(junk), "a CSV that is no export is named among the unread");
+    for (const std::string& file : folder.unread) {
+        require(unread.contains(file), "a CSV that is no export, or a saved file of no month, is named as unread");
     }
-    require(unread.size() == folder.junkCsv.size() + (list.badRows.empty() ? 0 : 1), "nothing else is unread");
+    require(unread.size() == folder.unread.size() + (list.badRows.empty() ? 0 : 1), "nothing else is unread");
     return 0;
 }
