@@ -1,8 +1,9 @@
 ; Sumafac's installer for 64-bit Windows, made by tools/package-windows.sh with Debian's makensis:
-;   makensis -DVERSION=1.2.0 -DPROGRAM=<program folder> -DFILES=<files.nsh> -DICON=<sumafac.ico> -DSIZE_KB=<n>
+;   makensis -DVERSION=1.2.0 -DFILES=<files.nsh> -DICON=<sumafac.ico> -DSIZE_KB=<n>
 ;            -DOUTFILE=<Sumafac-1.2.0-setup.exe> sumafac.nsi
 ; FILES names every file of the program folder twice, to install and to remove, so that the uninstaller removes only
-; what the installer put there: the user's own files (.sa1 among them) stay, and so does their folder.
+; what the installer put there: the user's own files (.sa1 among them) stay, and so does their folder. Its
+; subfolders (platforms, styles, translations) come and go with it. ICON is the one the build gave sumafac.exe.
 ; /S installs or uninstalls without asking.
 ; A 64-bit installer for a 64-bit program: it also runs where only 64-bit programs run, as on a 64-bit-only Wine.
 Target amd64-unicode
