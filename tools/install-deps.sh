@@ -13,8 +13,6 @@ case "${1:-}" in
         qt6-base-dev libgl-dev
         # Qt's own texts in Spanish: file dialogs, message-box buttons, context menus.
         qt6-translations-l10n
-        # Qt's own texts in Spanish: file dialogs, message-box buttons, context menus.
-        qt6-translations-l10n
         # Qt Charts' CMake files look for Qt6OpenGL, whose are packaged apart.
         qt6-charts-dev libqt6opengl6-dev
         libgtest-dev libbenchmark-dev libpugixml-dev
