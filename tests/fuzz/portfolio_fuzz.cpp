@@ -309,7 +309,17 @@ void checkClient(const Client& client, const Folder& folder, const fs::path& roo
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const fs::path base = fs::temp_directory_path() / ("sumafac-fuzz-portfolio-" + std::to_string(getpid()));
+    // The process's own folder, gone when it ends well; an input that broke something leaves its folder to look at.
+    static const struct Base
+    {
+        fs::path path = fs::temp_directory_path() / ("sumafac-fuzz-portfolio-" + std::to_string(getpid()));
+        ~Base()
+        {
+            std::error_code error;
+            fs::remove_all(path, error);
+        }
+    } owned;
+    const fs::path& base = owned.path;
     const fs::path root = base / "cartera";
     const fs::path work = base / "trabajo";
     const fs::path program = base / "programa";
