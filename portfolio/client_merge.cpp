@@ -83,6 +83,33 @@ Counted countedVouchers(const std::vector<ReadFile>& files)
     return counted;
 }
 
+// Every file of the client, with the months taken from it: an export's own months, another file's where no
+// file before it gave them. A client whose files disagree lists them all, with none.
+std::vector<SourceFile>
+filesUsed(const std::vector<ReadFile>& files, const std::map<YearMonth, std::size_t>& source, bool none = false)
+{
+    std::vector<SourceFile> used;
+    for (std::size_t file = 0; file < files.size(); ++file) {
+        const FileReading& reading = files[file].reading;
+        int months = 0;
+        if (!none && reading.kind == SourceKind::Export) {
+            std::set<int> exportMonths;
+            for (const PackedVoucher& voucher : reading.vouchers) {
+                exportMonths.insert(voucher.month);
+            }
+            for (const Voucher& voucher : reading.unpacked) {
+                exportMonths.insert(voucher.year * 12 + voucher.month);
+            }
+            months = static_cast<int>(exportMonths.size());
+        } else if (!none) {
+            months = static_cast<int>(std::count_if(source.begin(), source.end(),
+                                                    [file](const auto& entry) { return entry.second == file; }));
+        }
+        used.push_back({files[file].shown, reading.kind, months});
+    }
+    return used;
+}
+
 } // namespace
 
 MergedClient mergeClient(const std::vector<ReadFile>& files)
@@ -91,12 +118,14 @@ MergedClient mergeClient(const std::vector<ReadFile>& files)
     Counted counted = countedVouchers(files);
     if (!counted.error.empty()) {
         merged.error = std::move(counted.error);
+        merged.files = filesUsed(files, {}, true);
         return merged;
     }
     VoucherMonths exportMonths;
     for (const Voucher& voucher : counted.vouchers) {
         if (!exportMonths.add(voucher)) {
             merged.error = monthTooLargeMessage(voucher.year, voucher.month);
+            merged.files = filesUsed(files, {}, true);
             return merged;
         }
     }
@@ -125,24 +154,7 @@ MergedClient mergeClient(const std::vector<ReadFile>& files)
         }
     }
 
-    for (std::size_t file = 0; file < files.size(); ++file) {
-        const FileReading& reading = files[file].reading;
-        int used = 0;
-        if (reading.kind == SourceKind::Export) {
-            std::set<int> months;
-            for (const PackedVoucher& voucher : reading.vouchers) {
-                months.insert(voucher.month);
-            }
-            for (const Voucher& voucher : reading.unpacked) {
-                months.insert(voucher.year * 12 + voucher.month);
-            }
-            used = static_cast<int>(months.size());
-        } else {
-            used = static_cast<int>(std::count_if(source.begin(), source.end(),
-                                                  [file](const auto& entry) { return entry.second == file; }));
-        }
-        merged.files.push_back({files[file].shown, reading.kind, used});
-    }
+    merged.files = filesUsed(files, source);
     return merged;
 }
 
