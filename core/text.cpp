@@ -20,4 +20,21 @@ bool takeSign(std::string_view& text)
     return false;
 }
 
+std::vector<std::string_view> fieldsOf(std::string_view line, char separator)
+{
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const auto end = line.find(separator, start);
+        fields.push_back(trimmed(line.substr(start, end - start)));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    while (!fields.empty() && fields.back().empty()) {
+        fields.pop_back();
+    }
+    return fields;
+}
+
 } // namespace sumafac

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 namespace sumafac {
 
@@ -36,6 +37,10 @@ inline std::string_view trimmed(std::string_view text, std::string_view blanks =
     }
     return text.substr(first, end - first);
 }
+
+// The fields of one line of a file a person keeps in a spreadsheet, split at separator and trimmed; empty fields at
+// its end, which spreadsheets write, are dropped.
+std::vector<std::string_view> fieldsOf(std::string_view line, char separator);
 
 // Takes an optional sign off the front; true when it was a minus.
 bool takeSign(std::string_view& text);

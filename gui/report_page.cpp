@@ -3,6 +3,7 @@
 
 #include "core/window_texts.h"
 #include "gui/chart_of_months.h"
+#include "gui/page_font.h"
 #include "totals/category_text.h"
 
 #include <QBuffer>
@@ -27,14 +28,6 @@ constexpr std::array<qreal, MonthTable::Columns> ColumnShares = {0.32, 0.32, 0.3
 // its legend of five entries.
 constexpr qreal ChartWidth = 1000;
 
-QFont arial(qreal points, bool bold = false)
-{
-    QFont font("Arial");
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QString qs(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -54,11 +47,11 @@ qreal paragraph(QPainter& painter, const QRectF& area, const QString& text, cons
 qreal monthTable(QPainter& painter, const WindowModel& model, int table, const QRectF& area)
 {
     const QString caption = qs(model.tabCaption(table - 1));
-    qreal top = area.top() + paragraph(painter, area, caption.isEmpty() ? "(sin año)" : caption, arial(10, true));
+    qreal top = area.top() + paragraph(painter, area, caption.isEmpty() ? "(sin año)" : caption, pageFont(10, true));
     for (int row = 0; row < MonthTable::Rows; ++row) {
         qreal left = area.left();
         const bool bold = row == MonthTable::HeadingRow || row == MonthTable::TotalsRow;
-        painter.setFont(arial(7.5, bold));
+        painter.setFont(pageFont(7.5, bold));
         for (int column = 0; column < MonthTable::Columns; ++column) {
             const QRectF cell(left, top, area.width() * ColumnShares.at(column), RowHeight);
             const bool heading = row == MonthTable::HeadingRow || column == MonthTable::NameColumn;
@@ -91,9 +84,9 @@ QByteArray reportPdf(const WindowModel& model, const MonotributoScale& scale, co
 
     QPainter painter(&writer);
     const QRectF page(0, 0, writer.width(), writer.height());
-    qreal top = paragraph(painter, page, "Informe de facturación", arial(16, true));
+    qreal top = paragraph(painter, page, "Informe de facturación", pageFont(16, true));
     top += paragraph(painter, page.adjusted(0, top, 0, 0),
-                     qs("CUIT: " + model.cuit()) + "        Fecha: " + date.toString("dd/MM/yyyy"), arial(11));
+                     qs("CUIT: " + model.cuit()) + "        Fecha: " + date.toString("dd/MM/yyyy"), pageFont(11));
     top += 2 * ParagraphGap;
 
     const qreal tableWidth = (page.width() - (TableCount - 1) * TableGap) / TableCount;
@@ -104,13 +97,14 @@ QByteArray reportPdf(const WindowModel& model, const MonotributoScale& scale, co
     }
     top += tablesHeight + 2 * ParagraphGap;
 
-    top += paragraph(painter, page.adjusted(0, top, 0, 0), "Categoría del monotributo", arial(10, true)) + ParagraphGap;
+    top +=
+        paragraph(painter, page.adjusted(0, top, 0, 0), "Categoría del monotributo", pageFont(10, true)) + ParagraphGap;
     for (int table = FirstYearTable; table <= TableCount; ++table) {
         const std::string line = categoryLine(categoryFacts(model, table, scale));
         // Each table by its tab's caption, as the user knows it.
         const QString caption = qs(model.tabCaption(table - 1));
         const QString text = line.empty() ? QString("(solapa sin año)") : caption + ": " + qs(line);
-        top += paragraph(painter, page.adjusted(0, top, 0, 0), text, arial(8.5)) + ParagraphGap;
+        top += paragraph(painter, page.adjusted(0, top, 0, 0), text, pageFont(8.5)) + ParagraphGap;
     }
 
     // The chart as the chart window draws it, laid out about as wide as that window and scaled down into the rest of

@@ -2,6 +2,7 @@
 #include "gui/table_pdf.h"
 
 #include "core/window_texts.h"
+#include "gui/page_font.h"
 
 #include <QAbstractItemModel>
 #include <QBuffer>
@@ -25,14 +26,6 @@ constexpr qreal Padding = 3;
 constexpr qreal WidestText = 170;
 // Below this the text is too small to read; the table runs past the right edge instead.
 constexpr qreal SmallestPoints = 4.5;
-
-QFont arial(qreal points, bool bold = false)
-{
-    QFont font("Arial");
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QString cell(const QAbstractItemModel& table, int row, int column, int role = Qt::DisplayRole)
 {
@@ -83,17 +76,17 @@ QByteArray tablePdf(const QAbstractItemModel& table, const QString& title, const
     // The font shrinks until the table fits across the page; text does not shrink quite in proportion, so the
     // widths are measured again at each size.
     qreal points = 7.5;
-    std::vector<qreal> widths = columnWidths(table, arial(points), &writer);
+    std::vector<qreal> widths = columnWidths(table, pageFont(points), &writer);
     for (int pass = 0; pass < 6; ++pass) {
         const qreal natural = std::accumulate(widths.begin(), widths.end(), qreal{0});
         if (natural <= page.width() || points <= SmallestPoints) {
             break;
         }
         points = std::max(SmallestPoints, points * page.width() / natural * 0.97);
-        widths = columnWidths(table, arial(points), &writer);
+        widths = columnWidths(table, pageFont(points), &writer);
     }
-    const QFont font = arial(points);
-    const QFont bold = arial(points, true);
+    const QFont font = pageFont(points);
+    const QFont bold = pageFont(points, true);
     const QFontMetricsF metrics(font, &writer);
     const qreal rowHeight = metrics.height() + 2 * Padding;
     // As tall as the header that wraps into the most lines.
@@ -107,11 +100,11 @@ QByteArray tablePdf(const QAbstractItemModel& table, const QString& title, const
     }
     headerHeight += 2 * Padding;
 
-    painter.setFont(arial(14, true));
+    painter.setFont(pageFont(14, true));
     QRectF used;
     painter.drawText(page, Qt::AlignLeft | Qt::AlignTop, title, &used);
     qreal top = used.bottom();
-    painter.setFont(arial(9));
+    painter.setFont(pageFont(9));
     painter.drawText(page.adjusted(0, top, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, subtitle, &used);
     top = used.bottom() + 2 * Padding;
 

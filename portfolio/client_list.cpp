@@ -13,19 +13,6 @@
 namespace sumafac {
 namespace {
 
-std::vector<std::string_view> fieldsOf(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const auto end = line.find(';', start);
-        fields.push_back(trimmed(line.substr(start, end - start)));
-        if (end == std::string_view::npos) {
-            return fields;
-        }
-        start = end + 1;
-    }
-}
-
 // "20-12345678-6" as well as "20123456786".
 std::string cuitDigits(std::string_view text)
 {
@@ -47,6 +34,7 @@ ClientList readClientList(std::string_view text)
     }
     ClientList list;
     int number = 0;
+    bool firstRow = true;
     while (!text.empty()) {
         ++number;
         const auto end = text.find('\n');
@@ -56,9 +44,15 @@ ClientList readClientList(std::string_view text)
         if (line.empty() || line.front() == '#') {
             continue;
         }
-        const std::vector<std::string_view> fields = fieldsOf(line);
+        const std::vector<std::string_view> fields = fieldsOf(line, ';');
+        if (fields.empty()) {
+            continue; // a row of empty cells, as a spreadsheet leaves below its table
+        }
         const std::string cuit = cuitDigits(fields.front());
-        if (number == 1 && foldedAscii(cuit) == "cuit") {
+        // The title row, when there is one, comes first.
+        const bool titles = firstRow && foldedAscii(cuit) == "cuit";
+        firstRow = false;
+        if (titles) {
             continue;
         }
         const auto refuse = [&](const std::string& why) {

@@ -18,24 +18,6 @@ constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 // A faulty field is quoted in the message up to this many bytes, so a stray binary file gives a short message.
 constexpr std::size_t ShownFieldLength = 30;
 
-// The fields of one line, trimmed; empty fields at its end, which spreadsheets write, are dropped.
-std::vector<std::string_view> fieldsOf(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const auto end = line.find(';', start);
-        fields.push_back(trimmed(line.substr(start, end - start)));
-        if (end == std::string_view::npos) {
-            break;
-        }
-        start = end + 1;
-    }
-    while (!fields.empty() && fields.back().empty()) {
-        fields.pop_back();
-    }
-    return fields;
-}
-
 // The number of columns the header names, 3 or 4; 0 for a line that is no header. Names in any letter case,
 // "categoría" with its accent or without.
 std::size_t headerColumns(const std::vector<std::string_view>& fields)
@@ -229,7 +211,7 @@ ScaleReading readScale(std::string_view text)
         if (line.empty() || line.front() == '#') {
             continue;
         }
-        const auto fields = fieldsOf(line);
+        const auto fields = fieldsOf(line, ';');
         if (!headerSeen) {
             columns = headerColumns(fields);
             if (columns == 0) {
