@@ -9,6 +9,7 @@
 #include "portfolio/portfolio_texts.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -43,9 +44,15 @@ class WorkFolder
     }
     ~WorkFolder()
     {
+        // The archive tool may hold its folder for a moment after it ends (Windows, a virus scanner): a few quiet
+        // tries, as a drop makes for its working files.
         std::error_code error;
-        if (!m_path.empty()) {
+        for (int attempt = 0; !m_path.empty() && attempt < 6; ++attempt) {
             fs::remove_all(m_path, error);
+            if (!fs::exists(m_path, error)) {
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20 << attempt));
         }
     }
     WorkFolder(const WorkFolder&) = delete;
