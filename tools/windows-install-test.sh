@@ -146,11 +146,12 @@ sleep 1
 import -window "$window" "$work/sumafac-windows.png"
 [ -z "$screenshot" ] || cp "$work/sumafac-windows.png" "$screenshot"
 
-# 4. The report: Archivo > Exportar informe..., the last item of the menu, into the user's folder.
+# 4. The report: Archivo > Exportar informe..., the last item before the separator and "Abrir cartera...", into the
+# user's folder.
 report="$user_folder_unix/informe.pdf"
 xdotool mousemove --window "$window" 25 10 click 1
 sleep 1
-xdotool key Up Return
+xdotool key Up Up Return
 wait_for_window '^Exportar informe$' >/dev/null || fail "Archivo > Exportar informe... no abrió el diálogo"
 xdotool key ctrl+a
 xdotool type --delay 50 "$user_folder\\informe.pdf"
