@@ -55,7 +55,11 @@ TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
     // 2023 serves January 2024, on the table from 1 January 2024. July's pace carried on gives December's
     // twelve-month total, the only one a single year has.
     EXPECT_EQ(series[2]->name(), "Tope de la categoría A: 2.108.288,01");
-    EXPECT_EQ(qobject_cast<QLineSeries*>(series[4])->points(), QList<QPointF>{QPointF(11, 6666669.0)});
+    EXPECT_EQ(qobject_cast<QLineSeries*>(series[2])->points(),
+              (QList<QPointF>{QPointF(-0.5, 2108288.01), QPointF(11.5, 2108288.01)}));
+    const auto* projection = qobject_cast<QLineSeries*>(series[4]);
+    EXPECT_EQ(projection->points(), QList<QPointF>{QPointF(11, 6666669.0)});
+    EXPECT_TRUE(projection->pointsVisible());
 
     drop("202403", "022", "0000002222222");
     EXPECT_EQ(bars->count(), 24);
