@@ -61,6 +61,11 @@ TEST(Portfolio, GivesWhatTheDropsOfItsFilesGiveAndWritesNothing)
                                      [](const Client& each) { return each.cuit == "20123456786"; });
     ASSERT_NE(client, portfolio.clients.end());
     ASSERT_EQ(client->months.size(), 24u);
+    // The workbook of both years, its parts in folders of the zip, gives every month as the two CSV exports do.
+    EXPECT_EQ(
+        std::count_if(client->files.begin(), client->files.end(),
+                      [](const SourceFile& file) { return file.path.ends_with(".xlsx") && file.monthsUsed == 24; }),
+        1);
 
     Window dropped;
     initialiseMonthTables(dropped.model);
