@@ -99,14 +99,9 @@ FileReading failed(SourceKind kind, std::string message)
     return reading;
 }
 
-// A member's stream stopped short: broken inside, or longer than its listing said.
-std::string streamProblem(const std::istream& in, const std::string& refusal)
-{
-    return in.bad() ? std::string(DamagedMemberMessage) : refusal;
-}
+} // namespace
 
-// The months of tables 1 and 2 that have a year, as a drop or a load left them.
-std::map<YearMonth, MonthFigures> monthsOf(const WindowModel& model)
+std::map<YearMonth, MonthFigures> monthsOfYearTables(const WindowModel& model)
 {
     std::map<YearMonth, MonthFigures> months;
     for (const int table : {FirstYearTable, SecondYearTable}) {
@@ -121,8 +116,6 @@ std::map<YearMonth, MonthFigures> monthsOf(const WindowModel& model)
     }
     return months;
 }
-
-} // namespace
 
 Voucher unpack(const PackedVoucher& packed)
 {
@@ -225,8 +218,9 @@ FileReading FileReader::readZip(const FoundFile& file)
     const auto in = archive->read(csvMembers.front(), LargestMember);
     const ExportRead read =
         readCsvNamed(*in, {baseName(members[csvMembers.front()].name), fileNameOf(file.path)}, collector.table);
+    // A member's stream stops short when it is broken inside or longer than its listing said.
     if (in->bad()) {
-        return failed(SourceKind::Export, streamProblem(*in, read.refusal));
+        return failed(SourceKind::Export, DamagedMemberMessage);
     }
     return collector.finish(read);
 }
@@ -249,7 +243,7 @@ FileReading FileReader::readThroughDrop(const FoundFile& file, SourceKind kind)
     FileReading reading;
     reading.kind = kind;
     reading.cuit = model.cuit();
-    reading.months = monthsOf(model);
+    reading.months = monthsOfYearTables(model);
     if (!dialogs.messages.empty()) {
         reading.error = dialogs.messages.back();
     } else if (reading.months.empty()) {

@@ -3,6 +3,7 @@
 // file gives, read by the very code a drop and "Cargar" use.
 #pragma once
 
+#include "core/window_model.h"
 #include "import/voucher_months.h"
 #include "portfolio/folder_scan.h"
 #include "portfolio/portfolio.h"
@@ -51,6 +52,9 @@ class FileReader
 
     std::string m_work;
 };
+
+// The months of tables 1 and 2 that have a year, as a drop or a load left them.
+std::map<YearMonth, MonthFigures> monthsOfYearTables(const WindowModel& model);
 
 // The voucher a packed row stands for.
 Voucher unpack(const PackedVoucher& packed);

@@ -9,6 +9,7 @@
 #include "import/voucher_months.h"
 #include "platform/native.h"
 #include "portfolio/client_list.h"
+#include "portfolio/file_reading.h"
 #include "portfolio/portfolio.h"
 #include "tests/fuzz/export_fuzz_check.h"
 #include "totals/category.h"
@@ -210,18 +211,7 @@ std::map<YearMonth, MonthFigures> droppedAlone(const fs::path& file, const std::
     HandlerContext context{model, dialogs, *files, *processes, programFolder};
     importDrop(context, {file.string()});
     require(dialogs.messages.empty(), "an export of two years drops alone");
-    std::map<YearMonth, MonthFigures> months;
-    for (const int table : {FirstYearTable, SecondYearTable}) {
-        const auto year = tableYear(model, table);
-        for (int month = January; year && month <= December; ++month) {
-            const std::string& amount = model.cell(table, month, MonthTable::AmountColumn);
-            if (!amount.empty()) {
-                months[{*year, month}] = {*strictWhole(model.cell(table, month, MonthTable::CountColumn)),
-                                          *strictAmount(amount)};
-            }
-        }
-    }
-    return months;
+    return monthsOfYearTables(model);
 }
 
 void checkClient(const Client& client, const Folder& folder, const fs::path& root, const std::string& programFolder)
