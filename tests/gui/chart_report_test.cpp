@@ -68,6 +68,10 @@ TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
     EXPECT_EQ(qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal)[0])->categories().first(), "ene 2023");
     EXPECT_EQ(series[2]->name(), "Tope de la categoría A: 7.813.063,45");
     EXPECT_EQ(series[3]->name(), "Tope de la categoría B: 11.447.046,44");
+    // The ceiling's letter is written at each end of its line.
+    for (const int ceiling : {2, 3}) {
+        EXPECT_TRUE(qobject_cast<QLineSeries*>(series[ceiling])->pointLabelsVisible()) << ceiling;
+    }
     EXPECT_EQ(qobject_cast<QLineSeries*>(series[3])->pointLabelsFormat(), "B");
     EXPECT_GE(qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical)[0])->max(), 11447046.44);
 }

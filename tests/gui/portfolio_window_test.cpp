@@ -63,6 +63,7 @@ class PortfolioWindowTest : public testing::WindowFixture
             shown = shown != nullptr ? shown : qobject_cast<gui::PortfolioWindow*>(widget);
         }
         EXPECT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->isVisible());
         return waitForReading(*shown);
     }
     gui::PortfolioWindow* waitForReading(gui::PortfolioWindow& shown)
@@ -112,6 +113,10 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
     EXPECT_EQ(table->model()->index(2, gui::PortfolioTableModel::Name).data().toString(), "Acosta, Lucía");
 
     const auto* unread = cartera->findChild<QTreeWidget*>("NoLeidos");
+    // Both file lists are flat: no branch marks in front of a file.
+    for (const auto* list : cartera->findChildren<QTreeWidget*>()) {
+        EXPECT_FALSE(list->rootIsDecorated()) << list->objectName().toStdString();
+    }
     ASSERT_EQ(unread->topLevelItemCount(), 1);
     EXPECT_EQ(unread->topLevelItem(0)->text(0), "Mis Comprobantes Emitidos - CUIT 20267384518.zip");
     EXPECT_FALSE(unread->topLevelItem(0)->text(1).isEmpty());

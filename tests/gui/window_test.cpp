@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace sumafac {
 namespace {
 
@@ -195,8 +197,11 @@ TEST(Window, ShowsTheStateItsModelAlreadyHolds)
 {
     WindowModel model;
     model.setCuit("20123456786");
-    model.setPanelLine(CountLine, "CANT.DE FACTURAS: 4");
-    model.setPanelLine(AmountLine, "TOTAL FACT:9,99");
+    const std::array<const char*, PanelLineCount> lines = {
+        "CUIT:20123456786", "TIPO:C", "AÑO:2025", "MES: 3", "CANT.DE FACTURAS: 4", "TOTAL FACT:9,99"};
+    for (int line = 1; line <= PanelLineCount; ++line) {
+        model.setPanelLine(line, lines[line - 1]);
+    }
     model.setPanelVisible(true);
     model.setPanelGrey(120);
     model.setSaveEnabled(true);
@@ -206,8 +211,10 @@ TEST(Window, ShowsTheStateItsModelAlreadyHolds)
     const auto registry = platform::makeNativeRegistry();
     gui::MainWindow window{model, {dialogs, *files, *processes, *registry, "."}};
     EXPECT_EQ(window.findChild<QLabel*>("Label3")->text(), "20123456786");
-    EXPECT_EQ(window.findChild<QLabel*>("Label7")->text(), "CANT.DE FACTURAS: 4");
-    EXPECT_EQ(window.findChild<QLabel*>("Label8")->text(), "TOTAL FACT:9,99");
+    const std::array<const char*, PanelLineCount> labels = {"Label1", "Label4", "Label5", "Label6", "Label7", "Label8"};
+    for (int line = 1; line <= PanelLineCount; ++line) {
+        EXPECT_EQ(window.findChild<QLabel*>(labels[line - 1])->text().toStdString(), lines[line - 1]);
+    }
     EXPECT_EQ(window.findChild<QLabel*>("Label7")->palette().color(QPalette::WindowText), QColor(120, 120, 120));
     EXPECT_FALSE(window.findChild<QWidget*>("Frame1")->isHidden());
     EXPECT_TRUE(window.findChild<QAction*>("MnGrabar")->isEnabled());
@@ -243,11 +250,18 @@ TEST_F(WindowTest, CopiarRollsTheYearsAndSalirClosesTheWindow)
 
 TEST_F(WindowTest, AcercaDeShowsOneAboutBoxAndItsButtons)
 {
+    window.show();
     child<QAction>("Mnacerca")->trigger();
+    // Asked for again while the main window has the focus, the open box comes to the front.
+    QApplication::processEvents();
+    QApplication::setActiveWindow(&window);
+    ASSERT_EQ(QApplication::activeWindow(), &window);
     child<QAction>("Mnacerca")->trigger();
     const auto boxes = window.findChildren<gui::AboutBox*>();
     ASSERT_EQ(boxes.size(), 1);
     gui::AboutBox* box = boxes.front();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), box);
     EXPECT_EQ(box->objectName(), "frmAbout");
     EXPECT_EQ(box->findChild<QFrame*>("Line1")->frameShape(), QFrame::HLine);
     EXPECT_TRUE(box->isVisible());
