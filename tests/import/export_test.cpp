@@ -2,6 +2,7 @@
 // Mis Comprobantes exports dropped for real, with 7z, on a window over a temporary program folder: the cases of
 // tests/data/exports/cases.txt, the sample exports against the sample header archives, and a reader's bound on memory.
 #include "app/form1.h"
+#include "import/export_table.h"
 #include "import/import_texts.h"
 #include "import/voucher_csv.h"
 #include "import/working_files.h"
@@ -259,6 +260,17 @@ TEST(ExportReaders, RefuseTwoGigabytesOfGarbageAtTheirFirstLine)
     ExportTable table("linea");
     EXPECT_EQ(readCsvExport(in, table), "ERROR, este archivo no es valido: la linea 1 es demasiado larga");
     EXPECT_LT(garbage.given, 4 * LongestCsvRecord);
+}
+
+TEST(ExportReaders, TakeAsUtf8OnlyWhatIsWellFormed)
+{
+    // A CSV that is not UTF-8 is read as Windows-1252, the other form exports come in.
+    for (const char* text : {"Número", "\x7F", "\xDF\xBF", "\xE2\x82\xAC", "\xF4\x8F\xBF\xBF"}) {
+        EXPECT_TRUE(validUtf8(text)) << ::testing::PrintToString(std::string(text));
+    }
+    for (const char* text : {"N\xFAmero", "\x80", "\xC1\xBF", "\xC2", "\xC2\x41", "\xE2\x82", "\xF5\x80\x80\x80"}) {
+        EXPECT_FALSE(validUtf8(text)) << ::testing::PrintToString(std::string(text));
+    }
 }
 
 } // namespace
