@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace sumafac {
@@ -38,6 +40,16 @@ TEST(PosixSystem, TheArchiveToolBesideTheProgramWinsOverTheSystemsOwn)
     folder.put("7z", "");
     EXPECT_EQ(platform::archiveToolPath(folder.path(), *files, *processes), folder.file("7z"));
     EXPECT_NE(processes->findOnPath("sh"), "");
+}
+
+TEST(PosixSystem, AProgramStartedOnItsOwnLeavesNoChildBehind)
+{
+    // The program is left to init: no process of ours stays behind, a zombie for as long as Sumafac runs.
+    const auto processes = platform::makeNativeProcessRunner();
+    ASSERT_TRUE(processes->startDetached("/bin/sh", {"-c", "exit 0"}));
+    int status = 0;
+    EXPECT_EQ(::waitpid(-1, &status, WNOHANG), -1);
+    EXPECT_EQ(errno, ECHILD);
 }
 
 } // namespace
