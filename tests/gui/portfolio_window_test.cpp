@@ -148,6 +148,20 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
     }
 }
 
+TEST(PortfolioColours, EachStatusHasTheColourTheReadmeNames)
+{
+    // Orange, green, blue, red, violet, and grey for the two without a verdict.
+    const std::pair<ClientStatus, QColor> colours[] = {
+        {ClientStatus::Up, {230, 126, 0}},        {ClientStatus::Down, {46, 160, 67}},
+        {ClientStatus::Same, {52, 101, 200}},     {ClientStatus::Excluded, {200, 30, 30}},
+        {ClientStatus::Error, {140, 20, 140}},    {ClientStatus::NoScale, {150, 150, 150}},
+        {ClientStatus::NoBasis, {150, 150, 150}},
+    };
+    for (const auto& [status, colour] : colours) {
+        EXPECT_EQ(gui::statusColor(status), colour) << statusWord(status);
+    }
+}
+
 TEST_F(PortfolioWindowTest, CancelledAtOnceShowsNothing)
 {
     // The reading is held at its first file until Cancelar has been clicked.
