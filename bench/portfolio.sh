@@ -28,16 +28,9 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 # digit; amounts come from a sequence that stays exact in awk's floating point. A voucher in 40 is a credit note.
 stage=$work/stage
 mkdir "$stage"
-{
-    printf '\xEF\xBB\xBF'
-    printf '"%s";' 'Fecha de Emisión' 'Tipo de Comprobante' 'Punto de Venta' 'Número Desde' 'Número Hasta' \
-        'Cód. Autorización' 'Tipo Doc. Receptor' 'Nro. Doc. Receptor' 'Denominación Receptor' 'Tipo Cambio' 'Moneda' \
-        'Imp. Neto Gravado IVA 0%' 'IVA 2,5%' 'Imp. Neto Gravado IVA 2,5%' 'IVA 5%' 'Imp. Neto Gravado IVA 5%' \
-        'IVA 10,5%' 'Imp. Neto Gravado IVA 10,5%' 'IVA 21%' 'Imp. Neto Gravado IVA 21%' 'IVA 27%' \
-        'Imp. Neto Gravado IVA 27%' 'Imp. Neto Gravado Total' 'Imp. Neto No Gravado' 'Imp. Op. Exentas' \
-        'Otros Tributos' 'Total IVA'
-    printf '"Imp. Total"\r\n'
-} >"$work/titles"
+# shellcheck source=examples/export-titles.sh
+source examples/export-titles.sh
+current_titles >"$work/titles"
 awk -v clients="$clients" -v stage="$stage" -v titles_file="$work/titles" '
     function next_random() { seed = seed * 16807 % 2147483647; return seed }
     function cuit(c,    base, sum, digit, i, k) {

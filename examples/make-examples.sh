@@ -130,17 +130,9 @@ sheet_number() {
 # The authorisation code: fourteen digits that follow from the invoice number.
 cae() { printf '74%012d' $(($1 * 7919 % 1000000000000)); }
 
-# The current form: 28 columns, ";" between them, titles in quotes, UTF-8 with its mark, dates yyyy-mm-dd.
-current_titles() {
-    printf '\xEF\xBB\xBF'
-    printf '"%s";' 'Fecha de Emisión' 'Tipo de Comprobante' 'Punto de Venta' 'Número Desde' 'Número Hasta' \
-        'Cód. Autorización' 'Tipo Doc. Receptor' 'Nro. Doc. Receptor' 'Denominación Receptor' 'Tipo Cambio' 'Moneda' \
-        'Imp. Neto Gravado IVA 0%' 'IVA 2,5%' 'Imp. Neto Gravado IVA 2,5%' 'IVA 5%' 'Imp. Neto Gravado IVA 5%' \
-        'IVA 10,5%' 'Imp. Neto Gravado IVA 10,5%' 'IVA 21%' 'Imp. Neto Gravado IVA 21%' 'IVA 27%' \
-        'Imp. Neto Gravado IVA 27%' 'Imp. Neto Gravado Total' 'Imp. Neto No Gravado' 'Imp. Op. Exentas' \
-        'Otros Tributos' 'Total IVA'
-    printf '"Imp. Total"\r\n'
-}
+# The current form: dates yyyy-mm-dd, the title row of export-titles.sh.
+# shellcheck source=examples/export-titles.sh
+source export-titles.sh
 current_csv() {
     local year=$1 y mm day number cents b
     current_titles
