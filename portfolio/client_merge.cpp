@@ -84,15 +84,14 @@ Counted countedVouchers(const std::vector<ReadFile>& files)
 }
 
 // Every file of the client, with the months taken from it: an export's own months, another file's where no
-// file before it gave them. A client whose files disagree lists them all, with none.
-std::vector<SourceFile>
-filesUsed(const std::vector<ReadFile>& files, const std::map<YearMonth, std::size_t>& source, bool none = false)
+// file before it gave them.
+std::vector<SourceFile> filesUsed(const std::vector<ReadFile>& files, const std::map<YearMonth, std::size_t>& source)
 {
     std::vector<SourceFile> used;
     for (std::size_t file = 0; file < files.size(); ++file) {
         const FileReading& reading = files[file].reading;
         int months = 0;
-        if (!none && reading.kind == SourceKind::Export) {
+        if (reading.kind == SourceKind::Export) {
             std::set<int> exportMonths;
             for (const PackedVoucher& voucher : reading.vouchers) {
                 exportMonths.insert(voucher.month);
@@ -101,13 +100,23 @@ filesUsed(const std::vector<ReadFile>& files, const std::map<YearMonth, std::siz
                 exportMonths.insert(voucher.year * 12 + voucher.month);
             }
             months = static_cast<int>(exportMonths.size());
-        } else if (!none) {
+        } else {
             months = static_cast<int>(std::count_if(source.begin(), source.end(),
                                                     [file](const auto& entry) { return entry.second == file; }));
         }
         used.push_back({files[file].shown, reading.kind, months});
     }
     return used;
+}
+
+// A client whose files disagree lists them all, with no month taken from any.
+std::vector<SourceFile> filesWithoutMonths(const std::vector<ReadFile>& files)
+{
+    std::vector<SourceFile> listed;
+    for (const ReadFile& file : files) {
+        listed.push_back({file.shown, file.reading.kind, 0});
+    }
+    return listed;
 }
 
 } // namespace
@@ -118,14 +127,14 @@ MergedClient mergeClient(const std::vector<ReadFile>& files)
     Counted counted = countedVouchers(files);
     if (!counted.error.empty()) {
         merged.error = std::move(counted.error);
-        merged.files = filesUsed(files, {}, true);
+        merged.files = filesWithoutMonths(files);
         return merged;
     }
     VoucherMonths exportMonths;
     for (const Voucher& voucher : counted.vouchers) {
         if (!exportMonths.add(voucher)) {
             merged.error = monthTooLargeMessage(voucher.year, voucher.month);
-            merged.files = filesUsed(files, {}, true);
+            merged.files = filesWithoutMonths(files);
             return merged;
         }
     }
