@@ -104,8 +104,9 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     ChartModule* m_charts = nullptr;
     // Built the first time it is asked for, never at start-up.
     QWidget* m_chartWindow = nullptr;
-    // A window of its own, not a child, so that the main window can come in front of it.
+    // Loaded the first time the portfolio is opened, never at start-up.
     PortfolioModule* m_portfolioModule = nullptr;
+    // A window of its own, not a child, so that the main window can come in front of it.
     std::unique_ptr<PortfolioWindow> m_portfolioWindow;
 };
 
