@@ -189,6 +189,8 @@ TEST_F(PortfolioWindowTest, DoubleClickShowsTheClientInTheMainWindow)
     EXPECT_EQ(dialogs.prompts(),
               std::vector<std::string>{"El CUIT 27441852636 no tiene meses con cifras para mostrar."});
     EXPECT_EQ(model.cuit(), "");
+    // What was on screen goes, as with a load.
+    drop(month("2019", "03"));
     emit table->doubleClicked(table->model()->index(1, 0));
     EXPECT_EQ(model.cuit(), "20281940350");
     EXPECT_EQ(model.tabCaption(FirstYearTab), "2025");

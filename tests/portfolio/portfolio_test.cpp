@@ -91,7 +91,8 @@ TEST(Portfolio, GivesWhatTheDropsOfItsFilesGiveAndWritesNothing)
 TEST(Portfolio, ListsWhatItCannotTakeAndGoesOn)
 {
     TempFolder folder;
-    const std::string csv = "Fecha;Tipo;Imp. Total\n2025-03-01;11;100,00\n";
+    // A voucher number past what a packed voucher holds: kept whole, and counted as any other.
+    const std::string csv = "Fecha;Tipo;Número Desde;Imp. Total\n2025-03-01;11;200000000;100,00\n";
     folder.put("Mis Comprobantes Emitidos - CUIT 20123456786.csv", csv);
     folder.put("notas.txt", "");
     // An empty client list is one of no client, not one that cannot be read.
@@ -118,6 +119,7 @@ TEST(Portfolio, ListsWhatItCannotTakeAndGoesOn)
     const Portfolio portfolio = readPortfolio(folder.path(), shippedScale(), {});
     ASSERT_EQ(portfolio.clients.size(), 1u);
     EXPECT_EQ(portfolio.clients[0].months.at({2025, 3}), (MonthFigures{1, 10000}));
+    EXPECT_EQ(portfolio.clients[0].files.at(0).monthsUsed, 1);
     EXPECT_EQ(portfolio.otherFiles, 1);
     ASSERT_EQ(portfolio.unread.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
