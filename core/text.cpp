@@ -37,4 +37,41 @@ std::vector<std::string_view> fieldsOf(std::string_view line, char separator)
     return fields;
 }
 
+std::optional<std::vector<std::string>> quotedFieldsOf(std::string_view line, char separator)
+{
+    std::vector<std::string> fields;
+    for (std::size_t start = 0;;) {
+        std::string value;
+        std::size_t pos = start;
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) {
+            ++pos;
+        }
+        if (pos < line.size() && line[pos] == '"') {
+            for (++pos;; ++pos) {
+                if (pos == line.size()) {
+                    return std::nullopt;
+                }
+                if (line[pos] == '"' && (pos + 1 == line.size() || line[pos + 1] != '"')) {
+                    ++pos;
+                    break;
+                }
+                pos += line[pos] == '"' ? 1 : 0; // the first of two quotes, which stand for one
+                value += line[pos];
+            }
+        }
+        // What stands between a closing quote and the separator stays with the value, as a spreadsheet keeps it.
+        const auto end = line.find(separator, pos);
+        value += line.substr(pos, end - pos);
+        fields.emplace_back(trimmed(value));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    while (!fields.empty() && fields.back().empty()) {
+        fields.pop_back();
+    }
+    return fields;
+}
+
 } // namespace sumafac

@@ -2,6 +2,8 @@
 // The small text rules every reader shares: digits, blanks around a value, a sign in front of it.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,6 +43,10 @@ inline std::string_view trimmed(std::string_view text, std::string_view blanks =
 // The fields of one line of a file a person keeps in a spreadsheet, split at separator and trimmed; empty fields at
 // its end, which spreadsheets write, are dropped.
 std::vector<std::string_view> fieldsOf(std::string_view line, char separator);
+
+// The same, for a row a spreadsheet may quote: a value within double quotes may hold the separator, and "" in it
+// stands for one quote. None when a quote opens and the line ends before it closes.
+std::optional<std::vector<std::string>> quotedFieldsOf(std::string_view line, char separator);
 
 // Takes an optional sign off the front; true when it was a minus.
 bool takeSign(std::string_view& text);

@@ -34,7 +34,6 @@ ClientList readClientList(std::string_view text)
     }
     ClientList list;
     int number = 0;
-    bool firstRow = true;
     while (!text.empty()) {
         ++number;
         const auto end = text.find('\n');
@@ -44,32 +43,37 @@ ClientList readClientList(std::string_view text)
         if (line.empty() || line.front() == '#') {
             continue;
         }
-        const std::vector<std::string_view> fields = fieldsOf(line, ';');
+        // A spreadsheet writes ";" or "," as its settings say. Neither can stand in a CUIT nor in the title "cuit",
+        // so the first of them in a row is the one.
+        const auto separator = line.find_first_of(";,");
+        const auto refuse = [&](const std::string& why) {
+            list.badRows.push_back({ClientListName, clientListLineMessage(number, why)});
+        };
+        const auto quoted = quotedFieldsOf(line, separator == std::string_view::npos ? ';' : line[separator]);
+        if (!quoted) {
+            refuse("unas comillas se abren y no se cierran");
+            continue;
+        }
+        const std::vector<std::string>& fields = *quoted;
         if (fields.empty()) {
             continue; // a row of empty cells, as a spreadsheet leaves below its table
         }
         const std::string cuit = cuitDigits(fields.front());
-        // The title row, when there is one, comes first.
-        const bool titles = firstRow && foldedAscii(cuit) == "cuit";
-        firstRow = false;
-        if (titles) {
-            continue;
+        if (foldedAscii(cuit) == "cuit") {
+            continue; // the title row, or its copy where two lists were pasted into one
         }
-        const auto refuse = [&](const std::string& why) {
-            list.badRows.push_back({ClientListName, clientListLineMessage(number, why)});
-        };
         if (!validCuit(cuit)) {
-            refuse("«" + std::string(fields.front().substr(0, 30)) + "» no es un CUIT válido");
+            refuse("«" + fields.front().substr(0, 30) + "» no es un CUIT válido");
             continue;
         }
         ListedClient client;
         if (fields.size() > 1) {
-            client.name = validUtf8(fields[1]) ? std::string(fields[1]) : utf8FromCp1252(fields[1]);
+            client.name = validUtf8(fields[1]) ? fields[1] : utf8FromCp1252(fields[1]);
         }
         if (fields.size() > 2 && !fields[2].empty()) {
-            const std::string letter = foldedAscii(std::string(fields[2]));
+            const std::string letter = foldedAscii(fields[2]);
             if (letter.size() != 1 || letter[0] < 'a' || letter[0] > 'k') {
-                refuse("«" + std::string(fields[2].substr(0, 30)) + "» no es una categoría de la A a la K");
+                refuse("«" + fields[2].substr(0, 30) + "» no es una categoría de la A a la K");
                 continue;
             }
             client.category = letter[0] - 'a';

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The accountant's client list, cartera.csv: one row per client, "cuit;nombre;categoria", with the category the client
-// is registered in. A spreadsheet may write it in UTF-8 or Windows-1252, with or without a title row.
+// is registered in. A spreadsheet may write it in UTF-8 or Windows-1252, with or without a title row, with ";" or ","
+// between values, and quote them.
 #pragma once
 
 #include "portfolio/portfolio.h"

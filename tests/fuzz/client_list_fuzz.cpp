@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as the client list cartera.csv (first byte even), or a list written from fuzzed
-// clients and bad rows in the forms a spreadsheet writes (odd), which must read back exactly, each bad row by its
-// line. Whatever the bytes, every CUIT taken has its check digit, every category is A to K, every name is UTF-8 and
-// every bad row names a line of the text.
+// clients and bad rows in the forms a spreadsheet writes, with ";" or "," and names quoted or not (odd), which must
+// read back exactly, each bad row by its line. Whatever the bytes, every CUIT taken has its check digit, every category
+// is A to K, every name is UTF-8 and every bad row names a line of the text.
 #include "core/cuit.h"
 #include "import/export_table.h"
 #include "portfolio/client_list.h"
@@ -47,17 +47,19 @@ struct Written
 Written writtenList(FuzzedDataProvider& input)
 {
     // As written, and as it must read: the same name in UTF-8 and in Windows-1252.
-    constexpr std::array<std::pair<const char*, const char*>, 5> names = {{{"Pérez, Ana", "Pérez, Ana"},
+    constexpr std::array<std::pair<const char*, const char*>, 6> names = {{{"Pérez, Ana", "Pérez, Ana"},
                                                                            {"P\xE9rez, Ana", "Pérez, Ana"},
                                                                            {"MUÑOZ SRL", "MUÑOZ SRL"},
                                                                            {"MU\xD1OZ SRL", "MUÑOZ SRL"},
+                                                                           {"Bar \"Sol\"; y Cía", "Bar \"Sol\"; y Cía"},
                                                                            {"", ""}}};
     Written list;
     const std::string end = input.ConsumeBool() ? "\r\n" : "\n";
+    const char separator = input.ConsumeBool() ? ';' : ',';
     list.text = input.ConsumeBool() ? "\xEF\xBB\xBF" : "";
     int line = 1;
     if (input.ConsumeBool()) {
-        list.text += "CUIT;Nombre;Categoría" + end;
+        list.text += std::string("CUIT") + separator + "Nombre" + separator + "Categoría" + end;
         ++line;
     }
     for (int rows = input.ConsumeIntegralInRange(0, 20); rows > 0; --rows, ++line) {
@@ -91,7 +93,16 @@ Written writtenList(FuzzedDataProvider& input)
         }
         const std::string shown =
             input.ConsumeBool() ? cuit.substr(0, 2) + "-" + cuit.substr(2, 8) + "-" + cuit.substr(10) : cuit;
-        list.text += " " + shown + " ;" + written + (input.ConsumeBool() && letter.empty() ? "" : ";" + letter) + end;
+        std::string name = written;
+        if (name.find(separator) != std::string::npos || input.ConsumeBool()) {
+            // Quoted, as a spreadsheet must when the name holds the separator: a quote in it written twice.
+            for (std::size_t quote = name.find('"'); quote != std::string::npos; quote = name.find('"', quote + 2)) {
+                name.insert(quote, 1, '"');
+            }
+            name = "\"" + name + "\"";
+        }
+        list.text += " " + shown + " " + separator + name +
+                     (input.ConsumeBool() && letter.empty() ? "" : separator + letter) + end;
     }
     return list;
 }
