@@ -4,6 +4,17 @@
 #include <algorithm>
 
 namespace sumafac {
+namespace {
+
+// Spreadsheets write empty fields after a row's last value; they say nothing.
+template <typename Field> void dropEmptyTail(std::vector<Field>& fields)
+{
+    while (!fields.empty() && fields.back().empty()) {
+        fields.pop_back();
+    }
+}
+
+} // namespace
 
 bool allDigits(std::string_view text)
 {
@@ -31,9 +42,7 @@ std::vector<std::string_view> fieldsOf(std::string_view line, char separator)
         }
         start = end + 1;
     }
-    while (!fields.empty() && fields.back().empty()) {
-        fields.pop_back();
-    }
+    dropEmptyTail(fields);
     return fields;
 }
 
@@ -42,10 +51,7 @@ std::optional<std::vector<std::string>> quotedFieldsOf(std::string_view line, ch
     std::vector<std::string> fields;
     for (std::size_t start = 0;;) {
         std::string value;
-        std::size_t pos = start;
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) {
-            ++pos;
-        }
+        std::size_t pos = std::min(line.find_first_not_of(" \t", start), line.size());
         if (pos < line.size() && line[pos] == '"') {
             for (++pos;; ++pos) {
                 if (pos == line.size()) {
@@ -68,9 +74,7 @@ std::optional<std::vector<std::string>> quotedFieldsOf(std::string_view line, ch
         }
         start = end + 1;
     }
-    while (!fields.empty() && fields.back().empty()) {
-        fields.pop_back();
-    }
+    dropEmptyTail(fields);
     return fields;
 }
 
