@@ -8,7 +8,7 @@
 #include "cli/portfolio_run.h"
 #include "cli/state_printer.h"
 #include "core/window_texts.h"
-#include "totals/monotributo_scale.h"
+#include "scale/scale_file.h"
 
 namespace sumafac::cli {
 namespace {
@@ -67,20 +67,24 @@ int runBatch(const CommandLine& line,
             form1.Mncargar_Click();
             break;
         case Step::Kind::Print:
-            printState(model, step.argument, out, scale.scale);
+            printState(model, step.argument, out, scale.scale, line.today);
             break;
         }
     }
     return dialogs.errorShown() ? ExitErrorShown : ExitOk;
 }
 
-int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int runCommandLine(const std::vector<std::string>& args,
+                   std::ostream& out,
+                   std::ostream& err,
+                   const CalendarDate& today)
 {
-    const ParseResult parsed = parseCommandLine(args);
+    ParseResult parsed = parseCommandLine(args);
     if (!parsed.commandLine) {
         err << "sumafac-cli: " << parsed.error << '\n' << Usage;
         return ExitUsage;
     }
+    parsed.commandLine->today = today;
     const CommandLine& line = *parsed.commandLine;
     if (line.request == CommandLine::Request::Help) {
         out << Usage;

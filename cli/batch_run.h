@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/command_line.h"
+#include "core/calendar_date.h"
 #include "platform/files.h"
 #include "platform/process_runner.h"
 
@@ -16,8 +17,11 @@ inline constexpr int ExitErrorShown = 1;
 inline constexpr int ExitUsage = 2;
 
 // The whole command line: parsed, the program folder chosen (the --folder given, else the same rule as the window's)
-// and the steps run. Returns the exit status.
-int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// and the steps run, their notes told as of today. Returns the exit status.
+int runCommandLine(const std::vector<std::string>& args,
+                   std::ostream& out,
+                   std::ostream& err,
+                   const CalendarDate& today);
 
 // programFolder: the folder of working and saved files.
 int runBatch(const CommandLine& line,

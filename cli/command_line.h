@@ -3,6 +3,8 @@
 // --version alone.
 #pragma once
 
+#include "core/calendar_date.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +30,8 @@ struct CommandLine
     std::optional<std::string> portfolio;
     bool yes = false;
     std::vector<Step> steps;
+    // The day the run tells its notes on a missing scale table as of: not on the line, the clock's.
+    CalendarDate today;
 };
 
 // The parsed command line, or the reason it is not one (in Spanish, for the usage message).

@@ -9,5 +9,6 @@ int main(int argc, char* argv[])
 {
     // Messages and printed state are UTF-8 ("AÑO:2024"), on a Windows console too.
     const sumafac::platform::Utf8ConsoleOutput console;
-    return sumafac::cli::runCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    return sumafac::cli::runCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                                        sumafac::localToday());
 }

@@ -78,7 +78,7 @@ std::string monthText(const YearMonth& when)
     return text;
 }
 
-void printText(const Portfolio& portfolio, std::ostream& out)
+void printText(const Portfolio& portfolio, std::ostream& out, const CalendarDate& today)
 {
     out << "Cartera: " << portfolio.clients.size() << (portfolio.clients.size() == 1 ? " cliente" : " clientes") << ", "
         << portfolio.unread.size() << " archivos que no se pudieron leer, " << portfolio.otherFiles
@@ -98,7 +98,7 @@ void printText(const Portfolio& portfolio, std::ostream& out)
         }
         for (const std::optional<PeriodSummary>* summary : {&client.year, &client.julyToJune}) {
             if (*summary) {
-                out << "  " << (*summary)->caption << ": " << categoryLine((*summary)->facts) << '\n';
+                out << "  " << (*summary)->caption << ": " << categoryLine((*summary)->facts, today) << '\n';
             }
         }
         for (const SourceFile& file : client.files) {
@@ -116,7 +116,10 @@ void printText(const Portfolio& portfolio, std::ostream& out)
 
 } // namespace
 
-void printPortfolio(const Portfolio& portfolio, const std::string& format, std::ostream& out)
+void printPortfolio(const Portfolio& portfolio,
+                    const std::string& format,
+                    std::ostream& out,
+                    const CalendarDate& today)
 {
     if (format == "json") {
         printJson(portfolio, out);
@@ -136,7 +139,7 @@ void printPortfolio(const Portfolio& portfolio, const std::string& format, std::
             }
         }
     } else {
-        printText(portfolio, out);
+        printText(portfolio, out, today);
     }
     out.flush();
 }

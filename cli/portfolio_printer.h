@@ -9,7 +9,10 @@
 
 namespace sumafac::cli {
 
-// format: "text", "csv" or "json".
-void printPortfolio(const Portfolio& portfolio, const std::string& format, std::ostream& out);
+// format: "text", "csv" or "json"; the text's notes on a missing table are told as of today.
+void printPortfolio(const Portfolio& portfolio,
+                    const std::string& format,
+                    std::ostream& out,
+                    const CalendarDate& today);
 
 } // namespace sumafac::cli

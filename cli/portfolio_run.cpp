@@ -4,7 +4,7 @@
 #include "cli/portfolio_printer.h"
 #include "core/window_texts.h"
 #include "portfolio/portfolio.h"
-#include "totals/monotributo_scale.h"
+#include "scale/scale_file.h"
 
 namespace sumafac::cli {
 
@@ -31,7 +31,7 @@ int runPortfolio(const CommandLine& line,
         err << ApplicationTitle << ": " << NoDownloadsMessage << '\n' << std::flush;
     }
     for (const Step& step : line.steps) {
-        printPortfolio(portfolio, step.argument, out);
+        printPortfolio(portfolio, step.argument, out, line.today);
     }
     return portfolio.unread.empty() && scale.problem.empty() ? PortfolioAllRead : PortfolioSomeUnread;
 }

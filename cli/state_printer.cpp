@@ -46,7 +46,7 @@ std::vector<FactTexts> factTexts(const WindowModel& model, const MonotributoScal
 
 } // namespace
 
-void printText(const WindowModel& model, std::ostream& out, const MonotributoScale& scale)
+void printText(const WindowModel& model, std::ostream& out, const MonotributoScale& scale, const CalendarDate& today)
 {
     out << "CUIT:" << (model.cuit().empty() ? "" : " " + model.cuit()) << '\n';
     for (int table = 1; table <= TableCount; ++table) {
@@ -70,7 +70,7 @@ void printText(const WindowModel& model, std::ostream& out, const MonotributoSca
     }
     out << "\nMonotributo\n";
     for (int table = 1; table <= TableCount; ++table) {
-        const std::string line = categoryLine(categoryFacts(model, table, scale));
+        const std::string line = categoryLine(categoryFacts(model, table, scale), today);
         out << "Solapa " << table << ": " << (line.empty() ? "sin año" : line) << '\n';
     }
 }
@@ -132,14 +132,18 @@ void printJson(const WindowModel& model, std::ostream& out, const MonotributoSca
     out << "]}\n";
 }
 
-void printState(const WindowModel& model, const std::string& format, std::ostream& out, const MonotributoScale& scale)
+void printState(const WindowModel& model,
+                const std::string& format,
+                std::ostream& out,
+                const MonotributoScale& scale,
+                const CalendarDate& today)
 {
     if (format == "json") {
         printJson(model, out, scale);
     } else if (format == "csv") {
         printCsv(model, out, scale);
     } else {
-        printText(model, out, scale);
+        printText(model, out, scale, today);
     }
     out.flush();
 }

@@ -8,8 +8,11 @@
 
 namespace sumafac::gui {
 
-CategoryLine::CategoryLine(WindowModel& model, const MonotributoScale& scale, QWidget* parent)
-    : QStatusBar(parent), m_model(model), m_scale(scale)
+CategoryLine::CategoryLine(WindowModel& model,
+                           const MonotributoScale& scale,
+                           std::function<CalendarDate()> today,
+                           QWidget* parent)
+    : QStatusBar(parent), m_model(model), m_scale(scale), m_today(std::move(today))
 {
     setObjectName("CategoryLine");
     // The window has a fixed size: no grip, and room for five lines always, enough for the longest line (a category
@@ -41,7 +44,7 @@ CategoryLine::~CategoryLine()
 void CategoryLine::tell()
 {
     const int table = m_model.selectedTab() + 1;
-    m_text->setText(QString::fromStdString(categoryLine(categoryFacts(m_model, table, m_scale))));
+    m_text->setText(QString::fromStdString(categoryLine(categoryFacts(m_model, table, m_scale), m_today())));
 }
 
 } // namespace sumafac::gui

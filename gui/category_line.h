@@ -4,9 +4,11 @@
 #pragma once
 
 #include "core/window_model.h"
-#include "totals/monotributo_scale.h"
+#include "scale/scale_file.h"
 
 #include <QStatusBar>
+
+#include <functional>
 
 class QLabel;
 
@@ -18,8 +20,11 @@ class CategoryLine final : public QStatusBar
     Q_DISABLE_COPY_MOVE(CategoryLine)
 
   public:
-    // The model and the scale must outlive the line.
-    CategoryLine(WindowModel& model, const MonotributoScale& scale, QWidget* parent = nullptr);
+    // The model and the scale must outlive the line; today tells the day its notes on a missing table are told as of.
+    CategoryLine(WindowModel& model,
+                 const MonotributoScale& scale,
+                 std::function<CalendarDate()> today,
+                 QWidget* parent = nullptr);
     ~CategoryLine() override;
 
   private:
@@ -27,6 +32,7 @@ class CategoryLine final : public QStatusBar
 
     WindowModel& m_model;
     const MonotributoScale& m_scale;
+    std::function<CalendarDate()> m_today;
     QLabel* m_text = nullptr;
     int m_subscription = -1;
 };

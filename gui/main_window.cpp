@@ -88,7 +88,7 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     createTables();
     createControls();
     createResultPanel();
-    setStatusBar(new CategoryLine(m_model, m_scale, this));
+    setStatusBar(new CategoryLine(m_model, m_scale, std::move(services.today), this));
 
     // Everything the model holds now, then every change as it comes. Start-up below writes the captions and the
     // tables anew.

@@ -6,12 +6,13 @@
 #include "app/form1.h"
 #include "platform/registry.h"
 #include "platform/window_system.h"
-#include "totals/monotributo_scale.h"
+#include "scale/scale_file.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -37,6 +38,8 @@ struct Services
     platform::ProcessRunner& processes;
     platform::Registry& registry;
     std::string programFolder;
+    // The day the category line's notes are told as of.
+    std::function<CalendarDate()> today = localToday;
 };
 
 class MainWindow final : public QMainWindow, public platform::WindowSystem

@@ -8,7 +8,7 @@
 #include "gui/chart_module.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "totals/monotributo_scale.h"
+#include "scale/scale_file.h"
 
 namespace sumafac::gui {
 

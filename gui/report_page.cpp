@@ -100,7 +100,8 @@ QByteArray reportPdf(const WindowModel& model, const MonotributoScale& scale, co
     top +=
         paragraph(painter, page.adjusted(0, top, 0, 0), "Categoría del monotributo", pageFont(10, true)) + ParagraphGap;
     for (int table = FirstYearTable; table <= TableCount; ++table) {
-        const std::string line = categoryLine(categoryFacts(model, table, scale));
+        const std::string line =
+            categoryLine(categoryFacts(model, table, scale), CalendarDate{date.year(), date.month(), date.day()});
         // Each table by its tab's caption, as the user knows it.
         const QString caption = qs(model.tabCaption(table - 1));
         const QString text = line.empty() ? QString("(solapa sin año)") : caption + ": " + qs(line);

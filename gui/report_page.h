@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/window_model.h"
-#include "totals/monotributo_scale.h"
+#include "scale/scale_file.h"
 
 #include <QByteArray>
 

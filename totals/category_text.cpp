@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace sumafac {
 namespace {
@@ -11,14 +10,6 @@ namespace {
 constexpr std::array<const char*, 12> MonthWords = {"enero",      "febrero", "marzo",     "abril",
                                                     "mayo",       "junio",   "julio",     "agosto",
                                                     "septiembre", "octubre", "noviembre", "diciembre"};
-
-// "01/08/2026", as dates are written in Argentina.
-std::string shownDate(const CalendarDate& date)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", date.day, date.month, date.year);
-    return text;
-}
 
 std::string monthsText(int months)
 {
@@ -97,7 +88,7 @@ std::string projectionSentence(const CategoryFacts& facts)
     return sentence + ".";
 }
 
-std::string categoryLine(const CategoryFacts& facts)
+std::string categoryLine(const CategoryFacts& facts, const CalendarDate& today)
 {
     if (!facts.hasYear) {
         return {};
@@ -108,8 +99,10 @@ std::string categoryLine(const CategoryFacts& facts)
     if (facts.scaleFrom) {
         line += ", escala desde " + shownDate(*facts.scaleFrom);
         if (facts.dueTableMissing) {
-            line += " (falta la del " + shownDate(facts.scaleWanted) + "; cuando se publique, agregue sus filas a " +
-                    ScaleFileName + ")";
+            // A table is published a few weeks before it takes effect: before then nothing is missing yet.
+            line += today < facts.scaleWanted
+                        ? " (la del " + shownDate(facts.scaleWanted) + " todavía no se publicó; mientras tanto se usa esta)"
+                        : " (falta la del " + shownDate(facts.scaleWanted) + "; para traerla: Ayuda → Actualizar escala)";
         }
     }
     if (facts.months < MonthsInTable) {

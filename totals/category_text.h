@@ -9,8 +9,9 @@
 namespace sumafac {
 
 // "Recategorización de julio 2026, escala desde 01/08/2026, total parcial de 5 meses: categoría C; faltan ...",
-// then the projection sentence when there is one. Empty for a table without a year.
-std::string categoryLine(const CategoryFacts& facts);
+// then the projection sentence when there is one. Empty for a table without a year. A table that is due and missing
+// is told as not published yet before today reaches its date, and as missing from then on.
+std::string categoryLine(const CategoryFacts& facts, const CalendarDate& today);
 
 // "Al ritmo de sus últimos 3 meses con importe (...), en los 7 meses que quedan hasta diciembre 2025 el total
 // llegaría a ...: categoría D; pasaría el tope de la C en octubre 2025."; empty without a projection.

@@ -93,6 +93,8 @@ class Scenario
                 i = end - 1;
             } else if (line.word == "no-path") {
                 m_noPath = true;
+            } else if (line.word == "today") {
+                m_today = dateOf(line.rest).value();
             } else if (line.word == "run") {
                 makeArchives();
                 execute(line.rest);
@@ -168,7 +170,7 @@ class Scenario
         if (m_noPath) {
             putenv(emptyPath);
         }
-        m_status = cli::runCommandLine(args, out, err);
+        m_status = cli::runCommandLine(args, out, err, m_today);
         putenv(const_cast<char*>(fullPath.c_str()));
         m_out = withPlaceholders(out.str());
         m_err = withPlaceholders(err.str());
@@ -230,6 +232,8 @@ class Scenario
     std::map<std::string, std::map<std::string, std::string>> m_members;
     std::string m_archive;
     bool m_noPath = false;
+    // The day the runs tell their notes as of, whenever the suite runs.
+    CalendarDate m_today{2026, 12, 7};
     int m_status = -1;
     std::string m_out;
     std::string m_err;

@@ -132,7 +132,7 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
                 EXPECT_TRUE(figure.empty() || wordSet.contains(figure)) << table << " " << row << " " << figure;
             }
         }
-        const std::string line = categoryLine(categoryFacts(model, table, shippedScale()));
+        const std::string line = categoryLine(categoryFacts(model, table, shippedScale()), localToday());
         EXPECT_NE(text.find(QString::fromStdString(line).simplified().toStdString()), std::string::npos) << line;
     }
 }

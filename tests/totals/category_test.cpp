@@ -115,7 +115,7 @@ TEST(ScaleFile, ProgramFolderFileAddsAndReplacesTablesByDate)
     folder.put("Escala-Monotributo.CSV", Header + table("2026-08-01", 100) + table("2027-02-01", 300));
     const ScaleInUse merged = scaleForProgramFolder(*files, folder.path());
     EXPECT_EQ(merged.problem, "");
-    ASSERT_EQ(merged.scale.size(), shippedScale().size() + 2);
+    ASSERT_EQ(merged.scale.size(), shippedScale().size() + 1);
     EXPECT_EQ(merged.scale.at({2026, 8, 1}).ceilings.back(), 110000);
     EXPECT_EQ(merged.scale.at({2027, 2, 1}).ceilings.front(), 30000);
     EXPECT_EQ(merged.scale.at({2025, 2, 1}), shippedScale().at({2025, 2, 1}));
@@ -145,7 +145,7 @@ std::string ones(int months)
 TEST(CategoryLine, TellsTheCategoryOfEachTotalAndWhereTheOpenPeriodIsHeading)
 {
     const std::string missing2026 =
-        " (falta la del 01/02/2026; cuando se publique, agregue sus filas a escala-monotributo.csv)";
+        " (falta la del 01/02/2026; para traerla: Ayuda → Actualizar escala)";
     const struct
     {
         int table;
@@ -193,9 +193,8 @@ TEST(CategoryLine, TellsTheCategoryOfEachTotalAndWhereTheOpenPeriodIsHeading)
          "la H, 11.916.410,45.",
          true},
         {1, "2026", ones(12), "75000000,00",
-         "Recategorización de enero 2027, escala desde 01/02/2026 (falta la del 01/02/2027; cuando se publique, "
-         "agregue "
-         "sus filas a escala-monotributo.csv): categoría I; faltan 3.479.211,62 para su tope de 78.479.211,62.",
+         "Recategorización de enero 2027, escala desde 01/08/2026 (la del 01/02/2027 todavía no se publicó; mientras "
+         "tanto se usa esta): categoría H; faltan 6.924.660,37 para su tope de 81.924.660,37.",
          true},
         // The pace of the last months with an amount, half a cent away from zero, carried on past a gap.
         {1, "2024", "50,01||50,00", "100,01",
@@ -235,7 +234,7 @@ TEST(CategoryLine, TellsTheCategoryOfEachTotalAndWhereTheOpenPeriodIsHeading)
             model.setCell(c.table, row, MonthTable::AmountColumn, amount);
         }
         model.setCell(c.table, MonthTable::TotalsRow, MonthTable::AmountColumn, c.total);
-        EXPECT_EQ(categoryLine(categoryFacts(model, c.table, c.shipped ? shippedScale() : testScale())), c.line)
+        EXPECT_EQ(categoryLine(categoryFacts(model, c.table, c.shipped ? shippedScale() : testScale()), {2026, 12, 7}), c.line)
             << c.caption << " " << c.total;
     }
 }

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "totals/monotributo_scale.h"
+#include "scale/scale_file.h"
 
 #include "core/folder_names.h"
 #include "core/text.h"
-#include "platform/native.h"
+#include "scale/scale_checks.h"
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -17,20 +15,28 @@ namespace {
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 // A faulty field is quoted in the message up to this many bytes, so a stray binary file gives a short message.
 constexpr std::size_t ShownFieldLength = 30;
+// The long header's columns after the services one.
+constexpr std::size_t IncomeColumns = 4;
+constexpr std::size_t AllColumns = 14;
 
-// The number of columns the header names, 3 or 4; 0 for a line that is no header. Names in any letter case,
-// "categoría" with its accent or without.
+// The number of columns the header names, 3, 4 or 14; 0 for a line that is no header. Names in any letter case,
+// "categoría" and "energía" with their accents or without.
 std::size_t headerColumns(const std::vector<std::string_view>& fields)
 {
-    const auto named = [&fields](std::size_t column, const char* name) {
-        return sameNameAnyCase(std::string(fields.at(column)), name);
-    };
-    const bool threeColumns =
-        fields.size() >= 3 && named(0, "desde") && (named(1, "categoria") || named(1, "categoría")) && named(2, "tope");
-    if (threeColumns && fields.size() == 3) {
-        return 3;
+    const auto names = fieldsOf(ScaleFileHeader, ';');
+    std::size_t columns = 0;
+    while (columns < fields.size() && columns < names.size()) {
+        std::string name(fields.at(columns));
+        for (auto accent = name.find("\xC3\xAD"); accent != std::string::npos; accent = name.find("\xC3\xAD")) {
+            name.replace(accent, 2, "i");
+        }
+        if (!sameNameAnyCase(name, std::string(names.at(columns)))) {
+            break;
+        }
+        ++columns;
     }
-    return threeColumns && fields.size() == 4 && named(3, "servicios") ? 4 : 0;
+    const bool known = columns == 3 || columns == IncomeColumns || columns == AllColumns;
+    return known && columns == fields.size() ? columns : 0;
 }
 
 // "si" (also "sí") or "no", in any letter case; empty, as a spreadsheet leaves a cell, is "si".
@@ -41,42 +47,6 @@ std::optional<bool> servicesOf(std::string_view text)
         return true;
     }
     return sameNameAnyCase(word, "no") ? std::optional<bool>(false) : std::nullopt;
-}
-
-int numberOf(std::string_view digits)
-{
-    return static_cast<int>(strictWhole(digits).value_or(0));
-}
-
-// 2026-08-01, or 1/8/2026 and 01/08/2026 as a spreadsheet set to Spanish writes it back.
-std::optional<CalendarDate> dateOf(std::string_view text)
-{
-    std::array<std::string_view, 3> parts; // year, month, day
-    if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
-        parts = {text.substr(0, 4), text.substr(5, 2), text.substr(8)};
-    } else {
-        const auto firstSlash = text.find('/');
-        const auto secondSlash = text.find('/', firstSlash + 1);
-        if (secondSlash == std::string_view::npos) {
-            return std::nullopt;
-        }
-        parts = {text.substr(secondSlash + 1), text.substr(firstSlash + 1, secondSlash - firstSlash - 1),
-                 text.substr(0, firstSlash)};
-        if (parts[0].size() != 4 || parts[1].size() > 2 || parts[2].size() > 2) {
-            return std::nullopt;
-        }
-    }
-    if (!std::all_of(parts.begin(), parts.end(), allDigits)) {
-        return std::nullopt;
-    }
-    const CalendarDate date{numberOf(parts[0]), numberOf(parts[1]), numberOf(parts[2])};
-    const std::chrono::year_month_day calendar{std::chrono::year{date.year},
-                                               std::chrono::month{static_cast<unsigned>(date.month)},
-                                               std::chrono::day{static_cast<unsigned>(date.day)}};
-    if (!calendar.ok()) {
-        return std::nullopt;
-    }
-    return date;
 }
 
 std::optional<int> categoryOf(std::string_view text)
@@ -92,7 +62,7 @@ std::optional<int> categoryOf(std::string_view text)
 }
 
 // "12.009.410,45" or "12009410,45": thousands dots, when there are any, between every group of three digits.
-std::optional<Cents> ceilingOf(std::string_view text)
+std::optional<Cents> amountOf(std::string_view text)
 {
     const std::string_view whole = text.substr(0, text.find(','));
     std::string plain(text);
@@ -111,11 +81,20 @@ std::optional<Cents> ceilingOf(std::string_view text)
     if (plain.empty() || !isDigit(plain.front())) {
         return std::nullopt;
     }
-    const auto amount = strictAmount(plain);
-    if (!amount || *amount <= 0) {
-        return std::nullopt;
-    }
-    return amount;
+    return strictAmount(plain);
+}
+
+std::optional<Cents> ceilingOf(std::string_view text)
+{
+    const auto amount = amountOf(text);
+    return amount && *amount > 0 ? amount : std::nullopt;
+}
+
+// Area and energy: whole numbers, thousands dots allowed ("3.330").
+std::optional<std::int64_t> wholeOf(std::string_view text)
+{
+    const auto amount = text.find(',') == std::string_view::npos ? amountOf(text) : std::nullopt;
+    return amount ? std::optional<std::int64_t>(*amount / 100) : std::nullopt;
 }
 
 std::string letterOf(int category)
@@ -137,13 +116,50 @@ ScaleReading refused(int line, const std::string& why)
     return {{}, "línea " + std::to_string(line) + ": " + why};
 }
 
-// One date's rows while the file is read: where each category came from and its ceiling.
+// The ten other columns of a row, or why one of them cannot be read.
+struct ColumnsReading
+{
+    CategoryColumns columns;
+    std::string error;
+};
+
+ColumnsReading columnsOf(const std::vector<std::string_view>& fields)
+{
+    ColumnsReading reading;
+    CategoryColumns& row = reading.columns;
+    const std::array<std::pair<std::int64_t*, bool>, 10> targets = {{{&row.areaM2, false},
+                                                                     {&row.energyKwh, false},
+                                                                     {&row.rent, true},
+                                                                     {&row.unitPrice, true},
+                                                                     {&row.taxServices, true},
+                                                                     {&row.taxGoods, true},
+                                                                     {&row.pension, true},
+                                                                     {&row.healthCover, true},
+                                                                     {&row.totalServices, true},
+                                                                     {&row.totalGoods, true}}};
+    const auto names = fieldsOf(ScaleFileHeader, ';');
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        const std::string_view field = fields.at(IncomeColumns + i);
+        const auto [target, money] = targets.at(i);
+        const auto value = money ? amountOf(field) : wholeOf(field);
+        if (!value || *value < 0) {
+            reading.error = "la columna " + std::string(names.at(IncomeColumns + i)) + " dice " + shown(field) +
+                            (money ? ", que no es un importe como 2.792.886,15" : ", que no es un número entero");
+            return reading;
+        }
+        *target = *value;
+    }
+    return reading;
+}
+
+// One date's rows while the file is read: where each category came from and what it says.
 struct PendingTable
 {
     int firstLine = 0;
     std::array<int, CategoryCount> lines{};
     Ceilings ceilings{};
     std::array<bool, CategoryCount> services{};
+    std::array<std::optional<CategoryColumns>, CategoryCount> columns{};
 };
 
 // Why a table's services column cannot stand, or "" when it can: the categories for services run from A to one of
@@ -174,20 +190,63 @@ int lastServicesCategory(const PendingTable& table)
     return last;
 }
 
+// The table a date's rows make, or the line and the reason it cannot stand.
+ScaleReading finishedTable(const CalendarDate& date, const PendingTable& table)
+{
+    for (int category = 0; category < CategoryCount; ++category) {
+        if (table.lines.at(category) == 0) {
+            return refused(table.firstLine,
+                           "a la tabla del " + isoDate(date) + " le falta la categoría " + letterOf(category));
+        }
+        if (table.columns.at(category).has_value() != table.columns.front().has_value()) {
+            const int with = table.columns.front() ? 0 : category;
+            return refused(table.lines.at(category),
+                           "la categoría " + letterOf(with) + " del " + isoDate(date) +
+                               " trae las columnas de superficie a total_venta y la " +
+                               letterOf(with == 0 ? category : 0) + " no: una tabla las trae en todas o en ninguna");
+        }
+    }
+    ScaleTable finished{table.ceilings, lastServicesCategory(table), std::nullopt};
+    if (table.columns.front()) {
+        finished.columns.emplace();
+        for (int category = 0; category < CategoryCount; ++category) {
+            finished.columns->at(category) = *table.columns.at(category);
+        }
+    }
+    if (const auto fault = tableFault(finished, "del " + isoDate(date))) {
+        return refused(table.lines.at(fault->category), fault->why);
+    }
+    int faultLine = 0;
+    if (const std::string fault = servicesFault(date, table, faultLine); !fault.empty()) {
+        return refused(faultLine, fault);
+    }
+    return {{{date, finished}}, {}};
+}
+
+std::string expectedFields(std::size_t columns)
+{
+    const std::string header = "desde;categoria;tope";
+    if (columns == 3) {
+        return "se esperaban tres datos separados por punto y coma, " + header;
+    }
+    if (columns == IncomeColumns) {
+        return "se esperaban tres o cuatro datos separados por punto y coma, " + header + ";servicios";
+    }
+    return "se esperaban tres, cuatro o catorce datos separados por punto y coma, " + std::string(ScaleFileHeader);
+}
+
 ScaleReading readScaleFile(const platform::Files& files, const std::string& path)
 {
     const auto text = files.read(path);
     return text ? readScale(*text) : ScaleReading{{}, "no se puede leer el archivo"};
 }
 
-} // namespace
-
-std::string isoDate(const CalendarDate& date)
+std::string plainNumber(std::int64_t value)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text;
+    return std::to_string(value);
 }
+
+} // namespace
 
 ScaleReading readScale(std::string_view text)
 {
@@ -220,10 +279,9 @@ ScaleReading readScale(std::string_view text)
             headerSeen = true;
             continue;
         }
-        if (fields.size() < 3 || fields.size() > columns) {
-            return refused(number, columns == 3 ? "se esperaban tres datos separados por punto y coma, " + header
-                                                : "se esperaban tres o cuatro datos separados por punto y coma, " +
-                                                      header + ";servicios");
+        const bool allColumns = columns == AllColumns && fields.size() == AllColumns;
+        if (fields.size() < 3 || (fields.size() > std::min(columns, IncomeColumns) && !allColumns)) {
+            return refused(number, expectedFields(columns));
         }
         const auto date = dateOf(fields[0]);
         if (!date) {
@@ -238,9 +296,17 @@ ScaleReading readScale(std::string_view text)
             return refused(number,
                            "el tope " + shown(fields[2]) + " no es un importe mayor que cero como 12.009.410,45");
         }
-        const auto services = servicesOf(fields.size() == 4 ? fields[3] : std::string_view());
+        const auto services = servicesOf(fields.size() >= IncomeColumns ? fields[3] : std::string_view());
         if (!services) {
             return refused(number, shown(fields[3]) + " no dice si la categoría admite servicios: escriba si o no");
+        }
+        std::optional<CategoryColumns> others;
+        if (allColumns) {
+            const ColumnsReading reading = columnsOf(fields);
+            if (!reading.error.empty()) {
+                return refused(number, reading.error);
+            }
+            others = reading.columns;
         }
         PendingTable& table = tables[*date];
         if (table.firstLine == 0) {
@@ -258,6 +324,7 @@ ScaleReading readScale(std::string_view text)
         categoryLine = number;
         table.ceilings.at(*category) = *ceiling;
         table.services.at(*category) = *services;
+        table.columns.at(*category) = others;
     }
     if (!headerSeen) {
         return refused(number + 1, "falta la línea que nombra las columnas " + header);
@@ -265,24 +332,34 @@ ScaleReading readScale(std::string_view text)
 
     ScaleReading reading;
     for (const auto& [date, table] : tables) {
-        for (int category = 0; category < CategoryCount; ++category) {
-            if (table.lines.at(category) == 0) {
-                return refused(table.firstLine,
-                               "a la tabla del " + isoDate(date) + " le falta la categoría " + letterOf(category));
-            }
-            if (category > 0 && table.ceilings.at(category) <= table.ceilings.at(category - 1)) {
-                return refused(table.lines.at(category), "el tope de la categoría " + letterOf(category) + " del " +
-                                                             isoDate(date) + " no es mayor que el de la " +
-                                                             letterOf(category - 1));
-            }
+        ScaleReading one = finishedTable(date, table);
+        if (!one.error.empty()) {
+            return one;
         }
-        int faultLine = 0;
-        if (const std::string fault = servicesFault(date, table, faultLine); !fault.empty()) {
-            return refused(faultLine, fault);
-        }
-        reading.scale.emplace(date, ScaleTable{table.ceilings, lastServicesCategory(table)});
+        reading.scale.merge(one.scale);
     }
     return reading;
+}
+
+std::string scaleFileRows(const CalendarDate& date, const ScaleTable& table)
+{
+    std::string rows;
+    for (int category = 0; category < CategoryCount; ++category) {
+        rows += isoDate(date) + ";" + letterOf(category) + ";" + groupedAmountText(table.ceilings.at(category)) +
+                (category <= table.lastServicesCategory ? ";si" : ";no");
+        if (table.columns) {
+            const CategoryColumns& row = table.columns->at(category);
+            for (const std::string& field :
+                 {plainNumber(row.areaM2), plainNumber(row.energyKwh), groupedAmountText(row.rent),
+                  groupedAmountText(row.unitPrice), groupedAmountText(row.taxServices),
+                  groupedAmountText(row.taxGoods), groupedAmountText(row.pension), groupedAmountText(row.healthCover),
+                  groupedAmountText(row.totalServices), groupedAmountText(row.totalGoods)}) {
+                rows += ";" + field;
+            }
+        }
+        rows += "\n";
+    }
+    return rows;
 }
 
 MonotributoScale mergeScales(MonotributoScale base, const MonotributoScale& added)
