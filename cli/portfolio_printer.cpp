@@ -116,10 +116,7 @@ void printText(const Portfolio& portfolio, std::ostream& out, const CalendarDate
 
 } // namespace
 
-void printPortfolio(const Portfolio& portfolio,
-                    const std::string& format,
-                    std::ostream& out,
-                    const CalendarDate& today)
+void printPortfolio(const Portfolio& portfolio, const std::string& format, std::ostream& out, const CalendarDate& today)
 {
     if (format == "json") {
         printJson(portfolio, out);

@@ -71,8 +71,8 @@ std::optional<TableFault> tableFault(const ScaleTable& table, const std::string&
         const CategoryColumns& before = table.columns->at(category - 1);
         for (const Column& column : Columns) {
             if (row.*column.value < before.*column.value) {
-                return TableFault{category, std::string(column.name) + " de la categoría " + letterOf(category) +
-                                                " " + tableName + " es menor que en la " + letterOf(category - 1)};
+                return TableFault{category, std::string(column.name) + " de la categoría " + letterOf(category) + " " +
+                                                tableName + " es menor que en la " + letterOf(category - 1)};
             }
         }
     }

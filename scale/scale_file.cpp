@@ -200,10 +200,10 @@ ScaleReading finishedTable(const CalendarDate& date, const PendingTable& table)
         }
         if (table.columns.at(category).has_value() != table.columns.front().has_value()) {
             const int with = table.columns.front() ? 0 : category;
-            return refused(table.lines.at(category),
-                           "la categoría " + letterOf(with) + " del " + isoDate(date) +
-                               " trae las columnas de superficie a total_venta y la " +
-                               letterOf(with == 0 ? category : 0) + " no: una tabla las trae en todas o en ninguna");
+            return refused(table.lines.at(category), "la categoría " + letterOf(with) + " del " + isoDate(date) +
+                                                         " trae las columnas de superficie a total_venta y la " +
+                                                         letterOf(with == 0 ? category : 0) +
+                                                         " no: una tabla las trae en todas o en ninguna");
         }
     }
     ScaleTable finished{table.ceilings, lastServicesCategory(table), std::nullopt};
@@ -351,8 +351,8 @@ std::string scaleFileRows(const CalendarDate& date, const ScaleTable& table)
             const CategoryColumns& row = table.columns->at(category);
             for (const std::string& field :
                  {plainNumber(row.areaM2), plainNumber(row.energyKwh), groupedAmountText(row.rent),
-                  groupedAmountText(row.unitPrice), groupedAmountText(row.taxServices),
-                  groupedAmountText(row.taxGoods), groupedAmountText(row.pension), groupedAmountText(row.healthCover),
+                  groupedAmountText(row.unitPrice), groupedAmountText(row.taxServices), groupedAmountText(row.taxGoods),
+                  groupedAmountText(row.pension), groupedAmountText(row.healthCover),
                   groupedAmountText(row.totalServices), groupedAmountText(row.totalGoods)}) {
                 rows += ";" + field;
             }

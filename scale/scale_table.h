@@ -33,16 +33,16 @@ using Ceilings = std::array<Cents, CategoryCount>;
 // maximum unit price of goods, and the monthly fee with its parts. Amounts in cents.
 struct CategoryColumns
 {
-    std::int64_t areaM2 = 0;     // affected area, up to
-    std::int64_t energyKwh = 0;  // electricity used in twelve months, up to
-    Cents rent = 0;              // rent accrued in twelve months, up to
-    Cents unitPrice = 0;         // the highest price of a unit of goods sold
-    Cents taxServices = 0;       // impuesto integrado, services
-    Cents taxGoods = 0;          // impuesto integrado, sale of goods
-    Cents pension = 0;           // aportes al SIPA
-    Cents healthCover = 0;       // aporte obra social, per holder and per adherent
-    Cents totalServices = 0;     // the monthly fee, services
-    Cents totalGoods = 0;        // the monthly fee, sale of goods
+    std::int64_t areaM2 = 0;    // affected area, up to
+    std::int64_t energyKwh = 0; // electricity used in twelve months, up to
+    Cents rent = 0;             // rent accrued in twelve months, up to
+    Cents unitPrice = 0;        // the highest price of a unit of goods sold
+    Cents taxServices = 0;      // impuesto integrado, services
+    Cents taxGoods = 0;         // impuesto integrado, sale of goods
+    Cents pension = 0;          // aportes al SIPA
+    Cents healthCover = 0;      // aporte obra social, per holder and per adherent
+    Cents totalServices = 0;    // the monthly fee, services
+    Cents totalGoods = 0;       // the monthly fee, sale of goods
     bool operator==(const CategoryColumns&) const = default;
 };
 

@@ -100,9 +100,10 @@ std::string categoryLine(const CategoryFacts& facts, const CalendarDate& today)
         line += ", escala desde " + shownDate(*facts.scaleFrom);
         if (facts.dueTableMissing) {
             // A table is published a few weeks before it takes effect: before then nothing is missing yet.
-            line += today < facts.scaleWanted
-                        ? " (la del " + shownDate(facts.scaleWanted) + " todavía no se publicó; mientras tanto se usa esta)"
-                        : " (falta la del " + shownDate(facts.scaleWanted) + "; para traerla: Ayuda → Actualizar escala)";
+            line +=
+                today < facts.scaleWanted
+                    ? " (la del " + shownDate(facts.scaleWanted) + " todavía no se publicó; mientras tanto se usa esta)"
+                    : " (falta la del " + shownDate(facts.scaleWanted) + "; para traerla: Ayuda → Actualizar escala)";
         }
     }
     if (facts.months < MonthsInTable) {

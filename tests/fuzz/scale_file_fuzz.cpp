@@ -79,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(facts.servicesCategory == (outForServices ? ExcludedCategory : *facts.category),
               "services are out of the regime only above their last category");
     }
-    check(!categoryLine(facts, localToday()).empty() || facts.recategorizationYear == 0, "a table with a year has a line");
+    check(!categoryLine(facts, localToday()).empty() || facts.recategorizationYear == 0,
+          "a table with a year has a line");
     return 0;
 }

@@ -144,8 +144,7 @@ std::string ones(int months)
 
 TEST(CategoryLine, TellsTheCategoryOfEachTotalAndWhereTheOpenPeriodIsHeading)
 {
-    const std::string missing2026 =
-        " (falta la del 01/02/2026; para traerla: Ayuda → Actualizar escala)";
+    const std::string missing2026 = " (falta la del 01/02/2026; para traerla: Ayuda → Actualizar escala)";
     const struct
     {
         int table;
@@ -234,7 +233,8 @@ TEST(CategoryLine, TellsTheCategoryOfEachTotalAndWhereTheOpenPeriodIsHeading)
             model.setCell(c.table, row, MonthTable::AmountColumn, amount);
         }
         model.setCell(c.table, MonthTable::TotalsRow, MonthTable::AmountColumn, c.total);
-        EXPECT_EQ(categoryLine(categoryFacts(model, c.table, c.shipped ? shippedScale() : testScale()), {2026, 12, 7}), c.line)
+        EXPECT_EQ(categoryLine(categoryFacts(model, c.table, c.shipped ? shippedScale() : testScale()), {2026, 12, 7}),
+                  c.line)
             << c.caption << " " << c.total;
     }
 }
