@@ -6,6 +6,7 @@
 #include "app/program_folder.h"
 #include "cli/cli_dialogs.h"
 #include "cli/portfolio_run.h"
+#include "cli/scale_import_run.h"
 #include "cli/state_printer.h"
 #include "core/window_texts.h"
 #include "scale/scale_file.h"
@@ -112,6 +113,9 @@ int runCommandLine(const std::vector<std::string>& args,
     }
     if (line.portfolio) {
         return runPortfolio(line, folder, *files, out, err);
+    }
+    if (line.scaleImport) {
+        return runScaleImport(line, folder, *files, platform::makeNativeDownloader, out, err);
     }
     return runBatch(line, folder, *files, *processes, out, err);
 }

@@ -7,6 +7,7 @@ namespace sumafac::cli {
 
 const char* const Usage = R"(uso: sumafac-cli [--folder CARPETA] [--scale ARCHIVO] [--yes] PASO...
      sumafac-cli --cartera CARPETA [--scale ARCHIVO] [--print text|csv|json]
+     sumafac-cli [--folder CARPETA] --importar-escala ARCHIVO|URL
      sumafac-cli --help | --version
 Pasos, en el orden dado:
   --drop ARCHIVO | ARCHIVO   importa ARCHIVO como si se lo arrastrara a la ventana
@@ -24,6 +25,12 @@ Opciones:
   --cartera CARPETA          la cartera de clientes de una carpeta de descargas (y sus subcarpetas): la
                              categoria de cada CUIT; sale 0 si se leyo todo, 1 si algun archivo no, 2 si no
                              se pudo leer la carpeta
+  --importar-escala ARCHIVO|URL
+                             agrega a escala-monotributo.csv de la carpeta del programa la escala de la
+                             pagina de categorias de ARCA, bajada de URL (https) o guardada por un
+                             navegador en ARCHIVO; sale 0 si se agrego o ya estaba, 1 si la pagina no
+                             trae una escala que se pueda usar o no se pudo guardar, 2 si no se pudo leer
+                             ni bajar
   --help                     muestra este texto
   --version                  muestra la version del programa
 )";
@@ -58,7 +65,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
         } else if (arg == "--save") {
             line.steps.push_back({Step::Kind::Save, {}});
         } else if (arg == "--folder" || arg == "--scale" || arg == "--drop" || arg == "--load" || arg == "--print" ||
-                   arg == "--cartera") {
+                   arg == "--cartera" || arg == "--importar-escala") {
             const auto argument = nextValue();
             if (!argument) {
                 return {std::nullopt, "falta el valor de " + arg};
@@ -67,6 +74,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
                 line.folder = *argument;
             } else if (arg == "--cartera") {
                 line.portfolio = *argument;
+            } else if (arg == "--importar-escala") {
+                line.scaleImport = *argument;
             } else if (arg == "--scale") {
                 line.scale = *argument;
             } else if (arg == "--drop") {
@@ -81,6 +90,13 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
         } else {
             return {std::nullopt, "opcion desconocida: " + arg};
         }
+    }
+    if (line.scaleImport) {
+        // The scale is updated on its own: nothing else runs with it.
+        if (!line.steps.empty() || line.portfolio || line.scale) {
+            return {std::nullopt, "con --importar-escala solo se admite --folder"};
+        }
+        return {line, {}};
     }
     if (line.portfolio) {
         // A portfolio is read, not built up on a window: it takes only printouts, text when none is named.

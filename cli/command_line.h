@@ -28,6 +28,9 @@ struct CommandLine
     std::optional<std::string> scale;
     // The folder of downloads whose portfolio is printed, instead of steps on a window (--cartera).
     std::optional<std::string> portfolio;
+    // The agency's page of categories, a saved file or an address, whose table is added to the program folder's
+    // scale file, instead of steps on a window (--importar-escala).
+    std::optional<std::string> scaleImport;
     bool yes = false;
     std::vector<Step> steps;
     // The day the run tells its notes on a missing scale table as of: not on the line, the clock's.

@@ -2,7 +2,6 @@
 // A day of the calendar: when a scale table takes effect, and the day the program tells its notes on.
 #pragma once
 
-#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,7 +13,15 @@ struct CalendarDate
     int year = 0;
     int month = 0;
     int day = 0;
-    auto operator<=>(const CalendarDate&) const = default;
+    bool operator==(const CalendarDate&) const = default;
+    // Spelled out rather than <=>: Qt's moc cannot read <compare>, and the window's headers include this one.
+    bool operator<(const CalendarDate& other) const
+    {
+        return year != other.year ? year < other.year : month != other.month ? month < other.month : day < other.day;
+    }
+    bool operator>(const CalendarDate& other) const { return other < *this; }
+    bool operator<=(const CalendarDate& other) const { return !(other < *this); }
+    bool operator>=(const CalendarDate& other) const { return !(*this < other); }
 };
 
 // "2026-08-01", as the scale file and the batch front end write dates.

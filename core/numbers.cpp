@@ -3,6 +3,7 @@
 
 #include "core/text.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace sumafac {
@@ -105,6 +106,28 @@ std::string amountText(Cents amount)
     text += static_cast<char>('0' + cents / 10);
     text += static_cast<char>('0' + cents % 10);
     return text;
+}
+
+std::optional<Cents> groupedAmount(std::string_view text)
+{
+    const std::string_view whole = text.substr(0, text.find(','));
+    std::string plain(text);
+    if (whole.find('.') != std::string_view::npos) {
+        if (whole.front() == '.') {
+            return std::nullopt;
+        }
+        for (std::size_t i = 0; i < whole.size(); ++i) {
+            const bool dotPlace = (whole.size() - 1 - i) % 4 == 3;
+            if (dotPlace != (whole[i] == '.')) {
+                return std::nullopt;
+            }
+        }
+        plain.erase(std::remove(plain.begin(), plain.begin() + whole.size(), '.'), plain.begin() + whole.size());
+    }
+    if (plain.empty() || !isDigit(plain.front())) {
+        return std::nullopt;
+    }
+    return strictAmount(plain);
 }
 
 std::string groupedAmountText(Cents amount)

@@ -32,6 +32,10 @@ std::string amountText(Cents amount);
 // "-1.234,56".
 std::string groupedAmountText(Cents amount);
 
+// An amount as people write it, the reverse of groupedAmountText but unsigned: "12.009.410,45" or "12009410,45",
+// thousands dots, when there are any, between every group of three digits. Nothing for any other text.
+std::optional<Cents> groupedAmount(std::string_view text);
+
 // A whole number as it is written into a label: one blank in the sign place (" 3"), or the minus ("-3").
 std::string labelNumber(std::int64_t value);
 

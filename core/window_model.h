@@ -46,7 +46,9 @@ class WindowModel
             PanelGrey,
             PanelVisible,
             SaveEnabled,
-            DropText
+            DropText,
+            // Nothing the model holds: what the category of a table is told against changed (the scale).
+            CategoryBasis
         };
         Part part;
         int index = 0;
@@ -97,6 +99,9 @@ class WindowModel
     // The drop area's text: the prompt, or the path of the file being imported.
     const std::string& dropText() const { return m_dropText; }
     void setDropText(const std::string& text);
+
+    // Tells the listeners that what the category of a table is told against changed, though no part of the model did.
+    void categoryBasisChanged() const { changed({Change::Part::CategoryBasis}); }
 
     // Called after every change, in the order of subscription. The returned number ends the subscription.
     int subscribe(Listener listener);

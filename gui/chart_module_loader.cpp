@@ -56,4 +56,9 @@ PortfolioModule* loadPortfolioModule(const QStringList& folders, QString& proble
     return loadEntry<PortfolioModule>(folders, PortfolioModuleEntry, "que lee la cartera", problem);
 }
 
+platform::Downloader* loadDownloader(const QStringList& folders, QString& problem)
+{
+    return loadEntry<platform::Downloader>(folders, "sumafacDownloader", "que baja la escala", problem);
+}
+
 } // namespace sumafac::gui

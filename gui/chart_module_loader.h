@@ -5,6 +5,7 @@
 
 #include "gui/chart_module.h"
 #include "gui/portfolio_module.h"
+#include "platform/downloads.h"
 
 #include <QStringList>
 
@@ -18,5 +19,7 @@ QStringList chartModuleFolders();
 ChartModule* loadChartModule(const QStringList& folders, QString& problem);
 // The same for the portfolio's reading.
 PortfolioModule* loadPortfolioModule(const QStringList& folders, QString& problem);
+// The same for downloading the agency's page.
+platform::Downloader* loadDownloader(const QStringList& folders, QString& problem);
 
 } // namespace sumafac::gui

@@ -11,6 +11,7 @@
 #include "gui/portfolio_window.h"
 #include "gui/program_look.h"
 #include "gui/report_export.h"
+#include "gui/scale_update_dialog.h"
 #include "gui/twips.h"
 
 #include <QAction>
@@ -67,7 +68,7 @@ void setTextColor(QLabel* label, const QColor& color)
 } // namespace
 
 MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
-    : QMainWindow(parent), m_model(model), m_registry(services.registry),
+    : QMainWindow(parent), m_model(model), m_registry(services.registry), m_today(std::move(services.today)),
       m_form1(HandlerContext{model, services.dialogs, services.files, services.processes,
                              std::move(services.programFolder)},
               *this)
@@ -88,7 +89,7 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     createTables();
     createControls();
     createResultPanel();
-    setStatusBar(new CategoryLine(m_model, m_scale, std::move(services.today), this));
+    setStatusBar(new CategoryLine(m_model, m_scale, m_today, this));
 
     // Everything the model holds now, then every change as it comes. Start-up below writes the captions and the
     // tables anew.
@@ -128,6 +129,31 @@ void MainWindow::loadScale()
     }
 }
 
+void MainWindow::updateScale()
+{
+    HandlerContext& context = m_form1.context();
+    auto* dialog = new ScaleUpdateDialog(
+        {context.dialogs, context.files, context.ProgramFolder, m_scale,
+         [this]() -> platform::Downloader* {
+             if (m_downloader == nullptr) {
+                 QString problem;
+                 m_downloader = loadDownloader(chartModuleFolders(), problem);
+                 if (m_downloader == nullptr) {
+                     m_form1.context().dialogs.MsgBox(problem.toStdString(), platform::vbCritical);
+                 }
+             }
+             return m_downloader;
+         },
+         m_today},
+        this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ScaleUpdateDialog::scaleSaved, this, [this] {
+        loadScale();
+        m_model.categoryBasisChanged();
+    });
+    dialog->open();
+}
+
 void MainWindow::createMenu()
 {
     QMenu* Mnarchivo = menuBar()->addMenu("Archivo");
@@ -148,6 +174,7 @@ void MainWindow::createMenu()
     Mnayuda->setObjectName("Mnayuda");
     QAction* Mnacerca = Mnayuda->addAction("Acerca de", this, [this] { m_form1.Mnacerca_Click(); });
     Mnacerca->setObjectName("Mnacerca");
+    Mnayuda->addAction("Actualizar escala...", this, [this] { updateScale(); })->setObjectName("MnEscala");
 }
 
 void MainWindow::createTables()
@@ -332,6 +359,8 @@ void MainWindow::follow(const WindowModel::Change& change)
         // The handler runs to its end before the next event; show the path being imported meanwhile.
         m_Text1->repaint();
         break;
+    case Part::CategoryBasis:
+        break; // the category line and the chart follow it
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/form1.h"
+#include "platform/downloads.h"
 #include "platform/registry.h"
 #include "platform/window_system.h"
 #include "scale/scale_file.h"
@@ -74,6 +75,9 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     void exportReport();
     // "Archivo → Abrir cartera...": the folder chosen is read into the portfolio window, made the first time.
     void openPortfolio();
+    // "Ayuda → Actualizar escala...": the table of the agency's page, added to the scale when the user saves it; the
+    // category line and the chart follow.
+    void updateScale();
     void createMenu();
     void createTables();
     // The grid of a tab, made now. The two of the hidden tabs cost 4.5 M instructions at start-up, 6 %, for pages
@@ -87,6 +91,7 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
 
     WindowModel& m_model;
     platform::Registry& m_registry;
+    std::function<CalendarDate()> m_today;
     Form1 m_form1;
     MonotributoScale m_scale;
     int m_subscription = -1;
@@ -109,6 +114,8 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     QWidget* m_chartWindow = nullptr;
     // Loaded the first time the portfolio is opened, never at start-up.
     PortfolioModule* m_portfolioModule = nullptr;
+    // Loaded the first time a download is asked for, never at start-up.
+    platform::Downloader* m_downloader = nullptr;
     // A window of its own, not a child, so that the main window can come in front of it.
     std::unique_ptr<PortfolioWindow> m_portfolioWindow;
 };

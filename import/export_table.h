@@ -3,6 +3,8 @@
 // voucher. The columns are found by their titles, so that the forms ARCA has used over the years all read.
 #pragma once
 
+#include "core/cp1252.h"
+
 #include "import/voucher_months.h"
 
 #include <cstddef>
@@ -20,8 +22,6 @@ struct SheetCell
     bool number = false;
 };
 
-// True when text is well-formed UTF-8.
-bool validUtf8(std::string_view text);
 
 // titles and cells are read, vouchers go into months one row at a time: the table keeps no row.
 class ExportTable

@@ -6,7 +6,7 @@
 #include "core/text.h"
 #include "import/export_table.h"
 #include "portfolio/portfolio_texts.h"
-#include "storage/cp1252.h"
+#include "core/cp1252.h"
 
 #include <algorithm>
 

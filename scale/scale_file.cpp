@@ -61,39 +61,16 @@ std::optional<int> categoryOf(std::string_view text)
     return letter - 'A';
 }
 
-// "12.009.410,45" or "12009410,45": thousands dots, when there are any, between every group of three digits.
-std::optional<Cents> amountOf(std::string_view text)
-{
-    const std::string_view whole = text.substr(0, text.find(','));
-    std::string plain(text);
-    if (whole.find('.') != std::string_view::npos) {
-        if (whole.front() == '.') {
-            return std::nullopt;
-        }
-        for (std::size_t i = 0; i < whole.size(); ++i) {
-            const bool dotPlace = (whole.size() - 1 - i) % 4 == 3;
-            if (dotPlace != (whole[i] == '.')) {
-                return std::nullopt;
-            }
-        }
-        plain.erase(std::remove(plain.begin(), plain.begin() + whole.size(), '.'), plain.begin() + whole.size());
-    }
-    if (plain.empty() || !isDigit(plain.front())) {
-        return std::nullopt;
-    }
-    return strictAmount(plain);
-}
-
 std::optional<Cents> ceilingOf(std::string_view text)
 {
-    const auto amount = amountOf(text);
+    const auto amount = groupedAmount(text);
     return amount && *amount > 0 ? amount : std::nullopt;
 }
 
 // Area and energy: whole numbers, thousands dots allowed ("3.330").
 std::optional<std::int64_t> wholeOf(std::string_view text)
 {
-    const auto amount = text.find(',') == std::string_view::npos ? amountOf(text) : std::nullopt;
+    const auto amount = text.find(',') == std::string_view::npos ? groupedAmount(text) : std::nullopt;
     return amount ? std::optional<std::int64_t>(*amount / 100) : std::nullopt;
 }
 
@@ -141,7 +118,7 @@ ColumnsReading columnsOf(const std::vector<std::string_view>& fields)
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const std::string_view field = fields.at(IncomeColumns + i);
         const auto [target, money] = targets.at(i);
-        const auto value = money ? amountOf(field) : wholeOf(field);
+        const auto value = money ? groupedAmount(field) : wholeOf(field);
         if (!value || *value < 0) {
             reading.error = "la columna " + std::string(names.at(IncomeColumns + i)) + " dice " + shown(field) +
                             (money ? ", que no es un importe como 2.792.886,15" : ", que no es un número entero");

@@ -4,7 +4,7 @@
 #include "core/folder_names.h"
 #include "core/numbers.h"
 #include "core/text.h"
-#include "storage/cp1252.h"
+#include "core/cp1252.h"
 
 #include <algorithm>
 #include <cctype>

@@ -18,6 +18,10 @@ case "${1:-}" in
         libgtest-dev libbenchmark-dev libpugixml-dev
         # libzip reads the exports' zips in the process.
         libzip-dev
+        # libcurl fetches the agency's page of categories when the user asks for it.
+        libcurl4-openssl-dev
+        # the download tests make a certificate no authority signed, and serve with it
+        openssl
         clang-14 libclang-rt-14-dev llvm-14
         p7zip-full
         fonts-liberation fonts-dejavu-core

@@ -83,7 +83,8 @@ int categoryFor(const Ceilings& ceilings, Cents total)
 bool changesCategory(const WindowModel::Change& change)
 {
     using Part = WindowModel::Change::Part;
-    return change.part == Part::Cell || change.part == Part::TabCaption || change.part == Part::SelectedTab;
+    return change.part == Part::Cell || change.part == Part::TabCaption || change.part == Part::SelectedTab ||
+           change.part == Part::CategoryBasis;
 }
 
 CategoryFacts categoryFacts(const WindowModel& model, int table, const MonotributoScale& scale)

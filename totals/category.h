@@ -76,7 +76,7 @@ struct CategoryFacts
     std::optional<CategoryProjection> projection;
 };
 
-// True for the changes the category of the table on screen hangs on: a cell, a tab caption, the tab shown.
+// True for the changes the category of the table on screen hangs on: a cell, a tab caption, the tab shown, the scale.
 bool changesCategory(const WindowModel::Change& change);
 
 // Tables 1 and 2 hold calendar years: year Y serves the recategorization of January Y+1, with the scale from

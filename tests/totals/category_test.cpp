@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The monotributo scale file and the category line of a table, through real files.
-#include "platform/native.h"
-#include "tests/support/temp_folder.h"
+// The category line of a table.
+#include "tests/support/scale_rows.h"
 #include "totals/category.h"
 #include "totals/category_text.h"
 
@@ -12,124 +11,15 @@
 namespace sumafac {
 namespace {
 
-const std::string Header = "desde;categoria;tope\n";
-
-// The eleven rows of one date: A's ceiling is step pesos, each next category's step more; goodsOnly, when given, is
-// the services column of I, J and K.
-std::string table(const std::string& date, int step, const std::string& goodsOnly = "")
-{
-    std::string rows;
-    for (int category = 0; category < CategoryCount; ++category) {
-        rows += date + ";" + static_cast<char>('A' + category) + ";" + std::to_string((category + 1) * step) + ",00" +
-                (goodsOnly.empty() ? ""
-                 : category > 7    ? ";" + goodsOnly
-                                   : ";si") +
-                "\n";
-    }
-    return rows;
-}
-
 // From 2023-07-01, A 100,00 to K 1.100,00, services up to H; from 2025-02-01 the same for all; from 2025-08-01, A
 // 200,00 to K 2.200,00.
 const MonotributoScale& testScale()
 {
     static const MonotributoScale scale =
-        readScale("desde;categoria;tope;servicios\n" + table("2023-07-01", 100, "no") + table("2025-02-01", 100) +
-                  table("2025-08-01", 200, ""))
+        readScale("desde;categoria;tope;servicios\n" + testing::scaleRows("2023-07-01", 100, "no") + testing::scaleRows("2025-02-01", 100) +
+                  testing::scaleRows("2025-08-01", 200, ""))
             .scale;
     return scale;
-}
-
-// Every line of a file a person edited may be wrong in its own way; each refusal names the first fault. A file of one
-// sound row is refused only for the categories it lacks.
-TEST(ScaleFile, NamesTheLineOfTheFirstFault)
-{
-    std::string missingC = table("2025-02-01", 100);
-    missingC.erase(missingC.find("2025-02-01;C"), 20);
-    std::string unorderedB = table("2025-10-10", 100);
-    unorderedB.replace(unorderedB.find("200,00"), 3, "100");
-    std::string servicesAfterGoods = table("2023-01-01", 100, "no");
-    servicesAfterGoods.replace(servicesAfterGoods.find("1100,00;no"), 10, "1100,00;si");
-    std::string goodsAtH = table("2023-01-01", 100, "no");
-    goodsAtH.replace(goodsAtH.find("800,00;si"), 9, "800,00;no");
-    const struct
-    {
-        std::string text;
-        std::string error;
-    } cases[] = {
-        {"", "línea 1: falta la línea que nombra las columnas desde;categoria;tope"},
-        {"# escala\n\nfecha;cat;tope\n", "línea 3: la primera línea debe nombrar las columnas desde;categoria;tope"},
-        {Header + "2025-02-01;A\n",
-         "línea 2: se esperaban tres datos separados por punto y coma, desde;categoria;tope"},
-        {Header + "2025-02-01;L;1,00\n", "línea 2: «L» no es una categoría de la A a la K"},
-        {Header + "2025-02-01;C;350,00\n" + table("2025-02-01", 100),
-         "línea 5: la categoría C del 2025-02-01 ya figura en la línea 2"},
-        {Header + table("2025-02-01", 100) + table("01/02/2025", 100),
-         "línea 13: hay dos tablas del 2025-02-01: la primera empieza en la línea 2"},
-        {Header + "2025-02-01;A;1,00;si\n",
-         "línea 2: se esperaban tres datos separados por punto y coma, " + std::string("desde;categoria;tope")},
-        {"desde;categoria;tope;servicios\n2025-02-01;A;1,00;tal vez\n",
-         "línea 2: «tal vez» no dice si la categoría admite servicios: escriba si o no"},
-        {"desde;categoria;tope;servicios\n" + servicesAfterGoods,
-         "línea 12: la categoría K del 2023-01-01 admite servicios, pero la J es sólo para venta de cosas muebles: "
-         "las de servicios llegan de la A hasta una"},
-        {"desde;categoria;tope;servicios\n" + goodsAtH,
-         "línea 9: la categoría H del 2023-01-01 no admite servicios, pero sólo la I, la J y la K pueden ser sólo para "
-         "venta de cosas muebles"},
-        {Header + "# sin la C\n" + missingC, "línea 3: a la tabla del 2025-02-01 le falta la categoría C"},
-        {Header + unorderedB, "línea 3: el tope de la categoría B del 2025-10-10 no es mayor que el de la A"},
-        {Header + "2025-02-29;A;1,00\n", "línea 2: «2025-02-29» no es una fecha como 2026-08-01"},
-        {Header + "2026-08-1x;A;1,00\n", "línea 2: «2026-08-1x» no es una fecha como 2026-08-01"},
-        {Header + "1/8/26;A;1,00\n", "línea 2: «1/8/26» no es una fecha como 2026-08-01"},
-        {Header + "01/008/2026;A;1,00\n", "línea 2: «01/008/2026» no es una fecha como 2026-08-01"},
-        {Header + "001/08/2026;A;1,00\n", "línea 2: «001/08/2026» no es una fecha como 2026-08-01"},
-        {Header + "2025-8-01;A;1,00\n", "línea 2: «2025-8-01» no es una fecha como 2026-08-01"},
-        {Header + "2025-01-01;A;1.2345,00\n",
-         "línea 2: el tope «1.2345,00» no es un importe mayor que cero como 12.009.410,45"},
-        {Header + "2025-01-01;A;1234.567\n",
-         "línea 2: el tope «1234.567» no es un importe mayor que cero como 12.009.410,45"},
-        {Header + "2025-01-01;A;.100,00\n",
-         "línea 2: el tope «.100,00» no es un importe mayor que cero como 12.009.410,45"},
-        {Header + "2025-01-01;A;0,00\n", "línea 2: el tope «0,00» no es un importe mayor que cero como 12.009.410,45"},
-        {Header + "2025-01-01;A;+5\n", "línea 2: el tope «+5» no es un importe mayor que cero como 12.009.410,45"},
-        {Header + "2025-01-01;A;1,234\n",
-         "línea 2: el tope «1,234» no es un importe mayor que cero como 12.009.410,45"},
-        {Header + "2025-01-01;A;" + std::string(40, '9') + "\n",
-         "línea 2: el tope «" + std::string(30, '9') + "…» no es un importe mayor que cero como 12.009.410,45"},
-        {Header + "2025-01-01;A;0,01\n", "línea 2: a la tabla del 2025-01-01 le falta la categoría B"},
-        {Header + "2024-02-29;a;12.009.410,45\n", "línea 2: a la tabla del 2024-02-29 le falta la categoría B"},
-        {"\xEF\xBB\xBF# c\r\nDesde;Categoría;TOPE;;\r\n29/02/2000 ; A ; 1.000\r\n",
-         "línea 3: a la tabla del 2000-02-29 le falta la categoría B"},
-    };
-    for (const auto& c : cases) {
-        const ScaleReading reading = readScale(c.text);
-        EXPECT_EQ(reading.error, c.error) << c.text;
-        EXPECT_TRUE(reading.scale.empty()) << c.text;
-    }
-}
-
-TEST(ScaleFile, ProgramFolderFileAddsAndReplacesTablesByDate)
-{
-    const testing::TempFolder folder;
-    const auto files = platform::makeNativeFiles();
-    folder.put("Escala-Monotributo.CSV", Header + table("2026-08-01", 100) + table("2027-02-01", 300));
-    const ScaleInUse merged = scaleForProgramFolder(*files, folder.path());
-    EXPECT_EQ(merged.problem, "");
-    ASSERT_EQ(merged.scale.size(), shippedScale().size() + 1);
-    EXPECT_EQ(merged.scale.at({2026, 8, 1}).ceilings.back(), 110000);
-    EXPECT_EQ(merged.scale.at({2027, 2, 1}).ceilings.front(), 30000);
-    EXPECT_EQ(merged.scale.at({2025, 2, 1}), shippedScale().at({2025, 2, 1}));
-
-    files->remove(folder.file("Escala-Monotributo.CSV"));
-    folder.put("escala-monotributo.csv", Header + "2027-02-01;A;mucho\n");
-    const ScaleInUse refused = scaleForProgramFolder(*files, folder.path());
-    EXPECT_EQ(refused.problem, "ERROR, la escala del monotributo " + folder.path() + platform::pathSeparator() +
-                                   "escala-monotributo.csv no se usa, línea 2: el tope «mucho» no es un importe mayor "
-                                   "que cero como 12.009.410,45. Se usan las escalas que trae el programa.");
-    EXPECT_EQ(refused.scale, shippedScale());
-    EXPECT_EQ(scaleFromFile(*files, folder.file("falta.csv")).problem,
-              "ERROR, la escala del monotributo " + folder.file("falta.csv") +
-                  " no se puede usar, no se puede leer el archivo.");
 }
 
 // Amounts of rows 1, 2, ... of a table, "|" between them; an empty one leaves its month empty.

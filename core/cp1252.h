@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Windows-1252, the single-byte code page of saved files, to and from the program's UTF-8 text.
+// Windows-1252, the single-byte code page of saved files and older exports, to and from the program's UTF-8 text.
 #pragma once
 
 #include <optional>
@@ -15,5 +15,8 @@ std::string utf8FromCp1252(std::string_view bytes);
 // Nothing when the text is not valid UTF-8 or holds a character that has no byte in the code page: a saved file
 // must never hold something other than what the window showed.
 std::optional<std::string> cp1252FromUtf8(std::string_view utf8);
+
+// True when text is well-formed UTF-8.
+bool validUtf8(std::string_view text);
 
 } // namespace sumafac
