@@ -35,8 +35,9 @@ windows)
     # qt6-translations-l10n. The installed window is driven on Xvfb (xdotool), its tab captions read off the screen
     # (tesseract) and its exported report read with pdftotext (poppler-utils).
     # tools/build-libzip.sh builds libzip against Debian's zlib for Windows (libz-mingw-w64-dev).
+    # python3 serves the agency's page of categories to the installed sumafac-cli.exe.
     packages=(cmake make googletest g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 p7zip-full
-        nsis imagemagick qt6-translations-l10n xvfb xauth x11-utils xdotool tesseract-ocr poppler-utils)
+        nsis imagemagick qt6-translations-l10n xvfb xauth x11-utils xdotool tesseract-ocr poppler-utils python3)
     ;;
 7za)
     packages=(make dpkg-dev xz-utils g++-mingw-w64-x86-64-posix)

@@ -3,6 +3,7 @@
 #  1. installs silently (/S) and checks the program folder, the Start-menu shortcut and the uninstall entry;
 #  2. drops the sample archives with the installed sumafac-cli.exe and its 7z.exe, saving into the user's folder
 #     (%LOCALAPPDATA%\Sumafac);
+#     then adds the agency's table of categories from a saved page and from a web server on this computer;
 #  3. starts the installed sumafac.exe on a virtual display (Xvfb), finds its window titled "SumaFAC", loads the saved
 #     file through Archivo > Cargar with the keyboard and reads the three tab captions off the screen (tesseract),
 #     which must be the captions sumafac-cli reported; saves a picture of the window;
@@ -98,6 +99,35 @@ read -r first_year second_year _ <<<"$captions"
 saved_name=20123456786_${first_year}_$second_year.sa1
 saved="$user_folder_unix/$saved_name"
 [ -s "$saved" ] || fail "sumafac-cli.exe no guardó $saved"
+
+# 2b. The scale brought up to date with the installed sumafac-cli.exe (WinHTTP): from a page saved by a browser, and
+# downloaded from a web server on this computer. The tables go into the user's folder, and go again afterwards.
+scale_work="$work/escala"
+mkdir -p "$scale_work/servida"
+sed 's#desde el 1/08/2026</h2>#desde el 1/02/2027</h2>#' tests/data/pages/categorias.html >"$scale_work/guardada.html"
+sed 's#desde el 1/08/2026</h2>#desde el 1/08/2027</h2>#' tests/data/pages/categorias.html \
+    >"$scale_work/servida/categorias.asp"
+python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$scale_work/servida" >"$scale_work/servidor.log" 2>&1 &
+server=$!
+port=
+for _ in $(seq 50); do
+    port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' "$scale_work/servidor.log")
+    [ -n "$port" ] && break
+    sleep 0.1
+done
+[ -n "$port" ] || fail "el servidor web de prueba no arrancó"
+for source in "$(winepath -w "$scale_work/guardada.html" 2>/dev/null)|01/02/2027" \
+    "http://127.0.0.1:$port/categorias.asp|01/08/2027"; do
+    wine "C:\\Program Files\\Sumafac\\sumafac-cli.exe" --folder "$user_folder" --importar-escala "${source%|*}" \
+        >"$scale_work/salida.txt" 2>"$scale_work/errores.txt" </dev/null ||
+        fail "sumafac-cli.exe --importar-escala ${source%|*} falló: $(cat "$scale_work/errores.txt")"
+    grep -q "Se agregó la escala del ${source#*|}" "$scale_work/salida.txt" ||
+        fail "sumafac-cli.exe --importar-escala ${source%|*} no agregó la escala: $(cat "$scale_work/salida.txt")"
+done
+kill "$server"
+grep -q '^2027-08-01;K;126.610.838,75;si;200;20000' "$user_folder_unix/escala-monotributo.csv" ||
+    fail "la escala bajada no quedó en escala-monotributo.csv"
+rm "$user_folder_unix/escala-monotributo.csv"
 
 # 3. The window: found by its title, the saved file loaded through the menu, the captions read off the screen.
 # wait_for_window TITLE [gone]: the first window titled TITLE (a regular expression), once it is there, or until it

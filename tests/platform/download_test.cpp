@@ -2,6 +2,7 @@
 // The system's HTTP stack against servers on this computer: a page, a refusal, a page too large, a server too slow, a
 // download stopped, and a server whose certificate no authority signed.
 #include "platform/downloads.h"
+#include "tests/support/page_server.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -23,54 +24,6 @@ namespace {
 
 using Outcome = platform::Download::Outcome;
 
-// Answers every request on 127.0.0.1 with one response, after a pause, until it is destroyed.
-class OneAnswerServer
-{
-  public:
-    OneAnswerServer(std::string response, std::chrono::milliseconds pause) : m_response(std::move(response))
-    {
-        m_socket = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        bind(m_socket, reinterpret_cast<sockaddr*>(&address), length);
-        listen(m_socket, 4);
-        getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length);
-        m_port = ntohs(address.sin_port);
-        m_thread = std::thread([this, pause] {
-            for (int client; (client = accept(m_socket, nullptr, nullptr)) >= 0; close(client)) {
-                char request[4096];
-                [[maybe_unused]] const auto got = recv(client, request, sizeof request, 0);
-                std::this_thread::sleep_for(pause);
-                [[maybe_unused]] const auto sent = send(client, m_response.data(), m_response.size(), MSG_NOSIGNAL);
-            }
-        });
-    }
-    ~OneAnswerServer()
-    {
-        shutdown(m_socket, SHUT_RDWR);
-        close(m_socket);
-        m_thread.join();
-    }
-    OneAnswerServer(const OneAnswerServer&) = delete;
-    OneAnswerServer& operator=(const OneAnswerServer&) = delete;
-
-    std::string url() const { return "http://127.0.0.1:" + std::to_string(m_port) + "/categorias.asp"; }
-
-  private:
-    std::string m_response;
-    int m_socket = -1;
-    int m_port = 0;
-    std::thread m_thread;
-};
-
-std::string response(const std::string& status, const std::string& body)
-{
-    return "HTTP/1.1 " + status + "\r\nContent-Length: " + std::to_string(body.size()) +
-           "\r\nConnection: close\r\n\r\n" + body;
-}
-
 TEST(Downloads, TakeAPageAndRefuseWhatIsNotOne)
 {
     const std::string page(3000, 'p');
@@ -84,17 +37,17 @@ TEST(Downloads, TakeAPageAndRefuseWhatIsNotOne)
         Outcome outcome;
         std::string problem;
     } cases[] = {
-        {response("200 OK", page), {}, page.size(), nullptr, Outcome::Done, ""},
-        {response("404 Not Found", "no"), {}, page.size(), nullptr, Outcome::Failed,
+        {testing::httpResponse("200 OK", page), {}, page.size(), nullptr, Outcome::Done, ""},
+        {testing::httpResponse("404 Not Found", "no"), {}, page.size(), nullptr, Outcome::Failed,
          "el servidor respondió 404 en lugar de la página"},
-        {response("200 OK", page), {}, page.size() - 1, nullptr, Outcome::TooLarge, ""},
-        {response("200 OK", page), std::chrono::milliseconds(2500), page.size(), nullptr, Outcome::Failed,
+        {testing::httpResponse("200 OK", page), {}, page.size() - 1, nullptr, Outcome::TooLarge, ""},
+        {testing::httpResponse("200 OK", page), std::chrono::milliseconds(2500), page.size(), nullptr, Outcome::Failed,
          "el servidor tardó demasiado en responder"},
-        {response("200 OK", page), std::chrono::milliseconds(300), page.size(), &stop, Outcome::Cancelled, ""},
+        {testing::httpResponse("200 OK", page), std::chrono::milliseconds(300), page.size(), &stop, Outcome::Cancelled, ""},
     };
     const auto downloader = platform::makeNativeDownloader();
     for (const auto& c : cases) {
-        const OneAnswerServer server(c.response, c.pause);
+        const testing::PageServer server(c.response, c.pause);
         const platform::Download download =
             downloader->fetch({server.url(), std::chrono::seconds(1), c.sizeLimit, c.cancel});
         EXPECT_EQ(download.outcome, c.outcome) << c.response.substr(0, 20) << " " << download.problem;
@@ -116,8 +69,8 @@ TEST(Downloads, CheckTheServersCertificate)
     }
     std::string port;
     {
-        const OneAnswerServer portFinder("", {}); // a port free now, for the TLS server
-        port = portFinder.url().substr(17, portFinder.url().find('/', 17) - 17);
+        const testing::PageServer portFinder(""); // a port free now, for the TLS server
+        port = std::to_string(portFinder.port());
     }
     std::vector<std::string> words = {"openssl", "s_server", "-quiet", "-www", "-accept", "127.0.0.1:" + port,
                                       "-key",    key,        "-cert",  certificate};
