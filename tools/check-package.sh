@@ -46,7 +46,7 @@ for path in "${expected[@]}"; do
 done
 
 depends=$(dpkg-deb -f "$package" Depends)
-for dependency in p7zip-full libqt6widgets6 libqt6gui6 libqt6core6 libzip4; do
+for dependency in p7zip-full libqt6widgets6 libqt6gui6 libqt6core6 libzip4 libcurl4; do
     grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends no nombra $dependency: $depends"
 done
 
