@@ -10,6 +10,7 @@
 #include "cli/state_printer.h"
 #include "core/window_texts.h"
 #include "scale/scale_file.h"
+#include "taxpayer/taxpayer_list.h"
 
 namespace sumafac::cli {
 namespace {
@@ -39,13 +40,26 @@ int runBatch(const CommandLine& line,
         return ExitErrorShown;
     }
 
+    const TaxpayerFile taxpayers = readTaxpayerFile(files, programFolder);
+    // The line's data override the file's, for whichever CUIT comes on screen.
+    TaxpayerData onScreen;
+    const auto taxpayerOnScreen = [&](const std::string& cuit) -> const TaxpayerData& {
+        onScreen = taxpayerOf(taxpayers.taxpayers, cuit);
+        for (const auto& [column, value] : line.taxpayerFields) {
+            setTaxpayerField(onScreen, column, value);
+        }
+        return onScreen;
+    };
+
     WindowModel model;
     CliDialogs dialogs(err, line.yes);
     NoWindowSystem windowSystem;
     Form1 form1(HandlerContext{model, dialogs, files, processes, programFolder}, windowSystem);
     form1.Form_Load();
-    if (!scale.problem.empty()) {
-        dialogs.MsgBox(scale.problem, platform::vbCritical);
+    for (const std::string& problem : {scale.problem, taxpayers.problem}) {
+        if (!problem.empty()) {
+            dialogs.MsgBox(problem, platform::vbCritical);
+        }
     }
 
     for (const Step& step : line.steps) {
@@ -68,7 +82,7 @@ int runBatch(const CommandLine& line,
             form1.Mncargar_Click();
             break;
         case Step::Kind::Print:
-            printState(model, step.argument, out, scale.scale, line.today);
+            printState(model, step.argument, out, {scale.scale, taxpayerOnScreen(model.cuit()), line.today});
             break;
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
 
+#include "taxpayer/taxpayer_data.h"
+
 #include <algorithm>
 
 namespace sumafac::cli {
@@ -17,6 +19,18 @@ Pasos, en el orden dado:
   --load ARCHIVO             Archivo > Cargar, eligiendo ARCHIVO
   --print text|csv|json      muestra el estado de la ventana en la salida estandar, con la categoria del
                              monotributo de cada tabla
+Datos del contribuyente, que reemplazan en esta corrida a los de contribuyentes.csv:
+  --actividad servicios|venta
+  --superficie M2            superficie afectada
+  --poblacion-chica          la localidad tiene menos de 40.000 habitantes (la superficie no cuenta)
+  --energia KWH              energia electrica consumida en los ultimos doce meses
+  --alquileres IMPORTE       alquileres devengados en los ultimos doce meses
+  --precio-maximo IMPORTE    el mayor precio unitario vendido
+  --inicio AAAA-MM           el mes en que empezo la actividad
+  --adherentes N             los adherentes a la obra social
+  --jubilado, --otro-regimen, --solo-locador
+                             jubilado; aporta a otro regimen previsional; inscripto solo como locador de
+                             hasta dos inmuebles
 Opciones:
   --folder CARPETA           carpeta de trabajo y de archivos guardados (por defecto, la del programa)
   --scale ARCHIVO            usa solo las tablas de ARCHIVO como escala del monotributo, en lugar de las que
@@ -34,6 +48,20 @@ Opciones:
   --help                     muestra este texto
   --version                  muestra la version del programa
 )";
+
+namespace {
+
+// The column of contribuyentes.csv a flag of the taxpayer's data stands for ("--poblacion-chica" is
+// "poblacion_chica"); none for another flag. Name and category stay in the file.
+std::optional<std::string> taxpayerColumnOfFlag(const std::string& arg)
+{
+    std::string column = arg.substr(2);
+    std::replace(column.begin(), column.end(), '-', '_');
+    const bool known = std::find(TaxpayerColumns.begin() + 2, TaxpayerColumns.end(), column) != TaxpayerColumns.end();
+    return known ? std::optional<std::string>(column) : std::nullopt;
+}
+
+} // namespace
 
 ParseResult parseCommandLine(const std::vector<std::string>& args)
 {
@@ -58,6 +86,19 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             return {request, {}};
         } else if (arg == "--yes") {
             line.yes = true;
+        } else if (const auto column = taxpayerColumnOfFlag(arg)) {
+            std::optional<std::string> value = "si";
+            if (!isYesNoColumn(*column)) {
+                value = nextValue();
+                if (!value) {
+                    return {std::nullopt, "falta el valor de " + arg};
+                }
+            }
+            TaxpayerData probe;
+            if (const std::string problem = setTaxpayerField(probe, *column, *value); !problem.empty()) {
+                return {std::nullopt, arg + ": " + problem};
+            }
+            line.taxpayerFields.emplace_back(*column, *value);
         } else if (arg == "--roll") {
             line.steps.push_back({Step::Kind::Roll, {}});
         } else if (arg == "--clear") {
@@ -97,6 +138,9 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             return {std::nullopt, "con --importar-escala solo se admite --folder"};
         }
         return {line, {}};
+    }
+    if (line.portfolio && !line.taxpayerFields.empty()) {
+        return {std::nullopt, "con --cartera los datos de cada contribuyente salen de cartera.csv"};
     }
     if (line.portfolio) {
         // A portfolio is read, not built up on a window: it takes only printouts, text when none is named.

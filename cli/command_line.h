@@ -6,6 +6,7 @@
 #include "core/calendar_date.h"
 
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ struct CommandLine
     std::optional<std::string> scaleImport;
     bool yes = false;
     std::vector<Step> steps;
+    // The taxpayer's data given on the line (--actividad venta ...), by the column of contribuyentes.csv it overrides,
+    // each value already found readable.
+    std::vector<std::pair<std::string, std::string>> taxpayerFields;
     // The day the run tells its notes on a missing scale table as of: not on the line, the clock's.
     CalendarDate today;
 };

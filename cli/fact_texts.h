@@ -5,6 +5,7 @@
 
 #include "totals/category.h"
 
+#include <array>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -18,6 +19,28 @@ struct ProjectionTexts
     std::string total;
     std::string category;
     std::string crosses;
+};
+
+struct FeeTexts
+{
+    std::string activity; // "servicios", "venta", "" when not given
+    std::string tax;
+    std::string pension;
+    std::string healthCover;
+    std::string total;
+    std::string totalGoods; // only when the activity was not given
+};
+
+// The whole recategorization; "" for none.
+struct RecategorizationTexts
+{
+    std::array<std::string, CategoryParameters> byParameter; // a letter, "excluded", "" when not given
+    std::string deciding;
+    std::string excludedBy;
+    std::optional<int> activityMonths;
+    std::string annualizedTotal;
+    std::optional<FeeTexts> fee;
+    std::string monthlyAllowance;
 };
 
 // Amounts written as in the tables, "" for none.
@@ -35,6 +58,8 @@ struct FactTexts
     std::string headroom;
     std::string monthlyAverage;
     std::optional<ProjectionTexts> projection;
+    // With a category: every parameter (the income alone against a table without the other columns), the fee.
+    std::optional<RecategorizationTexts> whole;
 };
 
 FactTexts factTextsOf(const CategoryFacts& facts);
@@ -47,6 +72,11 @@ std::string categoryCode(const std::optional<int>& category);
 
 // "2026-07".
 std::string yearMonthCode(const YearMonth& when);
+
+// The header of the columns the CSV printouts write for the whole recategorization, after a comma, and a table's
+// fields under it.
+extern const char* const RecategorizationCsvHeader;
+std::string recategorizationCsvFields(const std::optional<RecategorizationTexts>& texts);
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string csvField(const std::string& text);

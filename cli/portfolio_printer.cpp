@@ -37,8 +37,8 @@ void printJson(const Portfolio& portfolio, std::ostream& out)
     out << "{\"clients\": [";
     const char* separator = "";
     for (const Client& client : portfolio.clients) {
-        out << separator << "{\"cuit\": " << jsonString(client.cuit) << ", \"name\": " << jsonString(client.name)
-            << ", \"registered_category\": " << jsonString(categoryCode(client.registeredCategory))
+        out << separator << "{\"cuit\": " << jsonString(client.cuit) << ", \"name\": " << jsonString(client.taxpayer.name)
+            << ", \"registered_category\": " << jsonString(categoryCode(client.taxpayer.registeredCategory))
             << ", \"status\": " << jsonString(statusWord(client.status)) << ", \"error\": " << jsonString(client.error)
             << ", \"months\": {";
         const char* monthSeparator = "";
@@ -84,9 +84,9 @@ void printText(const Portfolio& portfolio, std::ostream& out, const CalendarDate
         << portfolio.unread.size() << " archivos que no se pudieron leer, " << portfolio.otherFiles
         << " archivos que no son descargas\n";
     for (const Client& client : portfolio.clients) {
-        out << "\nCUIT " << client.cuit << (client.name.empty() ? "" : " " + client.name);
-        if (client.registeredCategory) {
-            out << ", inscripto en la " << categoryLetter(*client.registeredCategory);
+        out << "\nCUIT " << client.cuit << (client.taxpayer.name.empty() ? "" : " " + client.taxpayer.name);
+        if (client.taxpayer.registeredCategory) {
+            out << ", inscripto en la " << categoryLetter(*client.taxpayer.registeredCategory);
         }
         out << ": " << statusWord(client.status) << '\n';
         if (!client.error.empty()) {

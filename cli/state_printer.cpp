@@ -32,11 +32,11 @@ std::string padLeft(const std::string& text, std::size_t width)
     return std::string(shown < width ? width - shown : 0, ' ') + text;
 }
 
-std::vector<FactTexts> factTexts(const WindowModel& model, const MonotributoScale& scale)
+std::vector<FactTexts> factTexts(const WindowModel& model, const CategoryBasis& basis)
 {
     std::vector<FactTexts> all;
     for (int table = 1; table <= TableCount; ++table) {
-        const CategoryFacts facts = categoryFacts(model, table, scale);
+        const CategoryFacts facts = categoryFacts(model, table, basis.scale, basis.taxpayer);
         if (facts.hasYear) {
             all.push_back(factTextsOf(facts));
         }
@@ -46,7 +46,7 @@ std::vector<FactTexts> factTexts(const WindowModel& model, const MonotributoScal
 
 } // namespace
 
-void printText(const WindowModel& model, std::ostream& out, const MonotributoScale& scale, const CalendarDate& today)
+void printText(const WindowModel& model, std::ostream& out, const CategoryBasis& basis)
 {
     out << "CUIT:" << (model.cuit().empty() ? "" : " " + model.cuit()) << '\n';
     for (int table = 1; table <= TableCount; ++table) {
@@ -70,12 +70,12 @@ void printText(const WindowModel& model, std::ostream& out, const MonotributoSca
     }
     out << "\nMonotributo\n";
     for (int table = 1; table <= TableCount; ++table) {
-        const std::string line = categoryLine(categoryFacts(model, table, scale), today);
+        const std::string line = categoryLine(categoryFacts(model, table, basis.scale, basis.taxpayer), basis.today);
         out << "Solapa " << table << ": " << (line.empty() ? "sin año" : line) << '\n';
     }
 }
 
-void printCsv(const WindowModel& model, std::ostream& out, const MonotributoScale& scale)
+void printCsv(const WindowModel& model, std::ostream& out, const CategoryBasis& basis)
 {
     out << "table,caption,row,month,count,amount\n";
     for (int table = 1; table <= TableCount; ++table) {
@@ -88,8 +88,9 @@ void printCsv(const WindowModel& model, std::ostream& out, const MonotributoScal
     }
     out << "\ntable,months,total,recategorization,scale_from,category,ceiling,headroom,monthly_average,scale_wanted,"
            "services_category,projection_pace,projection_months_left,projection_total,projection_category,"
-           "projection_crosses\n";
-    for (const FactTexts& facts : factTexts(model, scale)) {
+           "projection_crosses,"
+        << RecategorizationCsvHeader << '\n';
+    for (const FactTexts& facts : factTexts(model, basis)) {
         out << facts.table << ',' << facts.months << ',' << csvField(facts.total) << ',' << facts.recategorization
             << ',' << facts.scaleFrom << ',' << facts.category << ',' << csvField(facts.ceiling) << ','
             << csvField(facts.headroom) << ',' << csvField(facts.monthlyAverage) << ',' << facts.scaleWanted << ','
@@ -98,11 +99,12 @@ void printCsv(const WindowModel& model, std::ostream& out, const MonotributoScal
         const ProjectionTexts projection = facts.projection.value_or(ProjectionTexts{});
         out << ',' << csvField(projection.pace) << ','
             << (facts.projection ? std::to_string(projection.monthsLeft) : "") << ',' << csvField(projection.total)
-            << ',' << projection.category << ',' << projection.crosses << '\n';
+            << ',' << projection.category << ',' << projection.crosses << ','
+            << recategorizationCsvFields(facts.whole) << '\n';
     }
 }
 
-void printJson(const WindowModel& model, std::ostream& out, const MonotributoScale& scale)
+void printJson(const WindowModel& model, std::ostream& out, const CategoryBasis& basis)
 {
     out << "{\"cuit\": " << jsonString(model.cuit()) << ", \"captions\": [";
     for (int tab = 0; tab < TableCount; ++tab) {
@@ -124,7 +126,7 @@ void printJson(const WindowModel& model, std::ostream& out, const MonotributoSca
     out << "]}, \"save_enabled\": " << (model.saveEnabled() ? "true" : "false")
         << ", \"drop_text\": " << jsonString(model.dropText()) << ", \"categories\": [";
     const char* separator = "";
-    for (const FactTexts& facts : factTexts(model, scale)) {
+    for (const FactTexts& facts : factTexts(model, basis)) {
         out << separator;
         writeFactsJson(out, facts);
         separator = ", ";
@@ -132,18 +134,14 @@ void printJson(const WindowModel& model, std::ostream& out, const MonotributoSca
     out << "]}\n";
 }
 
-void printState(const WindowModel& model,
-                const std::string& format,
-                std::ostream& out,
-                const MonotributoScale& scale,
-                const CalendarDate& today)
+void printState(const WindowModel& model, const std::string& format, std::ostream& out, const CategoryBasis& basis)
 {
     if (format == "json") {
-        printJson(model, out, scale);
+        printJson(model, out, basis);
     } else if (format == "csv") {
-        printCsv(model, out, scale);
+        printCsv(model, out, basis);
     } else {
-        printText(model, out, scale, today);
+        printText(model, out, basis);
     }
     out.flush();
 }

@@ -24,6 +24,18 @@ struct CalendarDate
     bool operator>=(const CalendarDate& other) const { return !(*this < other); }
 };
 
+// A month of the calendar: a month of a table, the month a taxpayer's activity began.
+struct YearMonth
+{
+    int year = 0;
+    int month = 0;
+    bool operator==(const YearMonth&) const = default;
+    bool operator<(const YearMonth& other) const { return year != other.year ? year < other.year : month < other.month; }
+    bool operator>(const YearMonth& other) const { return other < *this; }
+    bool operator<=(const YearMonth& other) const { return !(other < *this); }
+    bool operator>=(const YearMonth& other) const { return !(*this < other); }
+};
+
 // "2026-08-01", as the scale file and the batch front end write dates.
 std::string isoDate(const CalendarDate& date);
 

@@ -100,10 +100,10 @@ const std::vector<ColumnSpec>& columns()
     static const std::vector<ColumnSpec> all = [] {
         std::vector<ColumnSpec> columns{
             {"CUIT", false, [](const Client& client) { return text(client.cuit); }},
-            {"Nombre", false, [](const Client& client) { return text(client.name); }},
+            {"Nombre", false, [](const Client& client) { return text(client.taxpayer.name); }},
             // Its word comes from the portfolio module: see data().
             {"Estado", false, nullptr},
-            {"Cat.\ninscripta", false, [](const Client& client) { return category(client.registeredCategory); }},
+            {"Cat.\ninscripta", false, [](const Client& client) { return category(client.taxpayer.registeredCategory); }},
             {"Primer\nmes", true,
              [](const Client& client) {
                  return month(client.months.empty() ? std::nullopt : std::optional(client.months.begin()->first));
@@ -213,7 +213,7 @@ bool PortfolioFilter::filterAcceptsRow(int row, const QModelIndex&) const
     QString digits = m_text;
     digits.remove('-').remove(' ');
     return (!digits.isEmpty() && QString::fromStdString(client.cuit).contains(digits)) ||
-           QString::fromStdString(client.name).contains(m_text, Qt::CaseInsensitive);
+           QString::fromStdString(client.taxpayer.name).contains(m_text, Qt::CaseInsensitive);
 }
 
 } // namespace sumafac::gui

@@ -7,9 +7,9 @@
 namespace sumafac {
 namespace {
 
-PeriodSummary summaryOf(const WindowModel& model, int table, const MonotributoScale& scale)
+PeriodSummary summaryOf(const WindowModel& model, int table, const MonotributoScale& scale, const TaxpayerData& taxpayer)
 {
-    return {model.tabCaption(table - 1), categoryFacts(model, table, scale)};
+    return {model.tabCaption(table - 1), categoryFacts(model, table, scale, taxpayer)};
 }
 
 // The category a period is heading for: where its projection lands while it is open, its own once it is closed.
@@ -65,19 +65,20 @@ void summarize(Client& client, const MonotributoScale& scale)
     }
     const YearMonth last = client.months.rbegin()->first;
     const WindowModel lastTwo = yearsModel(client.months, last.year - 1);
-    client.year = summaryOf(lastTwo, SecondYearTable, scale);
+    client.year = summaryOf(lastTwo, SecondYearTable, scale, client.taxpayer);
     // The July to June period that holds the last month; the recategorization nearest to it is the one whose period
     // ends first: the calendar year's once July is reached, the July to June period's before.
     const bool secondHalf = last.month >= July;
     const WindowModel periodYears = secondHalf ? yearsModel(client.months, last.year) : lastTwo;
-    client.julyToJune = summaryOf(periodYears, TwelveMonthTable, scale);
+    client.julyToJune = summaryOf(periodYears, TwelveMonthTable, scale, client.taxpayer);
     const PeriodSummary& nearest = secondHalf ? *client.year : *client.julyToJune;
 
-    std::optional<int> basis = client.registeredCategory;
+    std::optional<int> basis = client.taxpayer.registeredCategory;
     if (!basis) {
         // The same kind of period before: the year before, or the July to June period a year earlier.
         const WindowModel before = secondHalf ? lastTwo : yearsModel(client.months, last.year - 2);
-        const CategoryFacts previous = categoryFacts(before, secondHalf ? FirstYearTable : TwelveMonthTable, scale);
+        const CategoryFacts previous =
+            categoryFacts(before, secondHalf ? FirstYearTable : TwelveMonthTable, scale, client.taxpayer);
         basis = previous.months > 0 ? previous.category : std::nullopt;
     }
     client.status = statusOf(nearest.facts, basis);

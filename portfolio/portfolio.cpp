@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portfolio/portfolio.h"
 
-#include "portfolio/client_list.h"
+#include "taxpayer/taxpayer_list.h"
 #include "portfolio/client_merge.h"
 #include "portfolio/client_summary.h"
 #include "portfolio/file_reading.h"
@@ -108,7 +108,7 @@ std::vector<FileReading> readAll(const std::vector<FoundFile>& files, const Port
     return readings;
 }
 
-ClientList clientListOf(const std::string& path, std::vector<UnreadFile>& unread)
+TaxpayerList clientListOf(const std::string& path, std::vector<UnreadFile>& unread)
 {
     if (path.empty()) {
         return {};
@@ -120,8 +120,10 @@ ClientList clientListOf(const std::string& path, std::vector<UnreadFile>& unread
         unread.push_back({ClientListName, ClientListUnreadableMessage});
         return {};
     }
-    ClientList list = readClientList(text.str());
-    unread.insert(unread.end(), list.badRows.begin(), list.badRows.end());
+    TaxpayerList list = readTaxpayerList(text.str());
+    for (const TaxpayerList::BadRow& row : list.badRows) {
+        unread.push_back({ClientListName, clientListLineMessage(row.line, row.why)});
+    }
     return list;
 }
 
@@ -137,7 +139,7 @@ Portfolio readPortfolio(const std::string& folder, const MonotributoScale& scale
     }
     portfolio.unread = std::move(scan.unread);
     portfolio.otherFiles = scan.otherFiles;
-    const ClientList list = clientListOf(scan.clientList, portfolio.unread);
+    const TaxpayerList list = clientListOf(scan.clientList, portfolio.unread);
     if (options.progress) {
         options.progress(0, scan.files.size());
     }
@@ -156,16 +158,13 @@ Portfolio readPortfolio(const std::string& folder, const MonotributoScale& scale
             byCuit[readings[file].cuit].push_back({scan.files[file].shown, std::move(readings[file])});
         }
     }
-    for (const auto& [cuit, listed] : list.clients) {
+    for (const auto& [cuit, listed] : list.taxpayers) {
         byCuit[cuit];
     }
     for (auto& [cuit, files] : byCuit) {
         Client client;
         client.cuit = cuit;
-        if (const auto listed = list.clients.find(cuit); listed != list.clients.end()) {
-            client.name = listed->second.name;
-            client.registeredCategory = listed->second.category;
-        }
+        client.taxpayer = taxpayerOf(list.taxpayers, cuit);
         MergedClient merged = mergeClient(files);
         files.clear();
         files.shrink_to_fit();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/numbers.h"
+#include "taxpayer/taxpayer_data.h"
 #include "totals/category.h"
 
 #include <atomic>
@@ -65,9 +66,9 @@ const char* statusWord(ClientStatus status);
 struct Client
 {
     std::string cuit;
-    // From the client list, when it names the CUIT.
-    std::string name;
-    std::optional<int> registeredCategory;
+    // From the client list, when it names the CUIT: the name, the registered category and the other data the
+    // recategorization takes.
+    TaxpayerData taxpayer;
     // Every month with figures, by year and month.
     std::map<YearMonth, MonthFigures> months;
     std::vector<SourceFile> files;

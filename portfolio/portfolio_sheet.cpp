@@ -64,7 +64,7 @@ std::string portfolioSheet(const Portfolio& portfolio)
 {
     std::string sheet = std::string("\xEF\xBB\xBF") + Titles + "\r\n";
     for (const Client& client : portfolio.clients) {
-        sheet += client.cuit + ";" + field(client.name) + ";" + letterOf(client.registeredCategory) + ";" +
+        sheet += client.cuit + ";" + field(client.taxpayer.name) + ";" + letterOf(client.taxpayer.registeredCategory) + ";" +
                  (client.months.empty()
                       ? ";"
                       : monthOf(client.months.begin()->first) + ";" + monthOf(client.months.rbegin()->first)) +

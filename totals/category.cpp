@@ -33,17 +33,23 @@ Cents headroomOf(Cents ceiling, Cents total)
     return headroom;
 }
 
-CategoryProjection projectCategory(const PeriodProjection& period, const ScaleTable* table, std::optional<int> now)
+// whole, when the table brings every column: the other parameters and the months of activity count as they do now.
+CategoryProjection projectCategory(const PeriodProjection& period,
+                                   const ScaleTable* table,
+                                   std::optional<int> now,
+                                   const std::optional<Recategorization>& whole)
 {
     CategoryProjection projection{period, std::nullopt, std::nullopt};
     if (!table) {
         return projection;
     }
-    projection.category = categoryFor(table->ceilings, period.total);
+    const auto categoryOf = [&](Cents total) {
+        return whole ? categoryWithTotal(*table, *whole, total) : categoryFor(table->ceilings, total);
+    };
+    projection.category = categoryOf(period.total);
     if (now && *now != ExcludedCategory) {
-        const Cents ceiling = table->ceilings.at(*now);
         for (const ProjectedMonth& month : period.monthsAhead) {
-            if (month.runningTotal > ceiling) {
+            if (categoryOf(month.runningTotal) > now) {
                 projection.crosses = month.when;
                 break;
             }
@@ -71,15 +77,6 @@ std::vector<PeriodMonth> periodMonths(const WindowModel& model, int table)
     return months;
 }
 
-int categoryFor(const Ceilings& ceilings, Cents total)
-{
-    int category = 0;
-    while (category < CategoryCount && total > ceilings.at(category)) {
-        ++category;
-    }
-    return category;
-}
-
 bool changesCategory(const WindowModel::Change& change)
 {
     using Part = WindowModel::Change::Part;
@@ -87,7 +84,8 @@ bool changesCategory(const WindowModel::Change& change)
            change.part == Part::CategoryBasis;
 }
 
-CategoryFacts categoryFacts(const WindowModel& model, int table, const MonotributoScale& scale)
+CategoryFacts
+categoryFacts(const WindowModel& model, int table, const MonotributoScale& scale, const TaxpayerData& taxpayer)
 {
     CategoryFacts facts;
     facts.table = table;
@@ -114,12 +112,25 @@ CategoryFacts categoryFacts(const WindowModel& model, int table, const Monotribu
     const auto projection = facts.total ? projectPeriod(months, *facts.total) : std::nullopt;
     if (!inForce || !facts.total) {
         if (projection) {
-            facts.projection = projectCategory(*projection, nullptr, std::nullopt);
+            facts.projection = projectCategory(*projection, nullptr, std::nullopt, std::nullopt);
         }
         return facts;
     }
     const Ceilings& ceilings = inForce->ceilings;
-    const int category = categoryFor(ceilings, *facts.total);
+    Cents income = *facts.total;
+    if (inForce->columns) {
+        facts.recategorization = recategorize(*inForce, months, *facts.total, taxpayer);
+        income = facts.recategorization->annualizedTotal.value_or(income);
+        if (!facts.recategorization->category) {
+            // Six months of activity or fewer: no recategorization, so no category to head for either.
+            if (projection) {
+                facts.projection = projectCategory(*projection, nullptr, std::nullopt, std::nullopt);
+            }
+            return facts;
+        }
+    }
+    const int category =
+        facts.recategorization ? *facts.recategorization->category : categoryFor(ceilings, *facts.total);
     facts.category = category;
     facts.servicesCategory = category;
     if (inForce->lastServicesCategory < LastCategory) {
@@ -130,14 +141,14 @@ CategoryFacts categoryFacts(const WindowModel& model, int table, const Monotribu
         }
     }
     if (projection) {
-        facts.projection = projectCategory(*projection, inForce, category);
+        facts.projection = projectCategory(*projection, inForce, category, facts.recategorization);
     }
     if (category == ExcludedCategory) {
         facts.ceiling = ceilings.back();
         return facts;
     }
     facts.ceiling = ceilings.at(category);
-    facts.headroom = headroomOf(*facts.ceiling, *facts.total);
+    facts.headroom = headroomOf(*facts.ceiling, income);
     const int emptyMonths = MonthsInTable - facts.months;
     if (emptyMonths > 0) {
         facts.monthlyAverage = *facts.headroom / emptyMonths;

@@ -6,6 +6,7 @@
 #include "core/window_model.h"
 #include "scale/scale_file.h"
 #include "totals/projection.h"
+#include "totals/recategorization.h"
 
 #include <optional>
 
@@ -13,15 +14,9 @@ namespace sumafac {
 
 inline constexpr int MonthsInTable = December;
 
-// Above K's ceiling: out of the regime.
-inline constexpr int ExcludedCategory = CategoryCount;
-
 // The year of a table: the number its caption begins with, of four digits as the header files write years, and
 // short of 9999 so that the year after it has four too.
 std::optional<int> tableYear(const WindowModel& model, int table);
-
-// The first category whose ceiling holds total (ceilings are inclusive), or ExcludedCategory.
-int categoryFor(const Ceilings& ceilings, Cents total);
 
 // From this date on a table is due every 1 February and 1 August; before it the newest table in force was the
 // right one.
@@ -74,6 +69,18 @@ struct CategoryFacts
     std::optional<Cents> monthlyAverage;
     // Only for a table with some months but not all twelve, whose amounts are numbers.
     std::optional<CategoryProjection> projection;
+    // Against a table that brings every column, with a total that is a number: the whole recategorization, whose
+    // category is then the one above.
+    std::optional<Recategorization> recategorization;
+};
+
+// What the category of a table is told against besides its months: the scale, what the taxpayer told, and the day
+// its notes on a missing table are told as of.
+struct CategoryBasis
+{
+    const MonotributoScale& scale;
+    const TaxpayerData& taxpayer;
+    CalendarDate today;
 };
 
 // True for the changes the category of the table on screen hangs on: a cell, a tab caption, the tab shown, the scale.
@@ -81,8 +88,11 @@ bool changesCategory(const WindowModel::Change& change);
 
 // Tables 1 and 2 hold calendar years: year Y serves the recategorization of January Y+1, with the scale from
 // 1 February Y+1. Table 3 runs from July to June, its caption beginning with the newer year Y: it serves July Y,
-// with the scale from 1 August Y.
-CategoryFacts categoryFacts(const WindowModel& model, int table, const MonotributoScale& scale);
+// with the scale from 1 August Y. taxpayer: what the taxpayer told besides their invoices.
+CategoryFacts categoryFacts(const WindowModel& model,
+                            int table,
+                            const MonotributoScale& scale,
+                            const TaxpayerData& taxpayer = {});
 
 // The months of a table in its period's order, January to December or July to June, with their year; empty when
 // the table has no year.

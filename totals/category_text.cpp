@@ -33,8 +33,104 @@ std::string headroomText(const CategoryFacts& facts)
     return text;
 }
 
+std::string peso(Cents amount)
+{
+    return "$ " + groupedAmountText(amount);
+}
+
+const char* parameterWords(Parameter parameter)
+{
+    switch (parameter) {
+    case Parameter::Income:
+        return "ingresos";
+    case Parameter::Area:
+        return "superficie";
+    case Parameter::Energy:
+        return "energía";
+    case Parameter::Rent:
+        return "alquileres";
+    case Parameter::UnitPrice:
+        break;
+    }
+    return "precio unitario";
+}
+
+std::string feeText(const MonthlyFee& fee)
+{
+    const std::string others = "SIPA " + peso(fee.pension) + ", obra social " + peso(fee.healthCover);
+    // Without the activity both fees are told, unless they are one.
+    if (!fee.activity && *fee.totalGoods != fee.total) {
+        const Cents taxGoods = *fee.totalGoods - fee.pension - fee.healthCover;
+        return "cuota mensual " + peso(fee.total) + " si presta servicios o " + peso(*fee.totalGoods) +
+               " si vende cosas muebles (impuesto integrado " + peso(fee.tax) + " o " + peso(taxGoods) + ", " +
+               others + ")";
+    }
+    return "cuota mensual " + peso(fee.total) + " (impuesto integrado " + peso(fee.tax) + ", " + others + ")";
+}
+
+std::string exclusionText(const Recategorization& whole)
+{
+    const std::int64_t value = whole.excludedValue;
+    const std::int64_t limit = whole.excludedLimit;
+    switch (*whole.excludedBy) {
+    case Parameter::Area:
+        return "fuera del régimen por superficie: " + quantityText(value) + " m2 superan los " + quantityText(limit) +
+               " m2 de la K.";
+    case Parameter::Rent:
+        return "fuera del régimen por alquileres: " + groupedAmountText(value) + " superan el tope de la K, " +
+               groupedAmountText(limit) + ".";
+    case Parameter::UnitPrice:
+        return "fuera del régimen por precio unitario: " + groupedAmountText(value) + " supera el máximo de " +
+               groupedAmountText(limit) + " para la venta de cosas muebles.";
+    case Parameter::Income:
+    case Parameter::Energy:
+        break;
+    }
+    return "fuera del régimen por ingresos: superan el tope de la K, " + groupedAmountText(limit) + ".";
+}
+
+std::string allowanceText(const MonthlyAllowance& allowance)
+{
+    return "puede facturar hasta " + peso(allowance.perMonth) + " por mes en " +
+           (allowance.monthsLeft == 1 ? std::string("el mes que queda") : "los " + monthsText(allowance.monthsLeft) + " que quedan") +
+           " sin pasar de la categoría " + letter(allowance.category);
+}
+
+// Against a table that brings every column: each parameter, the fee and what may still be invoiced.
+std::string wholeCategoryText(const CategoryFacts& facts)
+{
+    const Recategorization& whole = *facts.recategorization;
+    std::string text;
+    if (whole.activityMonths) {
+        if (!whole.category) {
+            return "sin recategorización: menos de seis meses de actividad (" + monthsText(*whole.activityMonths) +
+                   " en el período).";
+        }
+        text = "con " + monthsText(*whole.activityMonths) + " de actividad, ingresos anualizados " +
+               groupedAmountText(*whole.annualizedTotal) + ": ";
+    }
+    if (whole.excludedBy) {
+        return text + exclusionText(whole);
+    }
+    text += "categoría " + letter(*whole.category);
+    if (whole.deciding != Parameter::Income) {
+        text += std::string(" por ") + parameterWords(*whole.deciding) + " (por ingresos, " + letter(*whole.byParameter[0]) + ")";
+    }
+    if (whole.fee) {
+        text += "; " + feeText(*whole.fee);
+    }
+    text += "; faltan " + groupedAmountText(*facts.headroom) + " para su tope de " + groupedAmountText(*facts.ceiling);
+    if (whole.allowance) {
+        text += "; " + allowanceText(*whole.allowance);
+    }
+    return text + ".";
+}
+
 std::string categoryText(const CategoryFacts& facts)
 {
+    if (facts.recategorization) {
+        return wholeCategoryText(facts);
+    }
     if (!facts.scaleFrom) {
         return "no hay escala del monotributo para el " + shownDate(facts.scaleWanted) + ", sin categoría.";
     }
@@ -110,6 +206,9 @@ std::string categoryLine(const CategoryFacts& facts, const CalendarDate& today)
         line += ", total parcial de " + monthsText(facts.months);
     }
     line += ": " + categoryText(facts);
+    if (facts.scaleFrom && facts.total && !facts.recategorization) {
+        line += " La escala del " + shownDate(*facts.scaleFrom) + " no trae los demás parámetros ni la cuota.";
+    }
     const std::string projection = projectionSentence(facts);
     return projection.empty() ? line : line + " " + projection;
 }

@@ -2,19 +2,13 @@
 // Where an open period is heading: its pace over the last months with an amount, carried on to the period's end.
 #pragma once
 
+#include "core/calendar_date.h"
 #include "core/numbers.h"
 
 #include <optional>
 #include <vector>
 
 namespace sumafac {
-
-struct YearMonth
-{
-    int year = 0;
-    int month = 0;
-    auto operator<=>(const YearMonth&) const = default;
-};
 
 // One month of a period, in the period's order; no amount for an empty month or one that is not a number.
 struct PeriodMonth
