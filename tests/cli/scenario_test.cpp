@@ -204,10 +204,9 @@ class Scenario
         return listing;
     }
 
+    // Checks what the run of line i - 1 printed; a failure names the block's line, 1 for the first.
     void checkRun(std::size_t i)
     {
-        std::string expectedOut;
-        std::string expectedErr;
         for (; i < m_lines.size() && m_lines[i].word != "run"; ++i) {
             const Line& line = m_lines[i];
             std::string block;
@@ -217,9 +216,9 @@ class Scenario
             if (line.word == "status") {
                 EXPECT_EQ(std::to_string(m_status), line.rest) << m_err;
             } else if (line.word == "stdout") {
-                EXPECT_EQ(m_out, block);
+                EXPECT_EQ(m_out, block) << "line " << i + 1;
             } else if (line.word == "stderr") {
-                EXPECT_EQ(m_err, block);
+                EXPECT_EQ(m_err, block) << "line " << i + 1;
             } else if (line.word == "folder") {
                 EXPECT_EQ(folderListing(), line.rest);
             }

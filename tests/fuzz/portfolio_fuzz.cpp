@@ -8,7 +8,7 @@
 #include "import/drop_intake.h"
 #include "import/voucher_months.h"
 #include "platform/native.h"
-#include "portfolio/client_list.h"
+#include "taxpayer/taxpayer_list.h"
 #include "portfolio/file_reading.h"
 #include "portfolio/portfolio.h"
 #include "tests/fuzz/export_fuzz_check.h"
@@ -327,7 +327,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(portfolio.folderProblem.empty() && !portfolio.cancelled, "a folder that is there reads");
     require(portfolio.otherFiles == folder.otherFiles, "files that are no download are counted");
 
-    const ClientList list = folder.hasClientList ? readClientList(folder.clientList) : ClientList{};
+    const TaxpayerList list = folder.hasClientList ? readTaxpayerList(folder.clientList) : TaxpayerList{};
     std::set<std::string> cuits;
     for (const ExportFile& file : folder.exports) {
         cuits.insert(Cuits[file.cuit]);
@@ -335,17 +335,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const SavedFile& file : folder.saved) {
         cuits.insert(Cuits[file.cuit]);
     }
-    for (const auto& [cuit, listed] : list.clients) {
+    for (const auto& [cuit, listed] : list.taxpayers) {
         cuits.insert(cuit);
     }
     require(portfolio.clients.size() == cuits.size(), "a client for every CUIT of a file or of the list");
     for (const Client& client : portfolio.clients) {
         require(cuits.contains(client.cuit), "no client the folder does not name");
-        const auto listed = list.clients.find(client.cuit);
-        require(listed == list.clients.end()
-                    ? !client.registeredCategory && client.name.empty()
-                    : client.registeredCategory == listed->second.category && client.name == listed->second.name,
-                "a listed client has the list's name and category");
+        require(client.taxpayer == taxpayerOf(list.taxpayers, client.cuit), "a listed client has the list's data");
         checkClient(client, folder, root, program.string());
     }
     std::set<std::string> unread;

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target: any bytes as the client list cartera.csv (first byte even), or a list written from fuzzed
-// clients and bad rows in the forms a spreadsheet writes, with ";" or "," and names quoted or not (odd), which must
-// read back exactly, each bad row by its line. Whatever the bytes, every CUIT taken has its check digit, every category
-// is A to K, every name is UTF-8 and every bad row names a line of the text.
+// libFuzzer target: any bytes as a list of taxpayers, cartera.csv or contribuyentes.csv (first byte even), or a list
+// written from fuzzed clients and bad rows in the forms a spreadsheet writes, with ";" or "," and names quoted or not,
+// the taxpayer's data after them in order or under a title row in any order (odd), which must read back exactly, each
+// bad row by its line. Whatever the bytes, every CUIT taken has its check digit, every category is A to K, every name
+// is UTF-8, every bad row names a line of the text, and the list the program writes of what it took reads back the
+// same.
+#include "core/cp1252.h"
 #include "core/cuit.h"
-#include "import/export_table.h"
-#include "portfolio/client_list.h"
+#include "taxpayer/taxpayer_list.h"
 #include "tests/fuzz/export_fuzz_check.h"
 
 #include <algorithm>
@@ -40,9 +42,24 @@ std::string fuzzedCuit(FuzzedDataProvider& input)
 struct Written
 {
     std::string text;
-    std::map<std::string, ListedClient> clients;
+    std::map<std::string, TaxpayerData> clients;
     std::vector<int> badLines;
 };
+
+// Readable values of the data's columns, one of them chosen per row; "" leaves the field not given.
+constexpr std::array<std::pair<std::string_view, std::array<const char*, 3>>, 11> DataValues = {{
+    {"actividad", {"servicios", "Venta", ""}},
+    {"superficie", {"45", "45,5", "1.200"}},
+    {"poblacion_chica", {"si", "Sí", ""}},
+    {"energia", {"3330", "3.330,25", ""}},
+    {"alquileres", {"3.800.000,00", "1500000", ""}},
+    {"precio_maximo", {"716.840,77", "0,01", ""}},
+    {"inicio", {"2026-03", "03/2026", "1/3/2026"}},
+    {"adherentes", {"2", "0", ""}},
+    {"jubilado", {"si", "no", ""}},
+    {"otro_regimen", {"si", "", ""}},
+    {"solo_locador", {"SI", "", ""}},
+}};
 
 Written writtenList(FuzzedDataProvider& input)
 {
@@ -58,8 +75,21 @@ Written writtenList(FuzzedDataProvider& input)
     const char separator = input.ConsumeBool() ? ';' : ',';
     list.text = input.ConsumeBool() ? "\xEF\xBB\xBF" : "";
     int line = 1;
-    if (input.ConsumeBool()) {
-        list.text += std::string("CUIT") + separator + "Nombre" + separator + "Categoría" + end;
+    // The data's columns, in their order or shuffled under a title row that names them.
+    std::vector<std::size_t> order(DataValues.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    const bool titled = input.ConsumeBool();
+    if (titled) {
+        for (std::size_t i = order.size(); i > 1; --i) {
+            std::swap(order[i - 1], order[input.ConsumeIntegralInRange<std::size_t>(0, i - 1)]);
+        }
+        list.text += std::string("CUIT") + separator + "Nombre" + separator + "Categoría";
+        for (const std::size_t column : order) {
+            list.text += separator + std::string(DataValues[column].first);
+        }
+        list.text += end;
         ++line;
     }
     for (int rows = input.ConsumeIntegralInRange(0, 20); rows > 0; --rows, ++line) {
@@ -71,7 +101,17 @@ Written writtenList(FuzzedDataProvider& input)
             std::transform(letter.begin(), letter.end(), letter.begin(),
                            [](char c) { return static_cast<char>(c - 'A' + 'a'); });
         }
-        switch (input.ConsumeIntegralInRange(0, 7)) {
+        TaxpayerData data;
+        data.name = read;
+        data.registeredCategory = category < 0 ? std::nullopt : std::optional(category);
+        TaxpayerData nameAndCategory = data;
+        std::vector<std::string> values;
+        const bool withData = titled || input.ConsumeBool();
+        for (const std::size_t column : order) {
+            values.emplace_back(DataValues[column].second[input.ConsumeIntegralInRange<std::size_t>(0, 2)]);
+            setTaxpayerField(data, DataValues[column].first, values.back());
+        }
+        switch (input.ConsumeIntegralInRange(0, withData ? 8 : 7)) {
         case 0:
             list.text += "# " + cuit + end;
             continue;
@@ -86,9 +126,12 @@ Written writtenList(FuzzedDataProvider& input)
             letter = input.ConsumeBool() ? "L" : "AB";
             list.badLines.push_back(line);
             break;
+        case 8:
+            values.front() = "mucho"; // no column of the data reads it
+            list.badLines.push_back(line);
+            break;
         default:
-            list.clients.insert_or_assign(cuit,
-                                          ListedClient{read, category < 0 ? std::nullopt : std::optional(category)});
+            list.clients.insert_or_assign(cuit, withData ? data : nameAndCategory);
             break;
         }
         const std::string shown =
@@ -101,8 +144,13 @@ Written writtenList(FuzzedDataProvider& input)
             }
             name = "\"" + name + "\"";
         }
+        std::string columns;
+        for (const std::string& value : values) {
+            columns += separator + (value.find(separator) != std::string::npos ? "\"" + value + "\"" : value);
+        }
         list.text += " " + shown + " " + separator + name +
-                     (input.ConsumeBool() && letter.empty() ? "" : separator + letter) + end;
+                     (!withData && input.ConsumeBool() && letter.empty() ? "" : separator + letter) +
+                     (withData ? columns : "") + end;
     }
     return list;
 }
@@ -114,30 +162,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const bool written = input.ConsumeIntegral<std::uint8_t>() % 2 == 1;
     const Written list = written ? writtenList(input) : Written{input.ConsumeRemainingBytesAsString(), {}, {}};
-    const ClientList read = readClientList(list.text);
-    for (const auto& [cuit, client] : read.clients) {
+    const TaxpayerList read = readTaxpayerList(list.text);
+    for (const auto& [cuit, client] : read.taxpayers) {
         require(validCuit(cuit), "every CUIT taken has its check digit");
-        require(!client.category || (*client.category >= 0 && *client.category <= 10), "categories are A to K");
+        require(!client.registeredCategory || (*client.registeredCategory >= 0 && *client.registeredCategory <= 10),
+                "categories are A to K");
         require(validUtf8(client.name), "names are UTF-8");
     }
     const long lines = std::count(list.text.begin(), list.text.end(), '\n') + 1;
     std::vector<int> badLines;
-    for (const UnreadFile& bad : read.badRows) {
-        const std::string start = "ERROR, en cartera.csv, línea ";
-        require(bad.path == ClientListName && bad.message.starts_with(start), "a bad row is cartera.csv's");
-        badLines.push_back(std::atoi(bad.message.c_str() + start.size()));
-        require(badLines.back() >= 1 && badLines.back() <= lines, "a bad row names a line of the text");
+    for (const TaxpayerList::BadRow& bad : read.badRows) {
+        badLines.push_back(bad.line);
+        require(!bad.why.empty() && bad.line >= 1 && bad.line <= lines, "a bad row names a line of the text");
         require(badLines.size() == 1 || badLines.back() > badLines[badLines.size() - 2], "bad rows in their order");
     }
     if (written) {
         require(badLines == list.badLines, "the bad rows written, each by its line");
-        require(read.clients.size() == list.clients.size(), "every client written, once");
-        for (const auto& [cuit, client] : list.clients) {
-            const auto found = read.clients.find(cuit);
-            require(found != read.clients.end() && found->second.name == client.name &&
-                        found->second.category == client.category,
-                    "a client written reads with its name and category");
-        }
+        require(read.taxpayers == list.clients, "every client written reads back with all its data, once");
     }
+    const TaxpayerList again = readTaxpayerList(taxpayerListText(read.taxpayers));
+    require(again.badRows.empty() && again.taxpayers == read.taxpayers, "the list the program writes reads back");
     return 0;
 }
