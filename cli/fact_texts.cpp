@@ -32,7 +32,7 @@ std::optional<RecategorizationTexts> recategorizationTexts(const CategoryFacts& 
         RecategorizationTexts texts;
         texts.byParameter[0] = categoryCode(facts.category);
         texts.deciding = parameterCode(Parameter::Income);
-        texts.excludedBy = facts.category == ExcludedCategory ? parameterCode(Parameter::Income) : "";
+        texts.excludedBy = exclusionCause(facts) ? parameterCode(*exclusionCause(facts)) : "";
         return texts;
     }
     const Recategorization& whole = *facts.recategorization;

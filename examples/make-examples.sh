@@ -485,11 +485,31 @@ damaged="$cartera/2026/Mis Comprobantes Emitidos - CUIT ${cuits[cabrera]} - 2026
 head -c $(($(stat -c %s "$damaged") / 2)) "$damaged" >"$work/cartera-damaged"
 cat "$work/cartera-damaged" >"$damaged"
 
+# What each client tells besides the invoices, in the client list's columns after the category: the activity, and for
+# some the other parameters. Cabrera rents a shop dear enough to put her in E; Gimenez's area does not count in her
+# small town; Herrera pays for two adherents; Juárez is retired; Núñez has sold a unit above the maximum price.
+declare -A client_data
+while IFS='|' read -r key columns; do
+    client_data[$key]=$columns
+done <<'DETAILS'
+acosta|servicios;;;;;;;;;;
+benitez|venta;35;;4500;;;;;;;
+cabrera|servicios;;;;4.500.000,00;;;;;;
+dominguez|venta;;;;;;;;;;
+fernandez|servicios;;;;;;;;;;
+gimenez|venta;120;si;;;;;;;;
+herrera|servicios;;;;;;;2;;;
+ibarra|venta;;;;;;;;;;
+juarez|servicios;;;;;;;;si;;
+nunez|venta;;;;;800.000,00;;;;;
+ortiz|servicios;;;;;;2026-09;;;;
+DETAILS
+
 # The client list, as a spreadsheet saves it; Ortiz has no download yet, López is not in the list.
 {
-    echo 'cuit;nombre;categoria'
+    echo 'cuit;nombre;categoria;actividad;superficie;poblacion_chica;energia;alquileres;precio_maximo;inicio;adherentes;jubilado;otro_regimen;solo_locador'
     for key in $(printf '%s\n' "${!cuits[@]}" | sort); do
-        [ -z "${registered[$key]}" ] || echo "${cuits[$key]};${names[$key]};${registered[$key]}"
+        [ -z "${registered[$key]}" ] || echo "${cuits[$key]};${names[$key]};${registered[$key]};${client_data[$key]:-;;;;;;;;;;}"
     done
 } >"$cartera/cartera.csv"
 find "$cartera" -type f -exec chmod 644 {} +

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/portfolio_table_model.h"
 
+#include "totals/category_text.h"
+
 #include <QColor>
 
 #include <functional>
@@ -77,6 +79,16 @@ void addPeriodColumns(std::vector<ColumnSpec>& columns, const QString& caption, 
         {"Cat.\n" + name, false, of([](const CategoryFacts& facts, auto&) { return category(facts.category); })});
     columns.push_back({"Cat. servicios\n" + name, false,
                        of([](const CategoryFacts& facts, auto&) { return category(facts.servicesCategory); })});
+    columns.push_back({"Excluido por\n" + name, false, of([](const CategoryFacts& facts, auto&) {
+                           const auto cause = exclusionCause(facts);
+                           return cause ? text(parameterName(*cause)) : Cell{{}, Missing};
+                       })});
+    columns.push_back({"Cuota\n" + name, true, of([](const CategoryFacts& facts, auto&) {
+                           const auto& whole = facts.recategorization;
+                           return whole && whole->fee ? Cell{QString::fromStdString(feeCellText(facts, groupedAmountText)),
+                                                             static_cast<qlonglong>(whole->fee->total)}
+                                                      : Cell{{}, Missing};
+                       })});
     columns.push_back(
         {"Tope\n" + name, true, of([](const CategoryFacts& facts, auto&) { return amount(facts.ceiling); })});
     columns.push_back(

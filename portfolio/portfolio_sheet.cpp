@@ -8,10 +8,12 @@ namespace {
 
 constexpr const char* Titles =
     "CUIT;Nombre;Categoría inscripta;Primer mes;Último mes;Estado;Error;"
-    "Año;Total del año;Meses del año;Categoría del año;Categoría del año si presta servicios;Tope del año;"
-    "Margen del año;Total proyectado del año;Categoría proyectada del año;Pasaría el tope en;"
+    "Año;Total del año;Meses del año;Categoría del año;Categoría del año si presta servicios;Excluido del año por;"
+    "Cuota del año;Tope del año;Margen del año;Total proyectado del año;Categoría proyectada del año;"
+    "Pasaría el tope en;"
     "Julio a junio;Total de julio a junio;Meses de julio a junio;Categoría de julio a junio;"
-    "Categoría de julio a junio si presta servicios;Tope de julio a junio;Margen de julio a junio;"
+    "Categoría de julio a junio si presta servicios;Excluido de julio a junio por;Cuota de julio a junio;"
+    "Tope de julio a junio;Margen de julio a junio;"
     "Total proyectado de julio a junio;Categoría proyectada de julio a junio;Pasaría el tope en (julio a junio)";
 
 std::string field(const std::string& text)
@@ -47,12 +49,14 @@ std::string monthOf(const YearMonth& when)
 std::string periodFields(const std::optional<PeriodSummary>& summary)
 {
     if (!summary) {
-        return std::string(9, ';');
+        return std::string(11, ';');
     }
     const CategoryFacts& facts = summary->facts;
     const auto& projection = facts.projection;
     return field(summary->caption) + ";" + amountOf(facts.total) + ";" + std::to_string(facts.months) + ";" +
-           letterOf(facts.category) + ";" + letterOf(facts.servicesCategory) + ";" + amountOf(facts.ceiling) + ";" +
+           letterOf(facts.category) + ";" + letterOf(facts.servicesCategory) + ";" +
+           (exclusionCause(facts) ? parameterName(*exclusionCause(facts)) : "") + ";" + feeCellText(facts, amountText) + ";" +
+           amountOf(facts.ceiling) + ";" +
            amountOf(facts.headroom) + ";" + (projection ? amountText(projection->period.total) : "") + ";" +
            (projection ? letterOf(projection->category) : "") + ";" +
            (projection && projection->crosses ? monthYearText(*projection->crosses) : "");

@@ -60,6 +60,14 @@ CategoryProjection projectCategory(const PeriodProjection& period,
 
 } // namespace
 
+std::optional<Parameter> exclusionCause(const CategoryFacts& facts)
+{
+    if (facts.recategorization) {
+        return facts.recategorization->excludedBy;
+    }
+    return facts.category == ExcludedCategory ? std::optional(Parameter::Income) : std::nullopt;
+}
+
 std::vector<PeriodMonth> periodMonths(const WindowModel& model, int table)
 {
     std::vector<PeriodMonth> months;

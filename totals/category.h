@@ -94,6 +94,10 @@ CategoryFacts categoryFacts(const WindowModel& model,
                             const MonotributoScale& scale,
                             const TaxpayerData& taxpayer = {});
 
+// What puts the taxpayer out of the regime, when something does: the recategorization's cause or, against a table
+// without the other columns, the income above K's ceiling.
+std::optional<Parameter> exclusionCause(const CategoryFacts& facts);
+
 // The months of a table in its period's order, January to December or July to June, with their year; empty when
 // the table has no year.
 std::vector<PeriodMonth> periodMonths(const WindowModel& model, int table);

@@ -38,7 +38,9 @@ std::string peso(Cents amount)
     return "$ " + groupedAmountText(amount);
 }
 
-const char* parameterWords(Parameter parameter)
+} // namespace
+
+const char* parameterName(Parameter parameter)
 {
     switch (parameter) {
     case Parameter::Income:
@@ -54,6 +56,18 @@ const char* parameterWords(Parameter parameter)
     }
     return "precio unitario";
 }
+
+std::string feeCellText(const CategoryFacts& facts, std::string (*amount)(Cents))
+{
+    if (!facts.recategorization || !facts.recategorization->fee) {
+        return {};
+    }
+    const MonthlyFee& fee = *facts.recategorization->fee;
+    return amount(fee.total) +
+           (fee.totalGoods && *fee.totalGoods != fee.total ? " / " + amount(*fee.totalGoods) : std::string());
+}
+
+namespace {
 
 std::string feeText(const MonthlyFee& fee)
 {
@@ -114,7 +128,7 @@ std::string wholeCategoryText(const CategoryFacts& facts)
     }
     text += "categoría " + letter(*whole.category);
     if (whole.deciding != Parameter::Income) {
-        text += std::string(" por ") + parameterWords(*whole.deciding) + " (por ingresos, " + letter(*whole.byParameter[0]) + ")";
+        text += std::string(" por ") + parameterName(*whole.deciding) + " (por ingresos, " + letter(*whole.byParameter[0]) + ")";
     }
     if (whole.fee) {
         text += "; " + feeText(*whole.fee);
