@@ -6,8 +6,8 @@
 #include "core/calendar_date.h"
 
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sumafac::cli {

@@ -46,7 +46,7 @@ std::optional<RecategorizationTexts> recategorizationTexts(const CategoryFacts& 
     texts.annualizedTotal = amountOrNothing(whole.annualizedTotal);
     if (whole.fee) {
         const MonthlyFee& fee = *whole.fee;
-        texts.fee = FeeTexts{!fee.activity                        ? ""
+        texts.fee = FeeTexts{!fee.activity                      ? ""
                              : *fee.activity == Activity::Goods ? "venta"
                                                                 : "servicios",
                              amountText(fee.tax),
@@ -196,8 +196,7 @@ void writeFactsJson(std::ostream& out, const FactTexts& facts, const std::string
         out << (parameter > 0 ? ", " : "") << '"' << parameterCode(static_cast<Parameter>(parameter))
             << "\": " << jsonOrNull(whole.byParameter.at(parameter));
     }
-    out << "}, \"deciding\": " << jsonOrNull(whole.deciding)
-        << ", \"excluded_by\": " << jsonOrNull(whole.excludedBy)
+    out << "}, \"deciding\": " << jsonOrNull(whole.deciding) << ", \"excluded_by\": " << jsonOrNull(whole.excludedBy)
         << ", \"activity_months\": " << (whole.activityMonths ? std::to_string(*whole.activityMonths) : "null")
         << ", \"annualized_total\": " << jsonOrNull(whole.annualizedTotal) << ", \"fee\": ";
     if (whole.fee) {

@@ -37,7 +37,8 @@ void printJson(const Portfolio& portfolio, std::ostream& out)
     out << "{\"clients\": [";
     const char* separator = "";
     for (const Client& client : portfolio.clients) {
-        out << separator << "{\"cuit\": " << jsonString(client.cuit) << ", \"name\": " << jsonString(client.taxpayer.name)
+        out << separator << "{\"cuit\": " << jsonString(client.cuit)
+            << ", \"name\": " << jsonString(client.taxpayer.name)
             << ", \"registered_category\": " << jsonString(categoryCode(client.taxpayer.registeredCategory))
             << ", \"status\": " << jsonString(statusWord(client.status)) << ", \"error\": " << jsonString(client.error)
             << ", \"months\": {";

@@ -99,8 +99,8 @@ void printCsv(const WindowModel& model, std::ostream& out, const CategoryBasis& 
         const ProjectionTexts projection = facts.projection.value_or(ProjectionTexts{});
         out << ',' << csvField(projection.pace) << ','
             << (facts.projection ? std::to_string(projection.monthsLeft) : "") << ',' << csvField(projection.total)
-            << ',' << projection.category << ',' << projection.crosses << ','
-            << recategorizationCsvFields(facts.whole) << '\n';
+            << ',' << projection.category << ',' << projection.crosses << ',' << recategorizationCsvFields(facts.whole)
+            << '\n';
     }
 }
 

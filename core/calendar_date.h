@@ -30,7 +30,10 @@ struct YearMonth
     int year = 0;
     int month = 0;
     bool operator==(const YearMonth&) const = default;
-    bool operator<(const YearMonth& other) const { return year != other.year ? year < other.year : month < other.month; }
+    bool operator<(const YearMonth& other) const
+    {
+        return year != other.year ? year < other.year : month < other.month;
+    }
     bool operator>(const YearMonth& other) const { return other < *this; }
     bool operator<=(const YearMonth& other) const { return !(other < *this); }
     bool operator>=(const YearMonth& other) const { return !(*this < other); }

@@ -1,32 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/category_line.h"
 
+#include "taxpayer/taxpayer_list.h"
 #include "totals/category.h"
 #include "totals/category_text.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace sumafac::gui {
 
 CategoryLine::CategoryLine(WindowModel& model,
                            const MonotributoScale& scale,
+                           const std::map<std::string, TaxpayerData>& taxpayers,
                            std::function<CalendarDate()> today,
                            QWidget* parent)
-    : QStatusBar(parent), m_model(model), m_scale(scale), m_today(std::move(today))
+    : QStatusBar(parent), m_model(model), m_scale(scale), m_taxpayers(taxpayers), m_today(std::move(today))
 {
     setObjectName("CategoryLine");
-    // The window has a fixed size: no grip, and room for five lines always, enough for the longest line (a category
-    // for goods and another for services, then where the open period is heading), so that no line ever resizes the
-    // window.
+    // The window has a fixed size: no grip, and room for two lines always, which the summary never passes, so that no
+    // line ever resizes the window. Whatever else there is to say waits behind the button.
     setSizeGripEnabled(false);
     m_text = new QLabel(this);
     m_text->setObjectName("CategoryText");
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
-    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_text->setFixedHeight(5 * m_text->fontMetrics().lineSpacing());
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_text->setFixedHeight(2 * m_text->fontMetrics().lineSpacing());
     m_text->setContentsMargins(6, 0, 6, 0);
     addWidget(m_text, 1);
+    m_more = new QPushButton("&Detalles...", this);
+    m_more->setObjectName("CategoryDetails");
+    m_more->setToolTip("La línea entera de la categoría: la cuota con sus partes, cada parámetro, adónde va el período "
+                       "y la escala usada");
+    addPermanentWidget(m_more);
+    connect(m_more, &QPushButton::clicked, this, &CategoryLine::showDetails);
 
     tell();
     m_subscription = m_model.subscribe([this](const WindowModel::Change& change) {
@@ -41,10 +53,39 @@ CategoryLine::~CategoryLine()
     m_model.unsubscribe(m_subscription);
 }
 
+QString CategoryLine::details() const
+{
+    const int table = m_model.selectedTab() + 1;
+    const CategoryFacts facts = categoryFacts(m_model, table, m_scale, taxpayerOf(m_taxpayers, m_model.cuit()));
+    return QString::fromStdString(categoryLine(facts, m_today()));
+}
+
+void CategoryLine::showDetails()
+{
+    auto* shown = new QDialog(window());
+    shown->setObjectName("CategoryDetailsWindow");
+    shown->setAttribute(Qt::WA_DeleteOnClose);
+    shown->setWindowTitle("Categoría del monotributo, solapa " +
+                          QString::fromStdString(m_model.tabCaption(m_model.selectedTab())));
+    auto* text = new QPlainTextEdit(details(), shown);
+    text->setObjectName("CategoryDetailsText");
+    text->setReadOnly(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, shown);
+    buttons->button(QDialogButtonBox::Close)->setText("&Cerrar");
+    connect(buttons, &QDialogButtonBox::rejected, shown, &QDialog::close);
+    auto* layout = new QVBoxLayout(shown);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    shown->resize(560, 300);
+    shown->show();
+}
+
 void CategoryLine::tell()
 {
     const int table = m_model.selectedTab() + 1;
-    m_text->setText(QString::fromStdString(categoryLine(categoryFacts(m_model, table, m_scale), m_today())));
+    const CategoryFacts facts = categoryFacts(m_model, table, m_scale, taxpayerOf(m_taxpayers, m_model.cuit()));
+    m_text->setText(QString::fromStdString(categorySummary(facts, m_today())));
+    m_more->setEnabled(facts.hasYear);
 }
 
 } // namespace sumafac::gui

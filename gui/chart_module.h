@@ -6,6 +6,7 @@
 
 #include "core/window_model.h"
 #include "scale/scale_file.h"
+#include "taxpayer/taxpayer_data.h"
 
 #include <QByteArray>
 
@@ -19,10 +20,17 @@ class ChartModule
   public:
     virtual ~ChartModule() = default;
 
-    // The chart window, a window of its own owned by parent; the model and the scale must outlive it.
-    virtual QWidget* makeChartWindow(WindowModel& model, const MonotributoScale& scale, QWidget* parent) = 0;
-    // The report page as PDF bytes.
-    virtual QByteArray reportPdf(const WindowModel& model, const MonotributoScale& scale, const QDate& date) = 0;
+    // The chart window, a window of its own owned by parent; the model, the scale and the taxpayers' data must outlive
+    // it.
+    virtual QWidget* makeChartWindow(WindowModel& model,
+                                     const MonotributoScale& scale,
+                                     const std::map<std::string, TaxpayerData>& taxpayers,
+                                     QWidget* parent) = 0;
+    // The report page as PDF bytes, the categories told with what taxpayer gave.
+    virtual QByteArray reportPdf(const WindowModel& model,
+                                 const MonotributoScale& scale,
+                                 const TaxpayerData& taxpayer,
+                                 const QDate& date) = 0;
 };
 
 // The module's one entry point: a C function of this name that returns its ChartModule.

@@ -13,13 +13,19 @@ namespace {
 class ChartsDrawnHere final : public ChartModule
 {
   public:
-    QWidget* makeChartWindow(WindowModel& model, const MonotributoScale& scale, QWidget* parent) override
+    QWidget* makeChartWindow(WindowModel& model,
+                             const MonotributoScale& scale,
+                             const std::map<std::string, TaxpayerData>& taxpayers,
+                             QWidget* parent) override
     {
-        return new ChartWindow(model, scale, parent);
+        return new ChartWindow(model, scale, taxpayers, parent);
     }
-    QByteArray reportPdf(const WindowModel& model, const MonotributoScale& scale, const QDate& date) override
+    QByteArray reportPdf(const WindowModel& model,
+                         const MonotributoScale& scale,
+                         const TaxpayerData& taxpayer,
+                         const QDate& date) override
     {
-        return gui::reportPdf(model, scale, date);
+        return gui::reportPdf(model, scale, taxpayer, date);
     }
 };
 

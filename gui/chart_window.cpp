@@ -2,6 +2,7 @@
 #include "gui/chart_window.h"
 
 #include "gui/chart_of_months.h"
+#include "taxpayer/taxpayer_list.h"
 #include "totals/category.h"
 
 #include <QChartView>
@@ -9,8 +10,11 @@
 
 namespace sumafac::gui {
 
-ChartWindow::ChartWindow(WindowModel& model, const MonotributoScale& scale, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_model(model), m_scale(scale)
+ChartWindow::ChartWindow(WindowModel& model,
+                         const MonotributoScale& scale,
+                         const std::map<std::string, TaxpayerData>& taxpayers,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window), m_model(model), m_scale(scale), m_taxpayers(taxpayers)
 {
     setObjectName("Grafico");
     setWindowTitle("Sumafac: gráfico de la facturación");
@@ -43,7 +47,7 @@ void ChartWindow::showEvent(QShowEvent* event)
 
 void ChartWindow::redraw()
 {
-    m_chart->draw(chartSeries(m_model, m_scale));
+    m_chart->draw(chartSeries(m_model, m_scale, taxpayerOf(m_taxpayers, m_model.cuit())));
 }
 
 } // namespace sumafac::gui

@@ -5,8 +5,11 @@
 
 #include "core/window_model.h"
 #include "scale/scale_file.h"
+#include "taxpayer/taxpayer_data.h"
 
 #include <QWidget>
+
+#include <map>
 
 namespace sumafac::gui {
 
@@ -18,8 +21,12 @@ class ChartWindow final : public QWidget
     Q_DISABLE_COPY_MOVE(ChartWindow)
 
   public:
-    // Modeless and kept when closed, to be shown again. The model and the scale must outlive the window.
-    ChartWindow(WindowModel& model, const MonotributoScale& scale, QWidget* parent);
+    // Modeless and kept when closed, to be shown again. The model, the scale and the taxpayers' data must outlive the
+    // window.
+    ChartWindow(WindowModel& model,
+                const MonotributoScale& scale,
+                const std::map<std::string, TaxpayerData>& taxpayers,
+                QWidget* parent);
     ~ChartWindow() override;
 
   protected:
@@ -30,6 +37,7 @@ class ChartWindow final : public QWidget
 
     WindowModel& m_model;
     const MonotributoScale& m_scale;
+    const std::map<std::string, TaxpayerData>& m_taxpayers;
     ChartOfMonths* m_chart = nullptr;
     int m_subscription = -1;
 };

@@ -12,7 +12,9 @@
 #include "gui/program_look.h"
 #include "gui/report_export.h"
 #include "gui/scale_update_dialog.h"
+#include "gui/taxpayer_dialog.h"
 #include "gui/twips.h"
+#include "taxpayer/taxpayer_list.h"
 
 #include <QAction>
 #include <QApplication>
@@ -85,11 +87,12 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     setCentralWidget(client);
 
     loadScale();
+    loadTaxpayers();
     createMenu();
     createTables();
     createControls();
     createResultPanel();
-    setStatusBar(new CategoryLine(m_model, m_scale, m_today, this));
+    setStatusBar(new CategoryLine(m_model, m_scale, m_taxpayers, m_today, this));
 
     // Everything the model holds now, then every change as it comes. Start-up below writes the captions and the
     // tables anew.
@@ -117,6 +120,34 @@ MainWindow::~MainWindow()
     m_model.unsubscribe(m_subscription);
 }
 
+void MainWindow::loadTaxpayers()
+{
+    const HandlerContext& context = m_form1.context();
+    TaxpayerFile file = readTaxpayerFile(context.files, context.ProgramFolder);
+    m_taxpayers = std::move(file.taxpayers);
+    if (!file.problem.empty()) {
+        QTimer::singleShot(0, this, [&dialogs = context.dialogs, problem = std::move(file.problem)] {
+            dialogs.MsgBox(problem, platform::vbCritical);
+        });
+    }
+}
+
+void MainWindow::editTaxpayer()
+{
+    HandlerContext& context = m_form1.context();
+    if (m_model.cuit().empty()) {
+        return;
+    }
+    auto* dialog = new TaxpayerDialog(context.files, context.ProgramFolder, m_model.cuit(),
+                                      taxpayerOf(m_taxpayers, m_model.cuit()), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &TaxpayerDialog::saved, this, [this] {
+        loadTaxpayers();
+        m_model.categoryBasisChanged();
+    });
+    dialog->open();
+}
+
 void MainWindow::loadScale()
 {
     const HandlerContext& context = m_form1.context();
@@ -132,20 +163,20 @@ void MainWindow::loadScale()
 void MainWindow::updateScale()
 {
     HandlerContext& context = m_form1.context();
-    auto* dialog = new ScaleUpdateDialog(
-        {context.dialogs, context.files, context.ProgramFolder, m_scale,
-         [this]() -> platform::Downloader* {
-             if (m_downloader == nullptr) {
-                 QString problem;
-                 m_downloader = loadDownloader(chartModuleFolders(), problem);
-                 if (m_downloader == nullptr) {
-                     m_form1.context().dialogs.MsgBox(problem.toStdString(), platform::vbCritical);
-                 }
-             }
-             return m_downloader;
-         },
-         m_today},
-        this);
+    auto* dialog = new ScaleUpdateDialog({context.dialogs, context.files, context.ProgramFolder, m_scale,
+                                          [this]() -> platform::Downloader* {
+                                              if (m_downloader == nullptr) {
+                                                  QString problem;
+                                                  m_downloader = loadDownloader(chartModuleFolders(), problem);
+                                                  if (m_downloader == nullptr) {
+                                                      m_form1.context().dialogs.MsgBox(problem.toStdString(),
+                                                                                       platform::vbCritical);
+                                                  }
+                                              }
+                                              return m_downloader;
+                                          },
+                                          m_today},
+                                         this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &ScaleUpdateDialog::scaleSaved, this, [this] {
         loadScale();
@@ -164,6 +195,8 @@ void MainWindow::createMenu()
     m_MnGrabar->setObjectName("MnGrabar");
     m_MnInforme = Mnarchivo->addAction("Exportar informe...", this, [this] { exportReport(); });
     m_MnInforme->setObjectName("MnInforme");
+    m_MnDatos = Mnarchivo->addAction("Datos del contribuyente...", this, [this] { editTaxpayer(); });
+    m_MnDatos->setObjectName("MnContribuyente");
     Mnarchivo->addSeparator();
     Mnarchivo->addAction("Abrir cartera...", this, [this] { openPortfolio(); })->setObjectName("MnCartera");
     QMenu* Mnver = menuBar()->addMenu("Ver");
@@ -329,6 +362,7 @@ void MainWindow::follow(const WindowModel::Change& change)
     case Part::Cuit:
         m_Label3->setText(qs(m_model.cuit()));
         m_MnInforme->setEnabled(!m_model.cuit().empty());
+        m_MnDatos->setEnabled(!m_model.cuit().empty());
         break;
     case Part::TabCaption:
         // Tab texts treat "&" as an access key; doubled, a caption shows as written.
@@ -394,7 +428,7 @@ void MainWindow::showChart()
 {
     // One chart window, kept when closed and shown again as it is asked for.
     if (m_chartWindow == nullptr && charts() != nullptr) {
-        m_chartWindow = m_charts->makeChartWindow(m_model, m_scale, this);
+        m_chartWindow = m_charts->makeChartWindow(m_model, m_scale, m_taxpayers, this);
     }
     if (m_chartWindow == nullptr) {
         return;
@@ -407,8 +441,8 @@ void MainWindow::showChart()
 void MainWindow::exportReport()
 {
     if (charts() != nullptr) {
-        gui::exportReport(m_model, m_scale, *m_charts, m_form1.context().dialogs, m_form1.context().files,
-                          m_form1.context().ProgramFolder);
+        gui::exportReport(m_model, m_scale, taxpayerOf(m_taxpayers, m_model.cuit()), *m_charts,
+                          m_form1.context().dialogs, m_form1.context().files, m_form1.context().ProgramFolder);
     }
 }
 

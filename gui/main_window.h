@@ -8,12 +8,14 @@
 #include "platform/registry.h"
 #include "platform/window_system.h"
 #include "scale/scale_file.h"
+#include "taxpayer/taxpayer_data.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 class QAction;
@@ -69,6 +71,11 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     // refused scale file is reported once, in a message box when the event loop starts, so that it shows over the
     // window.
     void loadScale();
+    // contribuyentes.csv of the program folder, read at start and again when the data dialog saves it; a faulty row
+    // is reported as a refused scale is.
+    void loadTaxpayers();
+    // "Archivo → Datos del contribuyente...", for the CUIT on screen.
+    void editTaxpayer();
     // The chart module, loaded on first use; none, the user told why, when it cannot be loaded.
     ChartModule* charts();
     void showChart();
@@ -94,6 +101,7 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     std::function<CalendarDate()> m_today;
     Form1 m_form1;
     MonotributoScale m_scale;
+    std::map<std::string, TaxpayerData> m_taxpayers;
     int m_subscription = -1;
 
     QTabWidget* m_SSTab1 = nullptr;
@@ -107,6 +115,7 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     std::array<QLabel*, PanelLineCount> m_panelLines{};
     QAction* m_MnGrabar = nullptr;
     QAction* m_MnInforme = nullptr;
+    QAction* m_MnDatos = nullptr;
     QTimer* m_Timer1 = nullptr;
     QPointer<QWidget> m_aboutBox;
     ChartModule* m_charts = nullptr;

@@ -85,9 +85,10 @@ void addPeriodColumns(std::vector<ColumnSpec>& columns, const QString& caption, 
                        })});
     columns.push_back({"Cuota\n" + name, true, of([](const CategoryFacts& facts, auto&) {
                            const auto& whole = facts.recategorization;
-                           return whole && whole->fee ? Cell{QString::fromStdString(feeCellText(facts, groupedAmountText)),
-                                                             static_cast<qlonglong>(whole->fee->total)}
-                                                      : Cell{{}, Missing};
+                           return whole && whole->fee
+                                      ? Cell{QString::fromStdString(feeCellText(facts, groupedAmountText)),
+                                             static_cast<qlonglong>(whole->fee->total)}
+                                      : Cell{{}, Missing};
                        })});
     columns.push_back(
         {"Tope\n" + name, true, of([](const CategoryFacts& facts, auto&) { return amount(facts.ceiling); })});
@@ -115,7 +116,8 @@ const std::vector<ColumnSpec>& columns()
             {"Nombre", false, [](const Client& client) { return text(client.taxpayer.name); }},
             // Its word comes from the portfolio module: see data().
             {"Estado", false, nullptr},
-            {"Cat.\ninscripta", false, [](const Client& client) { return category(client.taxpayer.registeredCategory); }},
+            {"Cat.\ninscripta", false,
+             [](const Client& client) { return category(client.taxpayer.registeredCategory); }},
             {"Primer\nmes", true,
              [](const Client& client) {
                  return month(client.months.empty() ? std::nullopt : std::optional(client.months.begin()->first));

@@ -40,6 +40,7 @@ std::string reportFolder(const std::string& documents, const std::string& progra
 
 void exportReport(const WindowModel& model,
                   const MonotributoScale& scale,
+                  const TaxpayerData& taxpayer,
                   ChartModule& charts,
                   platform::Dialogs& dialogs,
                   platform::Files& files,
@@ -56,7 +57,7 @@ void exportReport(const WindowModel& model,
     if (path.empty()) {
         return;
     }
-    const QByteArray page = charts.reportPdf(model, scale, QDate::currentDate());
+    const QByteArray page = charts.reportPdf(model, scale, taxpayer, QDate::currentDate());
     if (!platform::writeWhole(files, path, page.toStdString())) {
         dialogs.MsgBox("No se pudo escribir el informe " + path +
                            ": la carpeta no admite escritura, no existe o el disco está lleno. No quedó ningún "

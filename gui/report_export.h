@@ -23,6 +23,7 @@ std::string reportFolder(const std::string& documents, const std::string& progra
 // leaves no file behind; a file it was to replace stays as it was.
 void exportReport(const WindowModel& model,
                   const MonotributoScale& scale,
+                  const TaxpayerData& taxpayer,
                   ChartModule& charts,
                   platform::Dialogs& dialogs,
                   platform::Files& files,

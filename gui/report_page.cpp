@@ -70,7 +70,8 @@ qreal monthTable(QPainter& painter, const WindowModel& model, int table, const Q
 
 } // namespace
 
-QByteArray reportPdf(const WindowModel& model, const MonotributoScale& scale, const QDate& date)
+QByteArray
+reportPdf(const WindowModel& model, const MonotributoScale& scale, const TaxpayerData& taxpayer, const QDate& date)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -100,8 +101,8 @@ QByteArray reportPdf(const WindowModel& model, const MonotributoScale& scale, co
     top +=
         paragraph(painter, page.adjusted(0, top, 0, 0), "Categoría del monotributo", pageFont(10, true)) + ParagraphGap;
     for (int table = FirstYearTable; table <= TableCount; ++table) {
-        const std::string line =
-            categoryLine(categoryFacts(model, table, scale), CalendarDate{date.year(), date.month(), date.day()});
+        const std::string line = categoryLine(categoryFacts(model, table, scale, taxpayer),
+                                              CalendarDate{date.year(), date.month(), date.day()});
         // Each table by its tab's caption, as the user knows it.
         const QString caption = qs(model.tabCaption(table - 1));
         const QString text = line.empty() ? QString("(solapa sin año)") : caption + ": " + qs(line);
@@ -114,7 +115,7 @@ QByteArray reportPdf(const WindowModel& model, const MonotributoScale& scale, co
     auto* chart = new ChartOfMonths;
     scene.addItem(chart);
     chart->setDropShadowEnabled(false);
-    chart->draw(chartSeries(model, scale));
+    chart->draw(chartSeries(model, scale, taxpayer));
     const QRectF chartArea(page.left(), top + ParagraphGap, page.width(), page.bottom() - top - ParagraphGap);
     const QRectF laidOut(0, 0, ChartWidth, ChartWidth * chartArea.height() / chartArea.width());
     chart->setGeometry(laidOut);

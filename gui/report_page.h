@@ -6,6 +6,7 @@
 
 #include "core/window_model.h"
 #include "scale/scale_file.h"
+#include "taxpayer/taxpayer_data.h"
 
 #include <QByteArray>
 
@@ -14,6 +15,7 @@ class QDate;
 namespace sumafac::gui {
 
 // The page as PDF bytes.
-QByteArray reportPdf(const WindowModel& model, const MonotributoScale& scale, const QDate& date);
+QByteArray
+reportPdf(const WindowModel& model, const MonotributoScale& scale, const TaxpayerData& taxpayer, const QDate& date);
 
 } // namespace sumafac::gui

@@ -7,7 +7,8 @@
 namespace sumafac {
 namespace {
 
-PeriodSummary summaryOf(const WindowModel& model, int table, const MonotributoScale& scale, const TaxpayerData& taxpayer)
+PeriodSummary
+summaryOf(const WindowModel& model, int table, const MonotributoScale& scale, const TaxpayerData& taxpayer)
 {
     return {model.tabCaption(table - 1), categoryFacts(model, table, scale, taxpayer)};
 }

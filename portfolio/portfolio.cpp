@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portfolio/portfolio.h"
 
-#include "taxpayer/taxpayer_list.h"
 #include "portfolio/client_merge.h"
 #include "portfolio/client_summary.h"
 #include "portfolio/file_reading.h"
 #include "portfolio/folder_scan.h"
 #include "portfolio/portfolio_texts.h"
+#include "taxpayer/taxpayer_list.h"
 
 #include <algorithm>
 #include <chrono>

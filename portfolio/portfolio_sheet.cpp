@@ -55,9 +55,9 @@ std::string periodFields(const std::optional<PeriodSummary>& summary)
     const auto& projection = facts.projection;
     return field(summary->caption) + ";" + amountOf(facts.total) + ";" + std::to_string(facts.months) + ";" +
            letterOf(facts.category) + ";" + letterOf(facts.servicesCategory) + ";" +
-           (exclusionCause(facts) ? parameterName(*exclusionCause(facts)) : "") + ";" + feeCellText(facts, amountText) + ";" +
-           amountOf(facts.ceiling) + ";" +
-           amountOf(facts.headroom) + ";" + (projection ? amountText(projection->period.total) : "") + ";" +
+           (exclusionCause(facts) ? parameterName(*exclusionCause(facts)) : "") + ";" + feeCellText(facts, amountText) +
+           ";" + amountOf(facts.ceiling) + ";" + amountOf(facts.headroom) + ";" +
+           (projection ? amountText(projection->period.total) : "") + ";" +
            (projection ? letterOf(projection->category) : "") + ";" +
            (projection && projection->crosses ? monthYearText(*projection->crosses) : "");
 }
@@ -68,7 +68,8 @@ std::string portfolioSheet(const Portfolio& portfolio)
 {
     std::string sheet = std::string("\xEF\xBB\xBF") + Titles + "\r\n";
     for (const Client& client : portfolio.clients) {
-        sheet += client.cuit + ";" + field(client.taxpayer.name) + ";" + letterOf(client.taxpayer.registeredCategory) + ";" +
+        sheet += client.cuit + ";" + field(client.taxpayer.name) + ";" + letterOf(client.taxpayer.registeredCategory) +
+                 ";" +
                  (client.months.empty()
                       ? ";"
                       : monthOf(client.months.begin()->first) + ";" + monthOf(client.months.rbegin()->first)) +

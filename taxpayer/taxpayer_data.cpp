@@ -17,7 +17,8 @@ constexpr int MostAdherents = 99;
 std::string shown(std::string_view text)
 {
     std::string quoted(text.substr(0, ShownLength));
-    std::replace_if(quoted.begin(), quoted.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
+    std::replace_if(
+        quoted.begin(), quoted.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
     return "«" + quoted + (text.size() > ShownLength ? "…»" : "»");
 }
 
@@ -48,8 +49,7 @@ std::optional<YearMonth> monthOf(std::string_view text)
 
 bool isYesNoColumn(std::string_view column)
 {
-    return column == "poblacion_chica" || column == "jubilado" || column == "otro_regimen" ||
-           column == "solo_locador";
+    return column == "poblacion_chica" || column == "jubilado" || column == "otro_regimen" || column == "solo_locador";
 }
 
 std::string quantityText(std::int64_t hundredths)
@@ -80,8 +80,8 @@ std::string setTaxpayerField(TaxpayerData& data, std::string_view column, std::s
         if (!empty && word != "servicios" && word != "venta") {
             return "la actividad " + shown(text) + " no es servicios ni venta";
         }
-        data.activity = empty ? std::nullopt
-                              : std::optional<Activity>(word == "venta" ? Activity::Goods : Activity::Services);
+        data.activity =
+            empty ? std::nullopt : std::optional<Activity>(word == "venta" ? Activity::Goods : Activity::Services);
     } else if (column == "superficie" || column == "energia") {
         if (!empty && !amount) {
             return std::string(column == "energia" ? "la energía " : "la superficie ") + shown(text) +

@@ -43,8 +43,8 @@ struct TaxpayerData
 // The columns of a client list after the CUIT, in their order when a list has no title row; the command line's
 // flags are these names with "-" for "_" ("--poblacion-chica").
 inline constexpr std::array<std::string_view, 13> TaxpayerColumns = {
-    "nombre",     "categoria", "actividad", "superficie", "poblacion_chica", "energia",     "alquileres",
-    "precio_maximo", "inicio", "adherentes", "jubilado",   "otro_regimen",    "solo_locador"};
+    "nombre",        "categoria", "actividad",  "superficie", "poblacion_chica", "energia",     "alquileres",
+    "precio_maximo", "inicio",    "adherentes", "jubilado",   "otro_regimen",    "solo_locador"};
 
 // True for the columns that say yes or no: "si" or empty.
 bool isYesNoColumn(std::string_view column);

@@ -29,9 +29,16 @@ std::string cuitDigits(std::string_view text)
 // "categoria", "Población chica" is "poblacion_chica").
 std::string columnName(std::string text)
 {
-    for (const auto& [accented, plain] : {std::pair{"\xC3\xAD", "i"}, {"\xC3\xB3", "o"}, {"\xC3\xA1", "a"},
-                                          {"\xC3\xA9", "e"}, {"\xC3\xBA", "u"}, {"\xC3\x8D", "i"},
-                                          {"\xC3\x93", "o"}, {"\xC3\x81", "a"}, {"\xC3\x89", "e"}, {"\xC3\x9A", "u"}}) {
+    for (const auto& [accented, plain] : {std::pair{"\xC3\xAD", "i"},
+                                          {"\xC3\xB3", "o"},
+                                          {"\xC3\xA1", "a"},
+                                          {"\xC3\xA9", "e"},
+                                          {"\xC3\xBA", "u"},
+                                          {"\xC3\x8D", "i"},
+                                          {"\xC3\x93", "o"},
+                                          {"\xC3\x81", "a"},
+                                          {"\xC3\x89", "e"},
+                                          {"\xC3\x9A", "u"}}) {
         for (auto at = text.find(accented); at != std::string::npos; at = text.find(accented)) {
             text.replace(at, 2, plain);
         }
@@ -189,7 +196,8 @@ std::string saveTaxpayer(platform::Files& files,
     }
     taxpayers.insert_or_assign(cuit, data);
     if (!platform::writeWhole(files, path, taxpayerListText(taxpayers))) {
-        return "no se pudo escribir " + path + " (¿la carpeta no admite escritura o el disco está lleno?); quedó como estaba";
+        return "no se pudo escribir " + path +
+               " (¿la carpeta no admite escritura o el disco está lleno?); quedó como estaba";
     }
     return {};
 }

@@ -89,7 +89,7 @@ bool changesCategory(const WindowModel::Change& change)
 {
     using Part = WindowModel::Change::Part;
     return change.part == Part::Cell || change.part == Part::TabCaption || change.part == Part::SelectedTab ||
-           change.part == Part::CategoryBasis;
+           change.part == Part::CategoryBasis || change.part == Part::Cuit;
 }
 
 CategoryFacts

@@ -83,16 +83,15 @@ struct CategoryBasis
     CalendarDate today;
 };
 
-// True for the changes the category of the table on screen hangs on: a cell, a tab caption, the tab shown, the scale.
+// True for the changes the category of the table on screen hangs on: a cell, a tab caption, the tab shown, the scale,
+// the CUIT (whose data the taxpayer gave).
 bool changesCategory(const WindowModel::Change& change);
 
 // Tables 1 and 2 hold calendar years: year Y serves the recategorization of January Y+1, with the scale from
 // 1 February Y+1. Table 3 runs from July to June, its caption beginning with the newer year Y: it serves July Y,
 // with the scale from 1 August Y. taxpayer: what the taxpayer told besides their invoices.
-CategoryFacts categoryFacts(const WindowModel& model,
-                            int table,
-                            const MonotributoScale& scale,
-                            const TaxpayerData& taxpayer = {});
+CategoryFacts
+categoryFacts(const WindowModel& model, int table, const MonotributoScale& scale, const TaxpayerData& taxpayer = {});
 
 // What puts the taxpayer out of the regime, when something does: the recategorization's cause or, against a table
 // without the other columns, the income above K's ceiling.

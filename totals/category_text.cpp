@@ -76,8 +76,8 @@ std::string feeText(const MonthlyFee& fee)
     if (!fee.activity && *fee.totalGoods != fee.total) {
         const Cents taxGoods = *fee.totalGoods - fee.pension - fee.healthCover;
         return "cuota mensual " + peso(fee.total) + " si presta servicios o " + peso(*fee.totalGoods) +
-               " si vende cosas muebles (impuesto integrado " + peso(fee.tax) + " o " + peso(taxGoods) + ", " +
-               others + ")";
+               " si vende cosas muebles (impuesto integrado " + peso(fee.tax) + " o " + peso(taxGoods) + ", " + others +
+               ")";
     }
     return "cuota mensual " + peso(fee.total) + " (impuesto integrado " + peso(fee.tax) + ", " + others + ")";
 }
@@ -106,7 +106,8 @@ std::string exclusionText(const Recategorization& whole)
 std::string allowanceText(const MonthlyAllowance& allowance)
 {
     return "puede facturar hasta " + peso(allowance.perMonth) + " por mes en " +
-           (allowance.monthsLeft == 1 ? std::string("el mes que queda") : "los " + monthsText(allowance.monthsLeft) + " que quedan") +
+           (allowance.monthsLeft == 1 ? std::string("el mes que queda")
+                                      : "los " + monthsText(allowance.monthsLeft) + " que quedan") +
            " sin pasar de la categoría " + letter(allowance.category);
 }
 
@@ -128,7 +129,8 @@ std::string wholeCategoryText(const CategoryFacts& facts)
     }
     text += "categoría " + letter(*whole.category);
     if (whole.deciding != Parameter::Income) {
-        text += std::string(" por ") + parameterName(*whole.deciding) + " (por ingresos, " + letter(*whole.byParameter[0]) + ")";
+        text += std::string(" por ") + parameterName(*whole.deciding) + " (por ingresos, " +
+                letter(*whole.byParameter[0]) + ")";
     }
     if (whole.fee) {
         text += "; " + feeText(*whole.fee);
@@ -163,6 +165,46 @@ std::string categoryText(const CategoryFacts& facts)
 }
 
 } // namespace
+
+std::string categorySummary(const CategoryFacts& facts, const CalendarDate& today)
+{
+    if (!facts.hasYear) {
+        return {};
+    }
+    std::string summary = std::string("Recategorización de ") +
+                          (facts.recategorizationMonth == January ? "enero " : "julio ") +
+                          std::to_string(facts.recategorizationYear) + ": ";
+    const auto& whole = facts.recategorization;
+    if (!facts.scaleFrom) {
+        summary += "no hay escala para el " + shownDate(facts.scaleWanted);
+    } else if (whole && !whole->category) {
+        summary += "sin recategorización (menos de seis meses de actividad)";
+    } else if (!facts.category) {
+        summary += "sin categoría, porque el total no es un número";
+    } else if (const auto cause = exclusionCause(facts)) {
+        summary += std::string("fuera del régimen por ") + parameterName(*cause);
+    } else {
+        summary += "categoría " + letter(*facts.category);
+        if (whole && whole->deciding != Parameter::Income) {
+            summary += std::string(" por ") + parameterName(*whole->deciding);
+        }
+        if (facts.servicesCategory == ExcludedCategory) {
+            summary += " si vende cosas muebles; fuera del régimen si presta servicios";
+        }
+        if (whole && whole->fee) {
+            summary += " · cuota $ " + feeCellText(facts, groupedAmountText);
+        }
+        if (whole && whole->allowance) {
+            summary += " · puede facturar " + peso(whole->allowance->perMonth) + " por mes";
+        } else if (!whole && facts.headroom) {
+            summary += " · faltan " + groupedAmountText(*facts.headroom) + " para su tope";
+        }
+    }
+    if (facts.dueTableMissing && !(today < facts.scaleWanted)) {
+        summary += " · falta la escala del " + shownDate(facts.scaleWanted);
+    }
+    return summary;
+}
 
 std::string monthYearText(const YearMonth& when)
 {

@@ -13,6 +13,11 @@ namespace sumafac {
 // is told as not published yet before today reaches its date, and as missing from then on.
 std::string categoryLine(const CategoryFacts& facts, const CalendarDate& today);
 
+// The line short enough to show always: "Recategorización de enero 2027: categoría E por alquileres · cuota
+// $ 119.811,45 · puede facturar $ 3.503.136,81 por mes", or the exclusion, or why there is no category; and the
+// missing table, once it should be there. Empty for a table without a year.
+std::string categorySummary(const CategoryFacts& facts, const CalendarDate& today);
+
 // "Al ritmo de sus últimos 3 meses con importe (...), en los 7 meses que quedan hasta diciembre 2025 el total
 // llegaría a ...: categoría D; pasaría el tope de la C en octubre 2025."; empty without a projection.
 std::string projectionSentence(const CategoryFacts& facts);

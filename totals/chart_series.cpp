@@ -59,7 +59,7 @@ twelveMonthTotal(const std::vector<ChartMonth>& months, const std::vector<int>& 
 
 } // namespace
 
-ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale)
+ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale, const TaxpayerData& taxpayer)
 {
     ChartSeries series;
     // Months counted from year 0, to tell twelve months in a row from two years apart.
@@ -76,7 +76,7 @@ ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale)
         series.months[month].twelveMonthTotal = twelveMonthTotal(series.months, monthNumbers, month);
     }
 
-    const CategoryFacts facts = categoryFacts(model, model.selectedTab() + 1, scale);
+    const CategoryFacts facts = categoryFacts(model, model.selectedTab() + 1, scale, taxpayer);
     if (facts.projection) {
         // The months ahead invoiced at the pace, and the twelve-month totals carried on from the last month with an
         // amount wherever the eleven months before are on screen.

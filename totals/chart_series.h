@@ -40,6 +40,6 @@ struct ChartSeries
     std::optional<ChartCeiling> next;
 };
 
-ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale);
+ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale, const TaxpayerData& taxpayer = {});
 
 } // namespace sumafac

@@ -15,7 +15,9 @@ constexpr int FewestMonths = 6;
 constexpr std::int64_t Hundredths = 100;
 
 // The first category whose cap of one column holds value; past K's, ExcludedCategory.
-int categoryByColumn(const TableColumns& columns, std::int64_t CategoryColumns::*column, std::int64_t value,
+int categoryByColumn(const TableColumns& columns,
+                     std::int64_t CategoryColumns::*column,
+                     std::int64_t value,
                      std::int64_t scale)
 {
     int category = 0;
@@ -35,8 +37,8 @@ std::int64_t annualized(std::int64_t value, int months)
     const std::int64_t quotient = twelveTimes / months;
     const std::int64_t remainder = twelveTimes % months;
     return 2 * (remainder < 0 ? -remainder : remainder) < months ? quotient
-           : twelveTimes < 0                                      ? quotient - 1
-                                                                  : quotient + 1;
+           : twelveTimes < 0                                     ? quotient - 1
+                                                                 : quotient + 1;
 }
 
 // The months of the period from the one activity began, counting it; none when it began before the period.
@@ -78,7 +80,8 @@ std::optional<Cents> allowancePerMonth(Cents total, Cents ceiling, int activityM
     if (activityMonths < MonthsInYear) {
         std::int64_t doubled = 0;
         std::int64_t bound = 0;
-        if (__builtin_mul_overflow(ceiling, 2, &doubled) || __builtin_mul_overflow(doubled + 1, activityMonths, &bound)) {
+        if (__builtin_mul_overflow(ceiling, 2, &doubled) ||
+            __builtin_mul_overflow(doubled + 1, activityMonths, &bound)) {
             return std::nullopt;
         }
         most = (bound - 1) / (2 * MonthsInYear);
@@ -126,10 +129,8 @@ int categoryFor(const Ceilings& ceilings, Cents total)
     return category;
 }
 
-Recategorization recategorize(const ScaleTable& table,
-                              const std::vector<PeriodMonth>& months,
-                              Cents total,
-                              const TaxpayerData& taxpayer)
+Recategorization
+recategorize(const ScaleTable& table, const std::vector<PeriodMonth>& months, Cents total, const TaxpayerData& taxpayer)
 {
     Recategorization result;
     const TableColumns& columns = *table.columns;
@@ -209,7 +210,8 @@ std::optional<int> categoryWithTotal(const ScaleTable& table, const Recategoriza
         return std::nullopt;
     }
     const int activityMonths = recategorization.activityMonths.value_or(MonthsInYear);
-    int category = categoryFor(table.ceilings, activityMonths < MonthsInYear ? annualized(total, activityMonths) : total);
+    int category =
+        categoryFor(table.ceilings, activityMonths < MonthsInYear ? annualized(total, activityMonths) : total);
     for (int parameter = 1; parameter < CategoryParameters; ++parameter) {
         category = std::max(category, recategorization.byParameter[parameter].value_or(0));
     }

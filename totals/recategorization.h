@@ -74,8 +74,7 @@ Recategorization recategorize(const ScaleTable& table,
 
 // The category a period whose months add up to total would be in, everything else as in recategorization: for where
 // an open period is heading.
-std::optional<int>
-categoryWithTotal(const ScaleTable& table, const Recategorization& recategorization, Cents total);
+std::optional<int> categoryWithTotal(const ScaleTable& table, const Recategorization& recategorization, Cents total);
 
 // The first category whose ceiling holds total (ceilings are inclusive), or ExcludedCategory.
 int categoryFor(const Ceilings& ceilings, Cents total);

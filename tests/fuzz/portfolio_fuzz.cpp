@@ -8,9 +8,9 @@
 #include "import/drop_intake.h"
 #include "import/voucher_months.h"
 #include "platform/native.h"
-#include "taxpayer/taxpayer_list.h"
 #include "portfolio/file_reading.h"
 #include "portfolio/portfolio.h"
+#include "taxpayer/taxpayer_list.h"
 #include "tests/fuzz/export_fuzz_check.h"
 #include "totals/category.h"
 

@@ -94,10 +94,10 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     testing::FaultyFiles faulty;
     faulty.failWrite = "informe.pdf.tmp";
     dialogs.saveAnswers = {report, report, folder.file("no-existe/informe.pdf"), report};
-    gui::exportReport(model, shippedScale(), *charts, dialogs, faulty, folder.path());
+    gui::exportReport(model, shippedScale(), {}, *charts, dialogs, faulty, folder.path());
     faulty.failWrite.clear();
     faulty.failReplace = "informe.pdf";
-    gui::exportReport(model, shippedScale(), *charts, dialogs, faulty, folder.path());
+    gui::exportReport(model, shippedScale(), {}, *charts, dialogs, faulty, folder.path());
     action("MnInforme")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[2].prompt.rfind("No se pudo escribir el informe " + folder.file("no-existe"), 0), 0u);

@@ -6,6 +6,7 @@
 #include "gui/portfolio_window.h"
 #include "portfolio/portfolio_sheet.h"
 #include "tests/gui/window_fixture.h"
+#include "totals/category_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -111,6 +112,11 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
     EXPECT_EQ(acosta.data(Qt::DecorationRole).value<QColor>(),
               gui::statusColor(cartera->portfolio().clients[2].status));
     EXPECT_EQ(table->model()->index(2, gui::PortfolioTableModel::Name).data().toString(), "Acosta, Lucía");
+    // The fee of the latest July to June period.
+    EXPECT_EQ(
+        table->model()->index(2, column("Cuota\njul.–jun.")).data().toString(),
+        QString::fromStdString(feeCellText(cartera->portfolio().clients[2].julyToJune->facts, groupedAmountText)));
+    EXPECT_FALSE(table->model()->index(2, column("Cuota\njul.–jun.")).data().toString().isEmpty());
 
     const auto* unread = cartera->findChild<QTreeWidget*>("NoLeidos");
     // Both file lists are flat: no branch marks in front of a file.

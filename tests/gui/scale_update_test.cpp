@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ayuda → Actualizar escala on the real window: the agency's page saved by a browser, and downloaded from a server
 // on this computer; what it brings is saved only when the user says so, and the category line follows.
+#include "gui/category_line.h"
 #include "gui/scale_update_dialog.h"
 #include "tests/gui/window_fixture.h"
 #include "tests/support/page_server.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QEventLoop>
-#include <QTimer>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace sumafac {
 namespace {
@@ -37,7 +38,7 @@ class ScaleUpdateTest : public testing::WindowFixture
                          [&loop] { loop.exit(0); });
         return loop.exec() == 0;
     }
-    QString categoryLine() const { return window.statusBar()->findChild<QLabel*>("CategoryText")->text(); }
+    QString categoryLine() const { return qobject_cast<gui::CategoryLine*>(window.statusBar())->details(); }
 
     std::string page = testing::readFile(std::string(SUMAFAC_SOURCE_DIR) + "/tests/data/pages/categorias.html");
     QDialog* dialog = nullptr;
@@ -56,7 +57,8 @@ TEST_F(ScaleUpdateTest, ASavedPageIsShownThenSavedWhenAsked)
     button("GuardarEscala")->click();
     EXPECT_FALSE(button("GuardarEscala")->isEnabled());
     EXPECT_NE(folder.get("escala-monotributo.csv").find("2027-02-01;K;126.610.838,75"), std::string::npos);
-    EXPECT_TRUE(categoryLine().contains("escala desde 01/02/2027, total parcial de 1 mes: categoría A")) << categoryLine().toStdString();
+    EXPECT_TRUE(categoryLine().contains("escala desde 01/02/2027, total parcial de 1 mes: categoría A"))
+        << categoryLine().toStdString();
 
     // The same page again is already there; a page that is not one says why, and nothing is offered.
     dialogs.openAnswers = {downloads.put("categorias.html", page), downloads.put("otra.html", "<p>nada</p>")};
