@@ -78,4 +78,23 @@ std::optional<std::vector<std::string>> quotedFieldsOf(std::string_view line, ch
     return fields;
 }
 
+std::string withoutAccents(std::string_view text)
+{
+    // The second byte of each accented vowel in UTF-8, after 0xC3, and its plain vowel.
+    constexpr std::string_view Accented = "\xA1\xA9\xAD\xB3\xBA\x81\x89\x8D\x93\x9A";
+    constexpr std::string_view Plain = "aeiouAEIOU";
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto at = i + 1 < text.size() && text[i] == '\xC3' ? Accented.find(text[i + 1]) : std::string_view::npos;
+        if (at == std::string_view::npos) {
+            plain += text[i];
+        } else {
+            plain += Plain[at];
+            ++i;
+        }
+    }
+    return plain;
+}
+
 } // namespace sumafac

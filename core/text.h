@@ -48,6 +48,10 @@ std::vector<std::string_view> fieldsOf(std::string_view line, char separator);
 // stands for one quote. None when a quote opens and the line ends before it closes.
 std::optional<std::vector<std::string>> quotedFieldsOf(std::string_view line, char separator);
 
+// text with the accented vowels of Spanish (á, é, í, ó, ú, in either case) as plain ones, for matching names people
+// write with accents or without.
+std::string withoutAccents(std::string_view text);
+
 // Takes an optional sign off the front; true when it was a minus.
 bool takeSign(std::string_view& text);
 

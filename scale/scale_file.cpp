@@ -26,11 +26,7 @@ std::size_t headerColumns(const std::vector<std::string_view>& fields)
     const auto names = fieldsOf(ScaleFileHeader, ';');
     std::size_t columns = 0;
     while (columns < fields.size() && columns < names.size()) {
-        std::string name(fields.at(columns));
-        for (auto accent = name.find("\xC3\xAD"); accent != std::string::npos; accent = name.find("\xC3\xAD")) {
-            name.replace(accent, 2, "i");
-        }
-        if (!sameNameAnyCase(name, std::string(names.at(columns)))) {
+        if (!sameNameAnyCase(withoutAccents(fields.at(columns)), std::string(names.at(columns)))) {
             break;
         }
         ++columns;

@@ -156,11 +156,10 @@ std::string saveTableInFolder(platform::Files& files,
     while (kept.ends_with(newline + newline)) {
         kept.resize(kept.size() - newline.size());
     }
-    std::string rows = scaleFileRows(date, table);
-    for (auto at = rows.find('\n'); newline == "\r\n" && at != std::string::npos; at = rows.find('\n', at + 2)) {
-        rows.replace(at, 1, "\r\n");
+    kept += newline + "# " + note + newline;
+    for (const char c : scaleFileRows(date, table)) {
+        kept += c == '\n' ? newline : std::string(1, c);
     }
-    kept += newline + "# " + note + newline + rows;
     // What is written must read back as the scale it means to be.
     const ScaleReading check = readScale(kept);
     if (!check.error.empty() || !check.scale.contains(date) || check.scale.at(date) != table) {

@@ -27,22 +27,9 @@ std::string cuitDigits(std::string_view text)
 
 // A title's name as the list's columns name it: letters in lower case, accents and blanks gone ("Categoría" is
 // "categoria", "Población chica" is "poblacion_chica").
-std::string columnName(std::string text)
+std::string columnName(const std::string& title)
 {
-    for (const auto& [accented, plain] : {std::pair{"\xC3\xAD", "i"},
-                                          {"\xC3\xB3", "o"},
-                                          {"\xC3\xA1", "a"},
-                                          {"\xC3\xA9", "e"},
-                                          {"\xC3\xBA", "u"},
-                                          {"\xC3\x8D", "i"},
-                                          {"\xC3\x93", "o"},
-                                          {"\xC3\x81", "a"},
-                                          {"\xC3\x89", "e"},
-                                          {"\xC3\x9A", "u"}}) {
-        for (auto at = text.find(accented); at != std::string::npos; at = text.find(accented)) {
-            text.replace(at, 2, plain);
-        }
-    }
+    std::string text = withoutAccents(title);
     std::replace(text.begin(), text.end(), ' ', '_');
     std::replace(text.begin(), text.end(), '-', '_');
     return foldedAscii(text);
