@@ -120,15 +120,17 @@ std::string taxpayerListText(const std::map<std::string, TaxpayerData>& taxpayer
     };
     std::string text = "cuit";
     for (const std::string_view column : TaxpayerColumns) {
-        text += ";" + std::string(column);
+        text += ';';
+        text += column;
     }
-    text += "\n";
+    text += '\n';
     for (const auto& [cuit, data] : taxpayers) {
         text += cuit;
         for (const std::string_view column : TaxpayerColumns) {
-            text += ";" + field(taxpayerFieldText(data, column));
+            text += ';';
+            text += field(taxpayerFieldText(data, column));
         }
-        text += "\n";
+        text += '\n';
     }
     return text;
 }
