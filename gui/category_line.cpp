@@ -6,6 +6,7 @@
 #include "totals/category_text.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -32,13 +33,12 @@ CategoryLine::CategoryLine(WindowModel& model,
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_text->setFixedHeight(2 * m_text->fontMetrics().lineSpacing());
     m_text->setContentsMargins(6, 0, 6, 0);
+    // A click on the summary shows the rest; a button beside it would cost every start a widget to lay out and paint.
+    m_text->setCursor(Qt::PointingHandCursor);
+    m_text->setToolTip("Un clic muestra la línea entera de la categoría: la cuota con sus partes, cada parámetro, "
+                       "adónde va el período y la escala usada (también en Ver → Detalle de la categoría)");
+    m_text->installEventFilter(this);
     addWidget(m_text, 1);
-    m_more = new QPushButton("&Detalles...", this);
-    m_more->setObjectName("CategoryDetails");
-    m_more->setToolTip("La línea entera de la categoría: la cuota con sus partes, cada parámetro, adónde va el período "
-                       "y la escala usada");
-    addPermanentWidget(m_more);
-    connect(m_more, &QPushButton::clicked, this, &CategoryLine::showDetails);
 
     tell();
     m_subscription = m_model.subscribe([this](const WindowModel::Change& change) {
@@ -80,12 +80,21 @@ void CategoryLine::showDetails()
     shown->show();
 }
 
+bool CategoryLine::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_text && event->type() == QEvent::MouseButtonRelease && m_model.selectedTab() >= 0 &&
+        !m_text->text().isEmpty()) {
+        showDetails();
+        return true;
+    }
+    return QStatusBar::eventFilter(watched, event);
+}
+
 void CategoryLine::tell()
 {
     const int table = m_model.selectedTab() + 1;
     const CategoryFacts facts = categoryFacts(m_model, table, m_scale, taxpayerOf(m_taxpayers, m_model.cuit()));
     m_text->setText(QString::fromStdString(categorySummary(facts, m_today())));
-    m_more->setEnabled(facts.hasYear);
 }
 
 } // namespace sumafac::gui

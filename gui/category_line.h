@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar under the window's controls: the monotributo category of the table on screen, told again after
 // every change of the window model (posting, roll, clearing, load, tab change, the scale or the taxpayer's data). A
-// short summary always shows; the whole line, with the fee's parts, the projection and the notes, is one click away.
+// short summary always shows; the whole line, with the fee's parts, the projection and the notes, is one click on it
+// away.
 #pragma once
 
 #include "core/window_model.h"
@@ -14,7 +15,6 @@
 #include <map>
 
 class QLabel;
-class QPushButton;
 
 namespace sumafac::gui {
 
@@ -38,6 +38,9 @@ class CategoryLine final : public QStatusBar
     // Shows the whole line in a window of its own, where it can be selected and copied.
     void showDetails();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void tell();
 
@@ -46,7 +49,6 @@ class CategoryLine final : public QStatusBar
     const std::map<std::string, TaxpayerData>& m_taxpayers;
     std::function<CalendarDate()> m_today;
     QLabel* m_text = nullptr;
-    QPushButton* m_more = nullptr;
     int m_subscription = -1;
 };
 

@@ -12,6 +12,7 @@
 #include "gui/program_look.h"
 #include "gui/report_export.h"
 #include "gui/scale_update_dialog.h"
+#include "core/folder_names.h"
 #include "gui/taxpayer_dialog.h"
 #include "gui/twips.h"
 #include "taxpayer/taxpayer_list.h"
@@ -86,7 +87,17 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     client->setFixedSize(twips(this, ClientWidth), twips(this, ClientHeight));
     setCentralWidget(client);
 
-    loadScale();
+    // A scale file of the program folder is read now, so that a fault in it is told as the window opens. The shipped
+    // tables alone wait for the first table with a year: reading them is 1 M instructions that no start needs.
+    if (!pathAnyCase(m_form1.context().files, m_form1.context().ProgramFolder, ScaleFileName).empty()) {
+        loadScale();
+    }
+    // Before the category line subscribes, so that the scale is there when the line is told.
+    m_scaleWatch = m_model.subscribe([this](const WindowModel::Change& change) {
+        if (!m_scaleLoaded && change.part == Part::TabCaption && !m_model.tabCaption(change.index).empty()) {
+            loadScale();
+        }
+    });
     loadTaxpayers();
     createMenu();
     createTables();
@@ -118,6 +129,7 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
 MainWindow::~MainWindow()
 {
     m_model.unsubscribe(m_subscription);
+    m_model.unsubscribe(m_scaleWatch);
 }
 
 void MainWindow::loadTaxpayers()
@@ -148,11 +160,20 @@ void MainWindow::editTaxpayer()
     dialog->open();
 }
 
+const MonotributoScale& MainWindow::scale()
+{
+    if (!m_scaleLoaded) {
+        loadScale();
+    }
+    return m_scale;
+}
+
 void MainWindow::loadScale()
 {
     const HandlerContext& context = m_form1.context();
     ScaleInUse scale = scaleForProgramFolder(context.files, context.ProgramFolder);
     m_scale = std::move(scale.scale);
+    m_scaleLoaded = true;
     if (!scale.problem.empty()) {
         QTimer::singleShot(0, this, [&dialogs = context.dialogs, problem = std::move(scale.problem)] {
             dialogs.MsgBox(problem, platform::vbCritical);
@@ -163,7 +184,7 @@ void MainWindow::loadScale()
 void MainWindow::updateScale()
 {
     HandlerContext& context = m_form1.context();
-    auto* dialog = new ScaleUpdateDialog({context.dialogs, context.files, context.ProgramFolder, m_scale,
+    auto* dialog = new ScaleUpdateDialog({context.dialogs, context.files, context.ProgramFolder, scale(),
                                           [this]() -> platform::Downloader* {
                                               if (m_downloader == nullptr) {
                                                   QString problem;
@@ -203,6 +224,9 @@ void MainWindow::createMenu()
     Mnver->setObjectName("Mnver");
     QAction* Mngrafico = Mnver->addAction("Gráfico", this, [this] { showChart(); });
     Mngrafico->setObjectName("Mngrafico");
+    Mnver->addAction("Detalle de la categoría", this, [this] {
+             static_cast<CategoryLine*>(statusBar())->showDetails();
+         })->setObjectName("MnDetalle");
     QMenu* Mnayuda = menuBar()->addMenu("Ayuda");
     Mnayuda->setObjectName("Mnayuda");
     QAction* Mnacerca = Mnayuda->addAction("Acerca de", this, [this] { m_form1.Mnacerca_Click(); });
@@ -428,7 +452,7 @@ void MainWindow::showChart()
 {
     // One chart window, kept when closed and shown again as it is asked for.
     if (m_chartWindow == nullptr && charts() != nullptr) {
-        m_chartWindow = m_charts->makeChartWindow(m_model, m_scale, m_taxpayers, this);
+        m_chartWindow = m_charts->makeChartWindow(m_model, scale(), m_taxpayers, this);
     }
     if (m_chartWindow == nullptr) {
         return;
@@ -441,7 +465,7 @@ void MainWindow::showChart()
 void MainWindow::exportReport()
 {
     if (charts() != nullptr) {
-        gui::exportReport(m_model, m_scale, taxpayerOf(m_taxpayers, m_model.cuit()), *m_charts,
+        gui::exportReport(m_model, scale(), taxpayerOf(m_taxpayers, m_model.cuit()), *m_charts,
                           m_form1.context().dialogs, m_form1.context().files, m_form1.context().ProgramFolder);
     }
 }
@@ -467,7 +491,7 @@ void MainWindow::openPortfolio()
         PortfolioOptions options;
         options.temporaryFolder = QDir::toNativeSeparators(QDir::tempPath()).toStdString();
         m_portfolioWindow = std::make_unique<PortfolioWindow>(PortfolioServices{
-            *m_portfolioModule, context.dialogs, context.files, context.ProgramFolder, m_scale, options});
+            *m_portfolioModule, context.dialogs, context.files, context.ProgramFolder, scale(), options});
         // The program ends with the main window, as it always has.
         m_portfolioWindow->setAttribute(Qt::WA_QuitOnClose, false);
         connect(m_portfolioWindow.get(), &PortfolioWindow::clientChosen, this, [this](const Client& client) {

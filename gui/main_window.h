@@ -71,6 +71,8 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     // refused scale file is reported once, in a message box when the event loop starts, so that it shows over the
     // window.
     void loadScale();
+    // The scale, read now if it has not been yet.
+    const MonotributoScale& scale();
     // contribuyentes.csv of the program folder, read at start and again when the data dialog saves it; a faulty row
     // is reported as a refused scale is.
     void loadTaxpayers();
@@ -101,6 +103,8 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     std::function<CalendarDate()> m_today;
     Form1 m_form1;
     MonotributoScale m_scale;
+    bool m_scaleLoaded = false;
+    int m_scaleWatch = -1;
     std::map<std::string, TaxpayerData> m_taxpayers;
     int m_subscription = -1;
 

@@ -59,7 +59,7 @@ TEST_F(TaxpayerWindowTest, DataKeptForTheCuitOnScreenReachTheCategory)
                              "facturar $ 3.503.136,81 por mes";
     EXPECT_EQ(summary(), kept);
     auto* line = qobject_cast<gui::CategoryLine*>(window.statusBar());
-    line->findChild<QPushButton*>("CategoryDetails")->click();
+    window.findChild<QAction*>("MnDetalle")->trigger();
     const auto* details = window.findChild<QPlainTextEdit*>("CategoryDetailsText");
     ASSERT_NE(details, nullptr);
     EXPECT_EQ(details->toPlainText(), line->details());
