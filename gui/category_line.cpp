@@ -6,8 +6,8 @@
 #include "totals/category_text.h"
 
 #include <QDialog>
-#include <QEvent>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main_window.h"
 
+#include "core/folder_names.h"
 #include "core/result_panel.h"
 #include "core/window_texts.h"
 #include "gui/about_box.h"
@@ -12,7 +13,6 @@
 #include "gui/program_look.h"
 #include "gui/report_export.h"
 #include "gui/scale_update_dialog.h"
-#include "core/folder_names.h"
 #include "gui/taxpayer_dialog.h"
 #include "gui/twips.h"
 #include "taxpayer/taxpayer_list.h"
@@ -224,9 +224,9 @@ void MainWindow::createMenu()
     Mnver->setObjectName("Mnver");
     QAction* Mngrafico = Mnver->addAction("Gráfico", this, [this] { showChart(); });
     Mngrafico->setObjectName("Mngrafico");
-    Mnver->addAction("Detalle de la categoría", this, [this] {
-             static_cast<CategoryLine*>(statusBar())->showDetails();
-         })->setObjectName("MnDetalle");
+    Mnver
+        ->addAction("Detalle de la categoría", this, [this] { static_cast<CategoryLine*>(statusBar())->showDetails(); })
+        ->setObjectName("MnDetalle");
     QMenu* Mnayuda = menuBar()->addMenu("Ayuda");
     Mnayuda->setObjectName("Mnayuda");
     QAction* Mnacerca = Mnayuda->addAction("Acerca de", this, [this] { m_form1.Mnacerca_Click(); });
