@@ -48,6 +48,9 @@ std::vector<std::string_view> fieldsOf(std::string_view line, char separator);
 // stands for one quote. None when a quote opens and the line ends before it closes.
 std::optional<std::vector<std::string>> quotedFieldsOf(std::string_view line, char separator);
 
+// The first line of text, without its line end (LF or CR LF), taken off text.
+std::string_view takeLine(std::string_view& text);
+
 // text with the accented vowels of Spanish (á, é, í, ó, ú, in either case) as plain ones, for matching names people
 // write with accents or without.
 std::string withoutAccents(std::string_view text);

@@ -233,13 +233,7 @@ ScaleReading readScale(std::string_view text)
     int number = 0;
     while (!text.empty()) {
         ++number;
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        line = trimmed(line);
+        const std::string_view line = trimmed(takeLine(text));
         if (line.empty() || line.front() == '#') {
             continue;
         }

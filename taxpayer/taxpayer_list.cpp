@@ -59,10 +59,7 @@ TaxpayerList readTaxpayerList(std::string_view text)
     int number = 0;
     while (!text.empty()) {
         ++number;
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        line = trimmed(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line);
+        const std::string_view line = trimmed(takeLine(text));
         if (line.empty() || line.front() == '#') {
             continue;
         }

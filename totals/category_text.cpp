@@ -38,37 +38,6 @@ std::string peso(Cents amount)
     return "$ " + groupedAmountText(amount);
 }
 
-} // namespace
-
-const char* parameterName(Parameter parameter)
-{
-    switch (parameter) {
-    case Parameter::Income:
-        return "ingresos";
-    case Parameter::Area:
-        return "superficie";
-    case Parameter::Energy:
-        return "energía";
-    case Parameter::Rent:
-        return "alquileres";
-    case Parameter::UnitPrice:
-        break;
-    }
-    return "precio unitario";
-}
-
-std::string feeCellText(const CategoryFacts& facts, std::string (*amount)(Cents))
-{
-    if (!facts.recategorization || !facts.recategorization->fee) {
-        return {};
-    }
-    const MonthlyFee& fee = *facts.recategorization->fee;
-    return amount(fee.total) +
-           (fee.totalGoods && *fee.totalGoods != fee.total ? " / " + amount(*fee.totalGoods) : std::string());
-}
-
-namespace {
-
 std::string feeText(const MonthlyFee& fee)
 {
     const std::string others = "SIPA " + peso(fee.pension) + ", obra social " + peso(fee.healthCover);
@@ -165,6 +134,16 @@ std::string categoryText(const CategoryFacts& facts)
 }
 
 } // namespace
+
+std::string feeCellText(const CategoryFacts& facts, std::string (*amount)(Cents))
+{
+    if (!facts.recategorization || !facts.recategorization->fee) {
+        return {};
+    }
+    const MonthlyFee& fee = *facts.recategorization->fee;
+    return amount(fee.total) +
+           (fee.totalGoods && *fee.totalGoods != fee.total ? " / " + amount(*fee.totalGoods) : std::string());
+}
 
 std::string categorySummary(const CategoryFacts& facts, const CalendarDate& today)
 {

@@ -22,9 +22,6 @@ std::string categorySummary(const CategoryFacts& facts, const CalendarDate& toda
 // llegaría a ...: categoría D; pasaría el tope de la C en octubre 2025."; empty without a projection.
 std::string projectionSentence(const CategoryFacts& facts);
 
-// "ingresos", "superficie", "energía", "alquileres", "precio unitario": as the line names them.
-const char* parameterName(Parameter parameter);
-
 // The monthly fee of a recategorization as a cell shows it, each amount written by amount: "66.020,12", or
 // "66.020,12 / 64.530,58" (services, goods) when the activity was not given and they differ; "" without a fee.
 std::string feeCellText(const CategoryFacts& facts, std::string (*amount)(Cents));

@@ -103,21 +103,31 @@ int lastMonthWithAmount(const std::vector<PeriodMonth>& months)
 
 } // namespace
 
+namespace {
+
+struct ParameterNames
+{
+    const char* code;
+    const char* words;
+};
+
+// In the order of Parameter.
+constexpr std::array<ParameterNames, 5> Names = {{{"ingresos", "ingresos"},
+                                                  {"superficie", "superficie"},
+                                                  {"energia", "energía"},
+                                                  {"alquileres", "alquileres"},
+                                                  {"precio_unitario", "precio unitario"}}};
+
+} // namespace
+
 const char* parameterCode(Parameter parameter)
 {
-    switch (parameter) {
-    case Parameter::Income:
-        return "ingresos";
-    case Parameter::Area:
-        return "superficie";
-    case Parameter::Energy:
-        return "energia";
-    case Parameter::Rent:
-        return "alquileres";
-    case Parameter::UnitPrice:
-        break;
-    }
-    return "precio_unitario";
+    return Names.at(static_cast<std::size_t>(parameter)).code;
+}
+
+const char* parameterName(Parameter parameter)
+{
+    return Names.at(static_cast<std::size_t>(parameter)).words;
 }
 
 int categoryFor(const Ceilings& ceilings, Cents total)

@@ -23,6 +23,8 @@ inline constexpr int CategoryParameters = 4;
 
 // "ingresos", "superficie", "energia", "alquileres", "precio_unitario": as programs read them.
 const char* parameterCode(Parameter parameter);
+// "ingresos", "superficie", "energía", "alquileres", "precio unitario": as the line names them.
+const char* parameterName(Parameter parameter);
 
 struct MonthlyFee
 {
