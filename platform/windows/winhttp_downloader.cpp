@@ -2,17 +2,11 @@
 // Downloads through WinHTTP, the system's own HTTP stack, which checks the server's certificate against the
 // system's store.
 #include "platform/downloads.h"
+#include "platform/windows/windows_handle.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <chrono>
 #include <memory>
 #include <vector>
-#include <windows.h>
 #include <winhttp.h>
 
 namespace sumafac::platform {

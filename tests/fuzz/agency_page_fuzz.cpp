@@ -5,36 +5,24 @@
 #include "scale/agency_page.h"
 #include "scale/scale_checks.h"
 #include "scale/scale_file.h"
+#include "tests/fuzz/export_fuzz_check.h"
 
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-void check(bool holds, const char* invariant)
-{
-    if (!holds) {
-        std::fprintf(stderr, "invariant broken: %s\n", invariant);
-        std::abort();
-    }
-}
-
-} // namespace
+using sumafac::testing::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace sumafac;
     const AgencyPageReading page = readAgencyPage(std::string_view(reinterpret_cast<const char*>(data), size));
     if (!page.problem.empty()) {
-        check(page.problem.find(AgencyPageUrl) != std::string::npos, "a refusal says where the table is");
+        require(page.problem.find(AgencyPageUrl) != std::string::npos, "a refusal says where the table is");
         return 0;
     }
-    check(validDate(page.date.year, page.date.month, page.date.day).has_value(), "the date is a day of the calendar");
-    check(!tableFault(page.table, "").has_value(), "a table taken passes every check");
-    check(page.table.columns.has_value(), "a table taken has every column");
-    check(page.table.lastServicesCategory == LastCategory, "services reach K");
+    require(validDate(page.date.year, page.date.month, page.date.day).has_value(), "the date is a day of the calendar");
+    require(!tableFault(page.table, "").has_value(), "a table taken passes every check");
+    require(page.table.columns.has_value(), "a table taken has every column");
+    require(page.table.lastServicesCategory == LastCategory, "services reach K");
     const ScaleReading back = readScale(std::string(ScaleFileHeader) + "\n" + scaleFileRows(page.date, page.table));
-    check(back.error.empty(), "the scale file takes what the page gave");
-    check(back.scale == MonotributoScale{{page.date, page.table}}, "written and read back, the table is the same");
+    require(back.error.empty(), "the scale file takes what the page gave");
+    require(back.scale == MonotributoScale{{page.date, page.table}}, "written and read back, the table is the same");
     return 0;
 }
