@@ -198,6 +198,11 @@ TEST(AgencyPage, ReadsThePageAsServedAndAsBrowsersSaveIt)
                                                        "<th scope=\"row\">", "<th scope=\"row\">&nbsp; "),
                                              "Hasta ", "Hasta&nbsp;&nbsp;")},
              {"entities for letters", everyTime(served, "aplicaci\xF3n desde", "aplicaci&oacute;n desde")},
+             // The heading in capitals, with words after its date, and a later mention of the phrase that brings none.
+             {"a heading in capitals",
+              edited(served, "<h2>Valores de aplicaci\xF3n desde el 1/08/2026</h2>",
+                     "<h2>VALORES DE APLICACI\xD3N DESDE EL 1/08/2026 (vigentes)</h2><p>Valores de aplicaci\xF3n "
+                     "desde el pr\xF3ximo semestre: ver m\xE1s abajo</p>")},
              {"one unit price across the rows", spanned},
          }) {
         const AgencyPageReading reading = readAgencyPage(page);
@@ -228,6 +233,10 @@ TEST(AgencyPage, SaysWhatIsWrongWithAPageThatGivesNoTable)
               "la fila de la categoría A trae 10 datos después de la letra y se esperaban 11"},
              {"<html><body><p>En mantenimiento</p></body></html>",
               "no tiene una tabla con las categorías de la A a la K"},
+             {"<h2>Valores de aplicaci\xF3n desde el 31/02/2026</h2>" + served.substr(served.find("<table class")),
+              "falta el título «Valores de aplicación desde el …»"},
+             {edited(served, "$&nbsp;12.009.410,45", std::string(50, 'x')),
+              "en la categoría A, los ingresos brutos dice «" + std::string(40, 'x') + "…», que no es un importe"},
          }) {
         const AgencyPageReading reading = readAgencyPage(page);
         EXPECT_NE(reading.problem.find(why), std::string::npos) << why << "\n" << reading.problem;
