@@ -4,6 +4,7 @@
 #include "core/cp1252.h"
 #include "platform/native.h"
 #include "scale/agency_page.h"
+#include "scale/page_text.h"
 #include "scale/scale_file.h"
 #include "scale/scale_update.h"
 #include "tests/support/scale_rows.h"
@@ -210,6 +211,42 @@ TEST(AgencyPage, ReadsThePageAsServedAndAsBrowsersSaveIt)
         EXPECT_EQ(reading.date, August2026) << name;
         EXPECT_EQ(reading.table, shippedScale().at(August2026)) << name;
     }
+}
+
+// What a browser makes of a cell: character references of every length in UTF-8, blanks made one, spans laid out and
+// capped, a cell's text cut at 4 KB.
+TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
+{
+    const auto cells = [](const std::string& rows) {
+        std::string text;
+        const std::vector<PageTable> tables = pageTables("<table>" + rows + "</table>");
+        for (const auto& row : tables.at(0).rows) {
+            for (const std::string& cell : row) {
+                text += cell + "|";
+            }
+            text += "\n";
+        }
+        return text;
+    };
+    for (const auto& [references, read] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"&#127;&#128;&#2047;&#2048;", "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80"},
+             {"&#xFFFF;&#x10000;&#x10FFFF;", "\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
+             {"&#x110000;&#xD7FF;&#xD800;&#xDFFF;&#xE000;&#0;",
+              "\xEF\xBF\xBD\xED\x9F\xBF\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80\xEF\xBF\xBD"},
+             {"&amp;lt; &bogus; &#12345678; &#x; &#1a; &AElig;", "&lt; &bogus; &#12345678; &#x; &#1a; &AElig;"},
+             {"a &nbsp;\t&#160;\r\n b&#8239;c", "a b c"},
+         }) {
+        EXPECT_EQ(cells("<tr><td>" + references + "</td></tr>"), read + "|\n") << references;
+    }
+    EXPECT_EQ(cells("<tr><th rowspan='2'>A</th><td colspan=\"2\">B</td><tr><td>C</td><td>D</td>"), "A|B|B|\nA|C|D|\n");
+    EXPECT_EQ(cells("<tr><td colspan=99>x</td></tr>").size(), 101u); // 50 places, their bars and the line end
+    EXPECT_EQ(cells("<tr><td>" + std::string(5000, 'y') + "</td></tr>"), std::string(4096, 'y') + "|\n");
+    // UTF-16 with its mark, a letter beyond the first plane by its two halves, a half alone at the end.
+    EXPECT_EQ(pageAsUtf8(std::string("\xFF\xFE"
+                                     "a\0\x3D\xD8\x00\xDE\x3D\xD8",
+                                     10)),
+              "a\xF0\x9F\x98\x80\xEF\xBF\xBD");
+    EXPECT_EQ(pageAsUtf8(std::string("\0<\0a", 4)), "<a");
 }
 
 // A page that changed shape or fails a check says what is wrong and where the table is.
