@@ -12,9 +12,9 @@
 #include "platform/native.h"
 #include "portfolio/portfolio_texts.h"
 #include "portfolio/quiet_dialogs.h"
-#include "portfolio/zip_archive.h"
 #include "storage/saved_period_file.h"
 #include "totals/category.h"
+#include "zip/libzip_reader.h"
 
 #include <filesystem>
 #include <fstream>
@@ -161,8 +161,7 @@ FileReading FileReader::read(const FoundFile& file)
 
 FileReading FileReader::readZip(const FoundFile& file)
 {
-    std::string problem;
-    const auto archive = ZipArchive::open(file.path, problem);
+    const auto archive = LibzipReader().open(file.path).archive;
     if (!archive) {
         // 7z reads more kinds of archive than a zip library: what it cannot read either, the drop says why.
         return readThroughDrop(file, SourceKind::HeaderArchive);
@@ -195,7 +194,7 @@ FileReading FileReader::readZip(const FoundFile& file)
                 }
                 auto in = archive->read(static_cast<std::size_t>(found - members.begin()), limit);
                 broken = broken || in->bad();
-                return in;
+                return std::unique_ptr<std::istream>(std::move(in));
             },
             collector.table);
         return broken && !read.refusal.empty() ? failed(SourceKind::Export, DamagedMemberMessage)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "portfolio/zip_archive.h"
+#include "zip/libzip_reader.h"
 
 #include <algorithm>
 #include <array>
@@ -10,9 +10,9 @@ namespace sumafac {
 namespace {
 
 using Handle = std::shared_ptr<zip_t>;
+using End = MemberStream::End;
 
-// Decompresses one member as the stream asks for more. It reports trouble on the stream's state rather than by
-// throwing, so that a caller reading through an istreambuf_iterator sees it too.
+// Decompresses one member as the stream asks for more, and keeps how it ended.
 class MemberBuffer : public std::streambuf
 {
   public:
@@ -29,6 +29,7 @@ class MemberBuffer : public std::streambuf
     MemberBuffer& operator=(const MemberBuffer&) = delete;
 
     void attach(std::istream& stream) { m_stream = &stream; }
+    End end() const { return m_end; }
 
   protected:
     int_type underflow() override
@@ -38,32 +39,33 @@ class MemberBuffer : public std::streambuf
         if (m_file == nullptr)
             return traits_type::eof();
         if (m_pastLimit)
-            return stop(true);
+            return stop(End::PastLimit);
         // One byte past the limit tells a member that ends right there from one that goes on.
-        const std::uint64_t wanted = m_left < m_buffer.size() ? m_left + 1 : m_buffer.size();
+        const std::uint64_t wanted = std::min<std::uint64_t>(m_left + 1, m_buffer.size());
         const zip_int64_t got = zip_fread(m_file, m_buffer.data(), wanted);
         if (got < 0) // a CRC that does not match, deflated data that breaks off, a read error
-            return stop(true);
+            return stop(End::Damaged);
         if (got == 0)
-            return stop(false);
+            return stop(End::Whole);
         auto count = static_cast<std::uint64_t>(got);
-        if (count > m_left) {
+        if (count > m_left) { // the bytes up to the limit are given first
             m_pastLimit = true;
             count = m_left;
         }
         m_left -= count;
         if (count == 0)
-            return stop(true);
+            return stop(End::PastLimit);
         setg(m_buffer.data(), m_buffer.data(), m_buffer.data() + count);
         return traits_type::to_int_type(*gptr());
     }
 
   private:
-    int_type stop(bool broken)
+    int_type stop(End end)
     {
         zip_fclose(m_file);
         m_file = nullptr;
-        if (broken && m_stream != nullptr)
+        m_end = end;
+        if (end != End::Whole && m_stream != nullptr)
             m_stream->setstate(std::ios::badbit);
         return traits_type::eof();
     }
@@ -72,32 +74,35 @@ class MemberBuffer : public std::streambuf
     zip_file_t* m_file;
     std::uint64_t m_left;
     bool m_pastLimit = false;
+    End m_end = End::Whole;
     std::istream* m_stream = nullptr;
     std::array<char, 64 * 1024> m_buffer{};
 };
 
-class MemberStream : public std::istream
+class LibzipMemberStream final : public MemberStream
 {
   public:
-    MemberStream(Handle archive, zip_file_t* file, std::uint64_t limit)
-        : std::istream(nullptr), m_buffer(std::move(archive), file, limit)
+    LibzipMemberStream(Handle archive, zip_file_t* file, std::uint64_t limit)
+        : m_buffer(std::move(archive), file, limit)
     {
         rdbuf(&m_buffer);
         m_buffer.attach(*this);
     }
+    End end() const override { return m_buffer.end(); }
 
   private:
     MemberBuffer m_buffer;
 };
 
-// A stream that has nothing to give: a member that cannot be opened at all.
-class BrokenStream : public std::istream
+// A member that cannot be opened at all: nothing to give.
+class UnopenedStream final : public MemberStream
 {
   public:
-    BrokenStream() : std::istream(nullptr) { setstate(std::ios::badbit); }
+    UnopenedStream() { setstate(std::ios::badbit); }
+    End end() const override { return End::Damaged; }
 };
 
-class LibzipArchive : public ZipArchive
+class LibzipArchive final : public ZipArchive
 {
   public:
     LibzipArchive(Handle archive, std::vector<Member> members) : m_archive(std::move(archive))
@@ -105,19 +110,21 @@ class LibzipArchive : public ZipArchive
         m_members = std::move(members);
     }
 
-    std::unique_ptr<std::istream> read(std::size_t index, std::uint64_t limit) override
+    std::unique_ptr<MemberStream> read(std::size_t index, std::uint64_t limit) override
     {
         zip_file_t* file = nullptr;
         if (index < m_members.size()) // an encrypted member or an unknown compression opens to nothing
             file = zip_fopen_index(m_archive.get(), index, 0);
         if (file == nullptr)
-            return std::make_unique<BrokenStream>();
-        return std::make_unique<MemberStream>(m_archive, file, limit);
+            return std::make_unique<UnopenedStream>();
+        return std::make_unique<LibzipMemberStream>(m_archive, file, std::min(limit, m_members[index].size));
     }
 
   private:
     Handle m_archive;
 };
+
+constexpr const char* NoZipProblem = "el archivo no es un .zip o está dañado";
 
 std::string openProblem(int code)
 {
@@ -128,29 +135,28 @@ std::string openProblem(int code)
     case ZIP_ER_READ:
     case ZIP_ER_SEEK:
         return "no se pudo leer el archivo";
-    case ZIP_ER_INVAL:
-        return "el nombre del archivo no es válido";
+    case ZIP_ER_MULTIDISK:
+        return "el .zip está partido en varios archivos";
     case ZIP_ER_MEMORY:
         return "no hay memoria suficiente para abrir el .zip";
     default: // ZIP_ER_NOZIP, ZIP_ER_INCONS and the like
-        return "el archivo no es un .zip o está dañado";
+        return NoZipProblem;
     }
 }
 
 } // namespace
 
-std::unique_ptr<ZipArchive> ZipArchive::open(const std::string& path, std::string& problem)
+ZipOpening LibzipReader::open(const std::string& path)
 {
     // libzip takes UTF-8 names on Windows too, and opens them by their UTF-16 form.
     int code = ZIP_ER_OK;
     zip_t* opened = zip_open(path.c_str(), ZIP_RDONLY, &code);
     if (opened == nullptr) {
-        problem = openProblem(code);
-        return nullptr;
+        return {nullptr, openProblem(code)};
     }
     Handle archive(opened, zip_discard);
     const zip_int64_t count = zip_get_num_entries(opened, 0);
-    std::vector<Member> members;
+    std::vector<ZipArchive::Member> members;
     members.reserve(static_cast<std::size_t>(std::max<zip_int64_t>(count, 0)));
     for (zip_int64_t index = 0; index < count; ++index) {
         zip_stat_t stat;
@@ -159,13 +165,11 @@ std::unique_ptr<ZipArchive> ZipArchive::open(const std::string& path, std::strin
         // Names that are not marked UTF-8 are the old DOS code page, which libzip converts.
         const char* name = zip_get_name(opened, at, ZIP_FL_ENC_GUESS);
         if (name == nullptr || zip_stat_index(opened, at, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) {
-            problem = "el archivo no es un .zip o está dañado";
-            return nullptr;
+            return {nullptr, NoZipProblem};
         }
-        members.push_back({name, stat.size});
+        members.push_back({name, stat.size, stat.encryption_method != ZIP_EM_NONE});
     }
-    problem.clear();
-    return std::make_unique<LibzipArchive>(std::move(archive), std::move(members));
+    return {std::make_unique<LibzipArchive>(std::move(archive), std::move(members)), {}};
 }
 
 } // namespace sumafac

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "portfolio/zip_archive.h"
 #include "tests/support/archive_builder.h"
 #include "tests/support/temp_folder.h"
+#include "zip/libzip_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@ namespace sumafac {
 namespace {
 
 using testing::TempFolder;
+using End = MemberStream::End;
 
 std::string drain(std::istream& in)
 {
@@ -34,9 +35,9 @@ TEST(ZipArchive, ListsMembersAndReadsThemBackUpToTheLimit)
     const std::string text = voucherLines();
     const std::string path = folder.file("Emitidos años 2024 y 2025.zip"); // a UTF-8 name, as Windows takes it too
     ASSERT_TRUE(testing::makeArchive(path, {{"a.csv", text}, {"b.txt", ""}}));
-    std::string problem;
-    const auto zip = ZipArchive::open(path, problem);
-    ASSERT_TRUE(zip) << problem;
+    const ZipOpening opened = LibzipReader().open(path);
+    const auto& zip = opened.archive;
+    ASSERT_TRUE(zip) << opened.problem;
     ASSERT_EQ(zip->members().size(), 2u);
     EXPECT_EQ(zip->members()[0].name, "a.csv");
     EXPECT_EQ(zip->members()[0].size, text.size());
@@ -45,12 +46,12 @@ TEST(ZipArchive, ListsMembersAndReadsThemBackUpToTheLimit)
     for (const std::uint64_t limit : {text.size(), text.size() - 1}) {
         const auto in = zip->read(0, limit);
         EXPECT_EQ(drain(*in), text.substr(0, limit));
-        EXPECT_EQ(in->bad(), limit < text.size()) << limit;
+        EXPECT_EQ(in->end(), limit < text.size() ? End::PastLimit : End::Whole) << limit;
     }
     const auto empty = zip->read(1, 10);
     EXPECT_EQ(drain(*empty), "");
-    EXPECT_FALSE(empty->bad());
-    EXPECT_TRUE(zip->read(2, 10)->bad());
+    EXPECT_EQ(empty->end(), End::Whole);
+    EXPECT_EQ(zip->read(2, 10)->end(), End::Damaged);
 }
 
 TEST(ZipArchive, DamageGivesAMessageOrABadStream)
@@ -75,13 +76,13 @@ TEST(ZipArchive, DamageGivesAMessageOrABadStream)
         std::string bytes = folder.get("e.zip");
         c.harm(bytes);
         folder.put("e.zip", bytes);
-        std::string problem;
-        const auto zip = ZipArchive::open(folder.file(c.opened), problem);
-        EXPECT_EQ(problem, c.problem) << c.name;
+        const ZipOpening opened = LibzipReader().open(folder.file(c.opened));
+        const auto& zip = opened.archive;
+        EXPECT_EQ(opened.problem, c.problem) << c.name;
         if (zip) {
             const auto in = zip->read(0, text.size());
             EXPECT_LT(drain(*in).size(), text.size()) << c.name;
-            EXPECT_TRUE(in->bad()) << c.name;
+            EXPECT_EQ(in->end(), End::Damaged) << c.name;
         }
     }
 }
@@ -90,13 +91,13 @@ TEST(ZipArchive, AHugeMemberStopsAtTheLimitWithoutTouchingTheDisk)
 {
     TempFolder folder;
     ASSERT_TRUE(testing::makeArchive(folder.file("z.zip"), {{"a.csv", std::string(50 << 20, '0')}}));
-    std::string problem;
-    const auto zip = ZipArchive::open(folder.file("z.zip"), problem);
-    ASSERT_TRUE(zip) << problem;
+    const ZipOpening opened = LibzipReader().open(folder.file("z.zip"));
+    const auto& zip = opened.archive;
+    ASSERT_TRUE(zip) << opened.problem;
     EXPECT_EQ(zip->members()[0].size, 50u << 20);
     const auto in = zip->read(0, 1 << 20);
     EXPECT_EQ(drain(*in).size(), 1u << 20);
-    EXPECT_TRUE(in->bad());
+    EXPECT_EQ(in->end(), End::PastLimit);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
