@@ -9,6 +9,7 @@
 #include "cli/state_printer.h"
 #include "core/window_texts.h"
 #include "totals/monotributo_scale.h"
+#include "zip/libzip_reader.h"
 
 namespace sumafac::cli {
 namespace {
@@ -41,7 +42,8 @@ int runBatch(const CommandLine& line,
     WindowModel model;
     CliDialogs dialogs(err, line.yes);
     NoWindowSystem windowSystem;
-    Form1 form1(HandlerContext{model, dialogs, files, processes, programFolder}, windowSystem);
+    LibzipReader zips;
+    Form1 form1(HandlerContext{model, dialogs, files, processes, zips, programFolder}, windowSystem);
     form1.Form_Load();
     if (!scale.problem.empty()) {
         dialogs.MsgBox(scale.problem, platform::vbCritical);

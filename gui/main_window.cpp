@@ -67,8 +67,8 @@ void setTextColor(QLabel* label, const QColor& color)
 } // namespace
 
 MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
-    : QMainWindow(parent), m_model(model), m_registry(services.registry),
-      m_form1(HandlerContext{model, services.dialogs, services.files, services.processes,
+    : QMainWindow(parent), m_model(model), m_registry(services.registry), m_zips(chartModuleFolders()),
+      m_form1(HandlerContext{model, services.dialogs, services.files, services.processes, m_zips,
                              std::move(services.programFolder)},
               *this)
 {

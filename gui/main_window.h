@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/form1.h"
+#include "gui/chart_module_loader.h"
 #include "platform/registry.h"
 #include "platform/window_system.h"
 #include "totals/monotributo_scale.h"
@@ -84,6 +85,8 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
 
     WindowModel& m_model;
     platform::Registry& m_registry;
+    // Before the handlers, which are given it.
+    ModuleZipReader m_zips;
     Form1 m_form1;
     MonotributoScale m_scale;
     int m_subscription = -1;

@@ -5,6 +5,7 @@
 #include "core/window_texts.h"
 #include "import/archive_tool.h"
 #include "import/export_intake.h"
+#include "import/export_zip.h"
 #include "import/header_reader.h"
 #include "import/import_texts.h"
 #include "import/working_files.h"
@@ -29,16 +30,31 @@ std::string importFirst(HandlerContext& context, const std::vector<std::string>&
     }
     // A copy under another spelling would be a second borrar.zip where letter case counts.
     removeWorkingFile(context, ArchiveCopyName);
+    ZipOpening zip;
+    if (!isCsvName(dropped)) {
+        zip = context.zips.open(dropped);
+        if (zip.archive && headerMember(*zip.archive) == nullptr) {
+            // An export is read where it lies: nothing is copied, nothing extracted.
+            importExportZip(context, *zip.archive, dropped);
+            return {};
+        }
+        if (zip.archive && headerMember(*zip.archive)->size > LargestHeaderFile) {
+            endDrop(context, HeaderTooLargeMessage);
+            return {};
+        }
+    }
     if (!context.files.copy(dropped, context.pathIn(ArchiveCopyName))) {
         // A file moved or deleted after the drop is not the program folder's fault: say which it was.
         return context.files.exists(dropped) ? CopyFailedMessage + context.ProgramFolder : FileMissingMessage + dropped;
     }
     if (isCsvName(dropped)) {
         importCsvCopy(context, dropped);
-    } else if ((!looksLikeExport(dropped) || !importExportArchive(context, dropped)) && CargarSIAP(context)) {
-        // An archive that holds a Cabecera.txt is a header archive, whatever else it holds.
-        if (findWorkingFile(context, HeaderFileName).empty()) {
-            importExportArchive(context, dropped);
+    } else if (CargarSIAP(context)) {
+        // An archive that holds a Cabecera.txt is a header archive, whatever else it holds; so is what only the
+        // archive tool can read. Without the zip reader, an archive the tool finds no header in is an export this
+        // copy of the program cannot read.
+        if (zip.readerMissing && findWorkingFile(context, HeaderFileName).empty()) {
+            endDrop(context, zip.problem);
         } else {
             LeerTxt(context);
         }

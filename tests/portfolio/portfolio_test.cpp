@@ -2,6 +2,7 @@
 // A portfolio read from real folders: what a single drop of each file gives, what the walk must not follow or take,
 // a zip refused from its listing alone, cancelling, and a folder left exactly as it was.
 #include "import/drop_intake.h"
+#include "import/export_texts.h"
 #include "platform/native.h"
 #include "portfolio/client_window.h"
 #include "portfolio/portfolio.h"
@@ -9,6 +10,7 @@
 #include "tests/support/archive_builder.h"
 #include "tests/support/recording_dialogs.h"
 #include "tests/support/temp_folder.h"
+#include "zip/libzip_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +46,9 @@ struct Window
     testing::RecordingDialogs dialogs;
     std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
     std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
+    LibzipReader zips;
     TempFolder programFolder;
-    HandlerContext context{model, dialogs, *files, *processes, programFolder.path()};
+    HandlerContext context{model, dialogs, *files, *processes, zips, programFolder.path()};
 };
 
 // The sample header archives dropped one by one give the very tables the portfolio's client brings to the window;
