@@ -3,80 +3,157 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <zip.h>
 
 namespace sumafac {
 
 namespace {
 
-using Handle = std::shared_ptr<zip_t>;
+// An archive's members share its file: whatever reads it, from whichever thread, holds the lock.
+struct Archive
+{
+    explicit Archive(zip_t* opened) : zip(opened) {}
+    ~Archive() { zip_discard(zip); }
+    Archive(const Archive&) = delete;
+    Archive& operator=(const Archive&) = delete;
+
+    zip_t* zip;
+    std::mutex lock;
+};
+
+using Handle = std::shared_ptr<Archive>;
 using End = MemberStream::End;
 
-// Decompresses one member as the stream asks for more, and keeps how it ended.
+// Decompresses one member on a thread of its own, a few chunks ahead of the stream's reader: inflating and reading
+// what it gives then take turns on two processors instead of one after the other. The chunks are few and small, so
+// that a member costs the same memory whatever its size. It keeps how the member ended.
 class MemberBuffer : public std::streambuf
 {
   public:
     MemberBuffer(Handle archive, zip_file_t* file, std::uint64_t limit)
         : m_archive(std::move(archive)), m_file(file), m_left(limit)
     {
+        for (std::size_t chunk = 0; chunk < m_chunks.size(); ++chunk) {
+            m_free.push_back(chunk);
+        }
+        m_worker = std::thread([this] { decompress(); });
     }
     ~MemberBuffer() override
     {
-        if (m_file != nullptr)
-            zip_fclose(m_file);
+        {
+            const std::lock_guard<std::mutex> guard(m_mutex);
+            m_stopping = true;
+        }
+        m_changed.notify_all();
+        m_worker.join();
     }
     MemberBuffer(const MemberBuffer&) = delete;
     MemberBuffer& operator=(const MemberBuffer&) = delete;
 
     void attach(std::istream& stream) { m_stream = &stream; }
-    End end() const { return m_end; }
+    End end() const
+    {
+        const std::lock_guard<std::mutex> guard(m_mutex);
+        return m_done && m_full.empty() && gptr() == egptr() ? m_end : End::Whole;
+    }
 
   protected:
     int_type underflow() override
     {
         if (gptr() < egptr())
             return traits_type::to_int_type(*gptr());
-        if (m_file == nullptr)
-            return traits_type::eof();
-        if (m_pastLimit)
-            return stop(End::PastLimit);
-        // One byte past the limit tells a member that ends right there from one that goes on.
-        const std::uint64_t wanted = std::min<std::uint64_t>(m_left + 1, m_buffer.size());
-        const zip_int64_t got = zip_fread(m_file, m_buffer.data(), wanted);
-        if (got < 0) // a CRC that does not match, deflated data that breaks off, a read error
-            return stop(End::Damaged);
-        if (got == 0)
-            return stop(End::Whole);
-        auto count = static_cast<std::uint64_t>(got);
-        if (count > m_left) { // the bytes up to the limit are given first
-            m_pastLimit = true;
-            count = m_left;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        if (m_reading) { // the chunk just read goes back to the worker
+            m_free.push_back(*m_reading);
+            m_reading.reset();
+            m_changed.notify_all();
         }
-        m_left -= count;
-        if (count == 0)
-            return stop(End::PastLimit);
-        setg(m_buffer.data(), m_buffer.data(), m_buffer.data() + count);
+        m_changed.wait(lock, [this] { return !m_full.empty() || m_done; });
+        if (m_full.empty()) {
+            setg(nullptr, nullptr, nullptr);
+            if (m_end != End::Whole && m_stream != nullptr)
+                m_stream->setstate(std::ios::badbit);
+            return traits_type::eof();
+        }
+        const auto [chunk, size] = m_full.front();
+        m_full.pop_front();
+        m_reading = chunk;
+        char* bytes = m_chunks[chunk].data();
+        setg(bytes, bytes, bytes + size);
         return traits_type::to_int_type(*gptr());
     }
 
   private:
-    int_type stop(End end)
+    static constexpr std::size_t ChunkSize = 128 * 1024;
+
+    // The worker: fills free chunks until the member ends or the stream goes.
+    void decompress()
     {
-        zip_fclose(m_file);
-        m_file = nullptr;
+        End end = End::Whole;
+        for (;;) {
+            std::size_t chunk = 0;
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                // Woken for half the chunks at once rather than for each: fewer turns between the two threads.
+                m_changed.wait(lock, [this] { return m_free.size() >= m_chunks.size() / 2 || m_stopping; });
+                if (m_stopping)
+                    break;
+                chunk = m_free.front();
+                m_free.pop_front();
+            }
+            // One byte past the limit tells a member that ends right there from one that goes on.
+            const std::uint64_t wanted = std::min<std::uint64_t>(m_left + 1, ChunkSize);
+            zip_int64_t got = 0;
+            {
+                const std::lock_guard<std::mutex> guard(m_archive->lock);
+                got = zip_fread(m_file, m_chunks[chunk].data(), wanted);
+            }
+            if (got < 0) { // a CRC that does not match, deflated data that breaks off, a read error
+                end = End::Damaged;
+                break;
+            }
+            auto count = static_cast<std::uint64_t>(got);
+            if (count > m_left) { // the bytes up to the limit are given first
+                end = End::PastLimit;
+                count = m_left;
+            }
+            m_left -= count;
+            const std::lock_guard<std::mutex> guard(m_mutex);
+            if (count > 0)
+                m_full.emplace_back(chunk, static_cast<std::size_t>(count));
+            if (got == 0 || end != End::Whole)
+                break;
+            m_changed.notify_all();
+        }
+        {
+            const std::lock_guard<std::mutex> guard(m_archive->lock);
+            zip_fclose(m_file);
+        }
+        const std::lock_guard<std::mutex> guard(m_mutex);
         m_end = end;
-        if (end != End::Whole && m_stream != nullptr)
-            m_stream->setstate(std::ios::badbit);
-        return traits_type::eof();
+        m_done = true;
+        m_changed.notify_all();
     }
 
     Handle m_archive; // the member's archive stays open while its stream lives
     zip_file_t* m_file;
     std::uint64_t m_left;
-    bool m_pastLimit = false;
+    std::array<std::array<char, ChunkSize>, 4> m_chunks{};
+    mutable std::mutex m_mutex; // guards what follows, which the worker and the reader share
+    std::condition_variable m_changed;
+    std::deque<std::size_t> m_free;
+    std::deque<std::pair<std::size_t, std::size_t>> m_full; // chunk and bytes in it, in order
+    std::optional<std::size_t> m_reading;                   // the chunk the reader is in
+    bool m_stopping = false;
+    bool m_done = false;
     End m_end = End::Whole;
     std::istream* m_stream = nullptr;
-    std::array<char, 64 * 1024> m_buffer{};
+    std::thread m_worker; // last: it starts once everything above is in place
 };
 
 class LibzipMemberStream final : public MemberStream
@@ -113,8 +190,10 @@ class LibzipArchive final : public ZipArchive
     std::unique_ptr<MemberStream> read(std::size_t index, std::uint64_t limit) override
     {
         zip_file_t* file = nullptr;
-        if (index < m_members.size()) // an encrypted member or an unknown compression opens to nothing
-            file = zip_fopen_index(m_archive.get(), index, 0);
+        if (index < m_members.size()) { // an encrypted member or an unknown compression opens to nothing
+            const std::lock_guard<std::mutex> guard(m_archive->lock);
+            file = zip_fopen_index(m_archive->zip, index, 0);
+        }
         if (file == nullptr)
             return std::make_unique<UnopenedStream>();
         return std::make_unique<LibzipMemberStream>(m_archive, file, std::min(limit, m_members[index].size));
@@ -154,7 +233,7 @@ ZipOpening LibzipReader::open(const std::string& path)
     if (opened == nullptr) {
         return {nullptr, openProblem(code)};
     }
-    Handle archive(opened, zip_discard);
+    const auto archive = std::make_shared<Archive>(opened);
     const zip_int64_t count = zip_get_num_entries(opened, 0);
     std::vector<ZipArchive::Member> members;
     members.reserve(static_cast<std::size_t>(std::max<zip_int64_t>(count, 0)));
@@ -169,7 +248,7 @@ ZipOpening LibzipReader::open(const std::string& path)
         }
         members.push_back({name, stat.size, stat.encryption_method != ZIP_EM_NONE});
     }
-    return {std::make_unique<LibzipArchive>(std::move(archive), std::move(members)), {}};
+    return {std::make_unique<LibzipArchive>(archive, std::move(members)), {}};
 }
 
 } // namespace sumafac
