@@ -64,7 +64,7 @@ ZipOpening ModuleZipReader::open(const std::string& path)
         QString problem;
         m_reader = loadEntry<ZipReader>(m_folders, ZipReaderEntry, "que lee los .zip", problem);
         if (m_reader == nullptr) {
-            return {nullptr, problem.toStdString(), true};
+            return {nullptr, ZipOpening::Failure::NoReader, problem.toStdString()};
         }
     }
     return m_reader->open(path);

@@ -27,7 +27,7 @@ class ModuleZipReader final : public ZipReader
 {
   public:
     explicit ModuleZipReader(QStringList folders) : m_folders(std::move(folders)) {}
-    // Without the module, no archive, the loader's reason and readerMissing.
+    // Without the module: no archive, NoReader and the loader's reason.
     ZipOpening open(const std::string& path) override;
 
   private:

@@ -59,7 +59,7 @@ Attempt extractPatiently(HandlerContext& context, const std::string& tool, std::
 
 } // namespace
 
-bool CargarSIAP(HandlerContext& context)
+bool CargarSIAP(HandlerContext& context, const std::string& unreadable)
 {
     const std::string tool = platform::archiveToolPath(context.ProgramFolder, context.files, context.processes);
     if (tool.empty()) {
@@ -92,7 +92,7 @@ bool CargarSIAP(HandlerContext& context)
     // A tool that failed, crashed or was ended gave nothing that is trusted. No header was read, so the panel counts
     // none, as for any file that is not valid.
     context.model.setPanelLine(CuitLine, labelNumber(0));
-    return endDrop(context, NotValidMessage);
+    return endDrop(context, unreadable);
 }
 
 } // namespace sumafac

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/drop_intake.h"
 
+#include "core/numbers.h"
 #include "core/result_panel.h"
 #include "core/window_texts.h"
 #include "import/archive_tool.h"
 #include "import/export_intake.h"
+#include "import/export_texts.h"
 #include "import/export_zip.h"
 #include "import/header_reader.h"
 #include "import/import_texts.h"
@@ -38,8 +40,8 @@ std::string importFirst(HandlerContext& context, const std::vector<std::string>&
             importExportZip(context, *zip.archive, dropped);
             return {};
         }
-        if (zip.archive && headerMember(*zip.archive)->size > LargestHeaderFile) {
-            endDrop(context, HeaderTooLargeMessage);
+        if (zip.archive && !listingRefusal(*zip.archive).empty()) {
+            endDrop(context, listingRefusal(*zip.archive));
             return {};
         }
     }
@@ -47,14 +49,19 @@ std::string importFirst(HandlerContext& context, const std::vector<std::string>&
         // A file moved or deleted after the drop is not the program folder's fault: say which it was.
         return context.files.exists(dropped) ? CopyFailedMessage + context.ProgramFolder : FileMissingMessage + dropped;
     }
+    // What only the archive tool can read is taken for a header archive; when it finds no header there, what the zip
+    // reader saw is the better reason.
+    using Failure = ZipOpening::Failure;
+    const std::string unreadable = zip.failure == Failure::NoReader ? zip.problem
+                                   : zip.failure == Failure::Broken ? NotValidBecause + zip.problem
+                                                                    : std::string(NotValidMessage);
     if (isCsvName(dropped)) {
         importCsvCopy(context, dropped);
-    } else if (CargarSIAP(context)) {
-        // An archive that holds a Cabecera.txt is a header archive, whatever else it holds; so is what only the
-        // archive tool can read. Without the zip reader, an archive the tool finds no header in is an export this
-        // copy of the program cannot read.
-        if (zip.readerMissing && findWorkingFile(context, HeaderFileName).empty()) {
-            endDrop(context, zip.problem);
+    } else if (CargarSIAP(context, unreadable)) {
+        // An archive that holds a Cabecera.txt is a header archive, whatever else it holds.
+        if (unreadable != NotValidMessage && findWorkingFile(context, HeaderFileName).empty()) {
+            context.model.setPanelLine(CuitLine, labelNumber(0));
+            endDrop(context, unreadable);
         } else {
             LeerTxt(context);
         }

@@ -43,6 +43,10 @@ inline std::string encryptedMessage(const std::string& member)
 {
     return NotValidBecause + member + " tiene contraseña; ARCA no pone contraseña a sus exportaciones";
 }
+inline std::string climbingNameMessage(const std::string& member)
+{
+    return NotValidBecause + "el .zip trae un nombre que sale de su carpeta (" + member + ")";
+}
 inline std::string nestedZipMessage(const std::string& member)
 {
     return NotValidBecause + "trae adentro otro .zip (" + member + "): descomprimalo y arrastre lo que trae";

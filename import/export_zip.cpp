@@ -2,6 +2,7 @@
 #include "import/export_zip.h"
 
 #include "core/folder_names.h"
+#include "import/archive_tool.h"
 #include "import/export_texts.h"
 #include "import/working_files.h"
 
@@ -14,6 +15,15 @@ std::string baseName(const std::string& member)
 {
     const auto slash = member.find_last_of("/\\");
     return slash == std::string::npos ? member : member.substr(slash + 1);
+}
+
+// A name that would land outside the folder it is unpacked into: "..", or a root or a drive of its own.
+bool climbsOut(const std::string& name)
+{
+    std::string path = name;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path.starts_with("/") || (path.size() > 1 && path[1] == ':') || path == ".." || path.starts_with("../") ||
+           path.ends_with("/..") || path.find("/../") != std::string::npos;
 }
 
 bool endsWith(const std::string& name, const char* suffix)
@@ -79,20 +89,35 @@ const ZipArchive::Member* headerMember(const ZipArchive& zip)
     return found == members.end() ? nullptr : &*found;
 }
 
+std::string listingRefusal(const ZipArchive& zip)
+{
+    const ZipArchive::Member* header = headerMember(zip);
+    for (const ZipArchive::Member& member : zip.members()) {
+        const std::string name = baseName(member.name);
+        if (member.size > (&member == header ? LargestHeaderFile : LargestMember)) {
+            return &member == header ? HeaderTooLargeMessage : tooLargeMessage(name);
+        }
+        if (member.encrypted) {
+            return encryptedMessage(name);
+        }
+        if (climbsOut(member.name)) {
+            return climbingNameMessage(member.name);
+        }
+    }
+    return {};
+}
+
 std::optional<ExportRead> readExportZip(ZipArchive& zip, const std::string& zipName, ExportTable& table)
 {
+    if (std::string refusal = listingRefusal(zip); !refusal.empty()) {
+        return ExportRead{refusal, {}};
+    }
     const auto& members = zip.members();
     std::vector<std::size_t> csvs;
     std::optional<std::size_t> book;
     std::string innerZip;
     for (std::size_t i = 0; i < members.size(); ++i) {
         const std::string name = baseName(members[i].name);
-        if (members[i].size > LargestMember) {
-            return ExportRead{tooLargeMessage(name), {}};
-        }
-        if (members[i].encrypted) {
-            return ExportRead{encryptedMessage(name), {}};
-        }
         if (endsWith(name, ".csv")) {
             csvs.push_back(i);
         } else if (sameNameAnyCase(name, "workbook.xml")) {

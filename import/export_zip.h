@@ -18,11 +18,14 @@ inline constexpr std::uint64_t LargestMember = std::uint64_t{512} << 20;
 // archive. Nothing when there is none.
 const ZipArchive::Member* headerMember(const ZipArchive& zip);
 
+// What the listing alone refuses a zip for, whatever it holds: a member that expands past LargestMember (a header past
+// LargestHeaderFile), an encrypted member, a name that climbs out of the zip's folder. "" when nothing.
+std::string listingRefusal(const ZipArchive& zip);
+
 // Reads the export the zip holds into table: its one CSV, or the first sheet of the Excel workbook whose parts it
-// holds. zipName is the zip's own file name, where the CUIT may be when the CSV's name lacks it. Refused from the
-// listing when a member expands past LargestMember, is encrypted, or the zip holds several CSVs or only another
-// zip; refused as read when a member breaks or expands past what its listing says. Nothing when the zip holds
-// neither a CSV nor a workbook.
+// holds. zipName is the zip's own file name, where the CUIT may be when the CSV's name lacks it. Refused for what
+// its listing says (listingRefusal), or when the zip holds several CSVs or only another zip; refused as read when a
+// member breaks or expands past what its listing says. Nothing when the zip holds neither a CSV nor a workbook.
 std::optional<ExportRead> readExportZip(ZipArchive& zip, const std::string& zipName, ExportTable& table);
 
 } // namespace sumafac

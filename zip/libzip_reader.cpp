@@ -5,6 +5,8 @@
 #include <array>
 #include <condition_variable>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -203,23 +205,30 @@ class LibzipArchive final : public ZipArchive
     Handle m_archive;
 };
 
-constexpr const char* NoZipProblem = "el archivo no es un .zip o está dañado";
+constexpr const char* BrokenProblem = "el .zip está cortado o dañado";
 
-std::string openProblem(int code)
+// What libzip's refusal tells of the file, and the words for it.
+ZipOpening refusal(int code, const std::string& path)
 {
+    using Failure = ZipOpening::Failure;
     switch (code) {
-    case ZIP_ER_NOENT:
-        return "el archivo no existe";
-    case ZIP_ER_OPEN:
-    case ZIP_ER_READ:
-    case ZIP_ER_SEEK:
-        return "no se pudo leer el archivo";
+    case ZIP_ER_NOZIP:
+    case ZIP_ER_INCONS: {
+        // A zip cut short has lost the directory at its end, but still begins as one.
+        std::ifstream file(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+        char start[4] = {};
+        file.read(start, sizeof start);
+        if (std::string_view(start, sizeof start) == std::string_view("PK\x03\x04", 4)) {
+            return {nullptr, Failure::Broken, BrokenProblem};
+        }
+        return {nullptr, Failure::NotAZip, "el archivo no es un .zip"};
+    }
     case ZIP_ER_MULTIDISK:
-        return "el .zip está partido en varios archivos";
+        return {nullptr, Failure::Broken, "el .zip es una parte de un .zip partido en varios archivos"};
     case ZIP_ER_MEMORY:
-        return "no hay memoria suficiente para abrir el .zip";
-    default: // ZIP_ER_NOZIP, ZIP_ER_INCONS and the like
-        return NoZipProblem;
+        return {nullptr, Failure::NotAZip, "no hay memoria suficiente para abrir el .zip"};
+    default: // ZIP_ER_NOENT, ZIP_ER_OPEN, ZIP_ER_READ and the like
+        return {nullptr, Failure::NotAZip, "no se pudo leer el archivo"};
     }
 }
 
@@ -231,7 +240,7 @@ ZipOpening LibzipReader::open(const std::string& path)
     int code = ZIP_ER_OK;
     zip_t* opened = zip_open(path.c_str(), ZIP_RDONLY, &code);
     if (opened == nullptr) {
-        return {nullptr, openProblem(code)};
+        return refusal(code, path);
     }
     const auto archive = std::make_shared<Archive>(opened);
     const zip_int64_t count = zip_get_num_entries(opened, 0);
@@ -244,11 +253,11 @@ ZipOpening LibzipReader::open(const std::string& path)
         // Names that are not marked UTF-8 are the old DOS code page, which libzip converts.
         const char* name = zip_get_name(opened, at, ZIP_FL_ENC_GUESS);
         if (name == nullptr || zip_stat_index(opened, at, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) {
-            return {nullptr, NoZipProblem};
+            return {nullptr, ZipOpening::Failure::Broken, BrokenProblem};
         }
         members.push_back({name, stat.size, stat.encryption_method != ZIP_EM_NONE});
     }
-    return {std::make_unique<LibzipArchive>(archive, std::move(members)), {}};
+    return {std::make_unique<LibzipArchive>(archive, std::move(members)), ZipOpening::Failure::None, {}};
 }
 
 } // namespace sumafac

@@ -53,9 +53,15 @@ class ZipArchive
 
 struct ZipOpening
 {
+    enum class Failure {
+        None,
+        NotAZip,  // nothing in it says zip (or it cannot be read at all): other archive tools may know it
+        Broken,   // a zip, but cut short, damaged or split in parts
+        NoReader, // the reader's own code could not be loaded: the file was never looked at
+    };
     std::unique_ptr<ZipArchive> archive;
-    std::string problem;        // why there is no archive, in Spanish
-    bool readerMissing = false; // the reader's own code could not be loaded: the file was never looked at
+    Failure failure = Failure::None;
+    std::string problem; // why there is no archive, in Spanish: a sentence for NoReader, else what follows "because"
 };
 
 class ZipReader

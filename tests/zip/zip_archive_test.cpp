@@ -54,20 +54,35 @@ TEST(ZipArchive, ListsMembersAndReadsThemBackUpToTheLimit)
     EXPECT_EQ(zip->read(2, 10)->end(), End::Damaged);
 }
 
-TEST(ZipArchive, DamageGivesAMessageOrABadStream)
+// The four-byte field at offset of the record that begins with signature, set to value.
+void patch(std::string& bytes, const char* signature, std::size_t offset, std::uint32_t value)
 {
+    const auto at = bytes.rfind(signature, std::string::npos, 4) + offset;
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+TEST(ZipArchive, DamageGivesAReasonOrAStreamThatSaysHowItEnded)
+{
+    using Failure = ZipOpening::Failure;
     struct Case
     {
         const char* name;
         std::function<void(std::string&)> harm;
-        const char* problem; // "" when the zip opens and its member breaks while read
+        Failure failure;
+        const char* problem; // "" when the zip opens and its member ends early as read
+        End end = End::Damaged;
         const char* opened = "e.zip";
     };
     const Case cases[] = {
-        {"cut", [](std::string& b) { b.resize(b.size() / 2); }, "el archivo no es un .zip o está dañado"},
-        {"flipped", [](std::string& b) { b[b.size() / 2] ^= 0x5a; }, ""},
-        {"not a zip", [](std::string& b) { b = "hola"; }, "el archivo no es un .zip o está dañado"},
-        {"missing", [](std::string&) {}, "el archivo no existe", "f.zip"},
+        {"cut", [](std::string& b) { b.resize(b.size() / 2); }, Failure::Broken, "el .zip está cortado o dañado"},
+        {"a part of a split zip", [](std::string& b) { patch(b, "PK\x05\x06", 4, 1); }, Failure::Broken,
+         "el .zip es una parte de un .zip partido en varios archivos"},
+        {"flipped", [](std::string& b) { b[b.size() / 2] ^= 0x5a; }, Failure::None, ""},
+        {"a listing that lies", [](std::string& b) { patch(b, "PK\x01\x02", 24, 1000); }, Failure::None, "",
+         End::PastLimit},
+        {"not a zip", [](std::string& b) { b = "hola"; }, Failure::NotAZip, "el archivo no es un .zip"},
+        {"missing", [](std::string&) {}, Failure::NotAZip, "no se pudo leer el archivo", End::Damaged, "f.zip"},
     };
     for (const Case& c : cases) {
         TempFolder folder;
@@ -77,12 +92,13 @@ TEST(ZipArchive, DamageGivesAMessageOrABadStream)
         c.harm(bytes);
         folder.put("e.zip", bytes);
         const ZipOpening opened = LibzipReader().open(folder.file(c.opened));
-        const auto& zip = opened.archive;
+        EXPECT_EQ(opened.failure, c.failure) << c.name;
         EXPECT_EQ(opened.problem, c.problem) << c.name;
-        if (zip) {
-            const auto in = zip->read(0, text.size());
+        if (opened.archive) {
+            const auto in = opened.archive->read(0, text.size());
             EXPECT_LT(drain(*in).size(), text.size()) << c.name;
-            EXPECT_EQ(in->end(), End::Damaged) << c.name;
+            EXPECT_EQ(in->end(), c.end) << c.name;
+            EXPECT_TRUE(in->bad()) << c.name;
         }
     }
 }
