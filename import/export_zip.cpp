@@ -17,13 +17,13 @@ std::string baseName(const std::string& member)
     return slash == std::string::npos ? member : member.substr(slash + 1);
 }
 
-// A name that would land outside the folder it is unpacked into: "..", or a root or a drive of its own.
+// A name that would land outside the folder it is unpacked into: one that climbs with "..", or starts at a root or
+// at a drive of its own.
 bool climbsOut(const std::string& name)
 {
-    std::string path = name;
+    std::string path = "/" + name + "/";
     std::replace(path.begin(), path.end(), '\\', '/');
-    return path.starts_with("/") || (path.size() > 1 && path[1] == ':') || path == ".." || path.starts_with("../") ||
-           path.ends_with("/..") || path.find("/../") != std::string::npos;
+    return path.find("/../") != std::string::npos || path.starts_with("//") || path.find(':') != std::string::npos;
 }
 
 bool endsWith(const std::string& name, const char* suffix)
