@@ -10,6 +10,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <zip.h>
 
 namespace sumafac {
@@ -37,12 +38,10 @@ using End = MemberStream::End;
 class MemberBuffer : public std::streambuf
 {
   public:
-    MemberBuffer(Handle archive, zip_file_t* file, std::uint64_t limit)
-        : m_archive(std::move(archive)), m_file(file), m_left(limit)
+    // stream: the stream this buffer serves, which learns of a bad end through its badbit.
+    MemberBuffer(std::istream& stream, Handle archive, zip_file_t* file, std::uint64_t limit)
+        : m_stream(stream), m_archive(std::move(archive)), m_file(file), m_left(limit)
     {
-        for (std::size_t chunk = 0; chunk < m_chunks.size(); ++chunk) {
-            m_free.push_back(chunk);
-        }
         m_worker = std::thread([this] { decompress(); });
     }
     ~MemberBuffer() override
@@ -57,12 +56,8 @@ class MemberBuffer : public std::streambuf
     MemberBuffer(const MemberBuffer&) = delete;
     MemberBuffer& operator=(const MemberBuffer&) = delete;
 
-    void attach(std::istream& stream) { m_stream = &stream; }
-    End end() const
-    {
-        const std::lock_guard<std::mutex> guard(m_mutex);
-        return m_done && m_full.empty() && gptr() == egptr() ? m_end : End::Whole;
-    }
+    // Whole until the reader has come to the end.
+    End end() const { return m_seen; }
 
   protected:
     int_type underflow() override
@@ -71,15 +66,14 @@ class MemberBuffer : public std::streambuf
             return traits_type::to_int_type(*gptr());
         std::unique_lock<std::mutex> lock(m_mutex);
         if (m_reading) { // the chunk just read goes back to the worker
-            m_free.push_back(*m_reading);
-            m_reading.reset();
+            m_free.push_back(*std::exchange(m_reading, std::nullopt));
             m_changed.notify_all();
         }
         m_changed.wait(lock, [this] { return !m_full.empty() || m_done; });
         if (m_full.empty()) {
-            setg(nullptr, nullptr, nullptr);
-            if (m_end != End::Whole && m_stream != nullptr)
-                m_stream->setstate(std::ios::badbit);
+            m_seen = m_end;
+            if (m_seen != End::Whole)
+                m_stream.setstate(std::ios::badbit);
             return traits_type::eof();
         }
         const auto [chunk, size] = m_full.front();
@@ -93,44 +87,46 @@ class MemberBuffer : public std::streambuf
   private:
     static constexpr std::size_t ChunkSize = 128 * 1024;
 
+    // A chunk for the worker to fill; none once the stream goes.
+    std::optional<std::size_t> freeChunk()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        // Woken for half the chunks at once rather than for each: fewer turns between the two threads.
+        m_changed.wait(lock, [this] { return m_free.size() >= m_chunks.size() / 2 || m_stopping; });
+        if (m_stopping)
+            return std::nullopt;
+        const std::size_t chunk = m_free.front();
+        m_free.pop_front();
+        return chunk;
+    }
+
+    zip_int64_t inflate(char* into, std::uint64_t wanted)
+    {
+        const std::lock_guard<std::mutex> guard(m_archive->lock);
+        return zip_fread(m_file, into, wanted);
+    }
+
     // The worker: fills free chunks until the member ends or the stream goes.
     void decompress()
     {
         End end = End::Whole;
-        for (;;) {
-            std::size_t chunk = 0;
-            {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                // Woken for half the chunks at once rather than for each: fewer turns between the two threads.
-                m_changed.wait(lock, [this] { return m_free.size() >= m_chunks.size() / 2 || m_stopping; });
-                if (m_stopping)
-                    break;
-                chunk = m_free.front();
-                m_free.pop_front();
-            }
+        while (const auto chunk = freeChunk()) {
             // One byte past the limit tells a member that ends right there from one that goes on.
-            const std::uint64_t wanted = std::min<std::uint64_t>(m_left + 1, ChunkSize);
-            zip_int64_t got = 0;
-            {
-                const std::lock_guard<std::mutex> guard(m_archive->lock);
-                got = zip_fread(m_file, m_chunks[chunk].data(), wanted);
-            }
+            const zip_int64_t got = inflate(m_chunks[*chunk].data(), std::min<std::uint64_t>(m_left + 1, ChunkSize));
             if (got < 0) { // a CRC that does not match, deflated data that breaks off, a read error
                 end = End::Damaged;
                 break;
             }
-            auto count = static_cast<std::uint64_t>(got);
-            if (count > m_left) { // the bytes up to the limit are given first
-                end = End::PastLimit;
-                count = m_left;
-            }
+            // The bytes up to the limit are given first.
+            const std::uint64_t count = std::min(static_cast<std::uint64_t>(got), m_left);
+            end = count < static_cast<std::uint64_t>(got) ? End::PastLimit : End::Whole;
             m_left -= count;
             const std::lock_guard<std::mutex> guard(m_mutex);
             if (count > 0)
-                m_full.emplace_back(chunk, static_cast<std::size_t>(count));
+                m_full.emplace_back(*chunk, static_cast<std::size_t>(count));
+            m_changed.notify_all();
             if (got == 0 || end != End::Whole)
                 break;
-            m_changed.notify_all();
         }
         {
             const std::lock_guard<std::mutex> guard(m_archive->lock);
@@ -142,30 +138,30 @@ class MemberBuffer : public std::streambuf
         m_changed.notify_all();
     }
 
+    std::istream& m_stream;
     Handle m_archive; // the member's archive stays open while its stream lives
     zip_file_t* m_file;
     std::uint64_t m_left;
     std::array<std::array<char, ChunkSize>, 4> m_chunks{};
     mutable std::mutex m_mutex; // guards what follows, which the worker and the reader share
     std::condition_variable m_changed;
-    std::deque<std::size_t> m_free;
+    std::deque<std::size_t> m_free{0, 1, 2, 3};             // every chunk, at first
     std::deque<std::pair<std::size_t, std::size_t>> m_full; // chunk and bytes in it, in order
     std::optional<std::size_t> m_reading;                   // the chunk the reader is in
     bool m_stopping = false;
     bool m_done = false;
     End m_end = End::Whole;
-    std::istream* m_stream = nullptr;
-    std::thread m_worker; // last: it starts once everything above is in place
+    End m_seen = End::Whole; // the reader's own
+    std::thread m_worker;    // last: it starts once everything above is in place
 };
 
 class LibzipMemberStream final : public MemberStream
 {
   public:
     LibzipMemberStream(Handle archive, zip_file_t* file, std::uint64_t limit)
-        : m_buffer(std::move(archive), file, limit)
+        : m_buffer(*this, std::move(archive), file, limit)
     {
         rdbuf(&m_buffer);
-        m_buffer.attach(*this);
     }
     End end() const override { return m_buffer.end(); }
 
