@@ -44,6 +44,8 @@ std::string importFirst(HandlerContext& context, const std::vector<std::string>&
             endDrop(context, listingRefusal(*zip.archive));
             return {};
         }
+        // 7z reads the copy: the dropped file is let go, as a file held open cannot be moved or deleted on Windows.
+        zip.archive.reset();
     }
     if (!context.files.copy(dropped, context.pathIn(ArchiveCopyName))) {
         // A file moved or deleted after the drop is not the program folder's fault: say which it was.

@@ -36,11 +36,16 @@ bool isCsvName(const std::string& path)
 
 void importCsvCopy(HandlerContext& context, const std::string& dropped)
 {
-    // Paths are UTF-8 throughout the program, so no code page comes in between.
-    const std::string path = context.pathIn(ArchiveCopyName);
-    std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
     ExportTable table("linea");
-    finish(context, readCsvNamed(in, {fileNameOf(dropped)}, table), table);
+    ExportRead read;
+    {
+        // Paths are UTF-8 throughout the program, so no code page comes in between. The copy is closed before it
+        // goes: Windows deletes no file held open.
+        const std::string path = context.pathIn(ArchiveCopyName);
+        std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+        read = readCsvNamed(in, {fileNameOf(dropped)}, table);
+    }
+    finish(context, read, table);
 }
 
 void importExportZip(HandlerContext& context, ZipArchive& zip, const std::string& dropped)

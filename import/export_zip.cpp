@@ -28,7 +28,7 @@ bool climbsOut(const std::string& name)
 
 bool endsWith(const std::string& name, const char* suffix)
 {
-    return foldedAscii(name).ends_with(suffix) && name.size() > std::char_traits<char>::length(suffix);
+    return foldedAscii(name).ends_with(suffix);
 }
 
 // The streams a read opened, each with its limit, so that how each ended can be judged once the reader is done.
