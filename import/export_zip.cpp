@@ -151,7 +151,6 @@ std::optional<ExportRead> readExportZip(ZipArchive& zip, const std::string& zipN
     if (csvs.empty()) {
         return innerZip.empty() ? std::nullopt : std::optional(ExportRead{nestedZipMessage(innerZip), {}});
     }
-    table.setRowWord("linea");
     MemberStream& in = opened.open(csvs.front(), LargestMember);
     return opened.judged(readCsvNamed(in, {baseName(members[csvs.front()].name), zipName}, table));
 }

@@ -22,10 +22,11 @@ const ZipArchive::Member* headerMember(const ZipArchive& zip);
 // LargestHeaderFile), an encrypted member, a name that climbs out of the zip's folder. "" when nothing.
 std::string listingRefusal(const ZipArchive& zip);
 
-// Reads the export the zip holds into table: its one CSV, or the first sheet of the Excel workbook whose parts it
-// holds. zipName is the zip's own file name, where the CUIT may be when the CSV's name lacks it. Refused for what
-// its listing says (listingRefusal), or when the zip holds several CSVs or only another zip; refused as read when a
-// member breaks or expands past what its listing says. Nothing when the zip holds neither a CSV nor a workbook.
+// Reads the export the zip holds into table, made for a CSV's lines ("linea"): its one CSV, or the first sheet of the
+// Excel workbook whose parts it holds, whose rows the table then calls "fila". zipName is the zip's own file name,
+// where the CUIT may be when the CSV's name lacks it. Refused for what its listing says (listingRefusal), or when the
+// zip holds several CSVs or only another zip; refused as read when a member breaks or expands past what its listing
+// says. Nothing when the zip holds neither a CSV nor a workbook.
 std::optional<ExportRead> readExportZip(ZipArchive& zip, const std::string& zipName, ExportTable& table);
 
 } // namespace sumafac
