@@ -46,23 +46,13 @@ struct NoWindow final : platform::WindowSystem
     void endProgram() override {}
 };
 
-struct Folders
-{
-    Folders()
-    {
-        fs::create_directories(program);
-        fs::create_directories(downloads);
-    }
-    fs::path program = fs::temp_directory_path() / "sumafac-fuzz-zip-drop";
-    fs::path downloads = fs::temp_directory_path() / "sumafac-fuzz-zip-drop-downloads";
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const Folders folders;
-    const fs::path dropped = folders.downloads / "Mis Comprobantes Emitidos - CUIT 20123456786.zip";
+    static const fs::path program = fs::temp_directory_path() / "sumafac-fuzz-zip-drop";
+    static const fs::path dropped = fs::temp_directory_path() / "Mis Comprobantes Emitidos - CUIT 20123456786.zip";
+    fs::create_directories(program);
     std::ofstream(dropped, std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
@@ -72,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static NoHeaderTool tool;
     static LibzipReader zips;
     NoWindow windowSystem;
-    Form1 form1{HandlerContext{model, dialogs, *files, tool, zips, folders.program.string()}, windowSystem};
+    Form1 form1{HandlerContext{model, dialogs, *files, tool, zips, program.string()}, windowSystem};
     form1.Form_Load();
     model.setCuit("20123456786");
     model.setTabCaption(FirstYearTab, "2023");
@@ -81,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto before = fuzzing::FuzzWindow::work(model);
 
     form1.Text1_OLEDragDrop({dropped.string()});
-    check(fs::is_empty(folders.program), "the program folder holds nothing new");
+    check(fs::is_empty(program), "the program folder holds nothing new");
     check(dialogs.messages.size() <= 1, "at most one message");
     check(dialogs.messages.empty() || fuzzing::FuzzWindow::work(model) == before, "a refusal posts nothing");
     check(model.dropText() == DropPrompt, "the prompt is back");

@@ -2,10 +2,7 @@
 // Mis Comprobantes exports dropped for real, with 7z, on a window over a temporary program folder: the cases of
 // tests/data/exports/cases.txt, the sample exports against the sample header archives, and a reader's bound on memory.
 #include "app/form1.h"
-#include "import/archive_tool.h"
 #include "import/export_table.h"
-#include "import/export_texts.h"
-#include "import/export_zip.h"
 #include "import/import_texts.h"
 #include "import/voucher_csv.h"
 #include "import/working_files.h"
@@ -271,36 +268,6 @@ TEST(ExportReaders, TakeAsUtf8OnlyWhatIsWellFormed)
     }
     for (const char* text : {"N\xFAmero", "\x80", "\xC1\xBF", "\xC2", "\xC2\x41", "\xE2\x82", "\xF5\x80\x80\x80"}) {
         EXPECT_FALSE(validUtf8(text)) << ::testing::PrintToString(std::string(text));
-    }
-}
-
-// A zip's listing alone, with nothing behind it: what it is refused for before a byte is read.
-class Listing final : public ZipArchive
-{
-  public:
-    explicit Listing(std::vector<Member> members) { m_members = std::move(members); }
-    std::unique_ptr<MemberStream> read(std::size_t, std::uint64_t) override { return nullptr; }
-};
-
-TEST(ZipListing, RefusesWhatNoDownloadHolds)
-{
-    const std::string csv = "Mis Comprobantes Emitidos - CUIT 20123456786.csv";
-    const std::pair<ZipArchive::Member, std::string> cases[] = {
-        {{csv, LargestMember}, ""},
-        {{"a/" + csv, LargestMember + 1}, tooLargeMessage(csv)},
-        {{"CABECERA.TXT", LargestHeaderFile}, ""},
-        {{"Cabecera.txt", LargestHeaderFile + 1}, HeaderTooLargeMessage},
-        {{"a/Cabecera.txt", LargestHeaderFile + 1}, ""},
-        {{csv, 10, true}, encryptedMessage(csv)},
-        {{"..\\" + csv, 10}, climbingNameMessage("..\\" + csv)},
-        {{"a/../../" + csv, 10}, climbingNameMessage("a/../../" + csv)},
-        {{"/" + csv, 10}, climbingNameMessage("/" + csv)},
-        {{"C:" + csv, 10}, climbingNameMessage("C:" + csv)},
-        {{"a/b..c/.." + csv, 10}, ""},
-    };
-    for (const auto& [member, refusal] : cases) {
-        const Listing zip({{"otro.txt", 0}, member});
-        EXPECT_EQ(listingRefusal(zip), refusal) << member.name;
     }
 }
 
