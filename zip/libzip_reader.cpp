@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <numeric>
 #include <optional>
 #include <thread>
 #include <utility>
@@ -42,6 +43,7 @@ class MemberBuffer : public std::streambuf
     MemberBuffer(std::istream& stream, Handle archive, zip_file_t* file, std::uint64_t limit)
         : m_stream(stream), m_archive(std::move(archive)), m_file(file), m_left(limit)
     {
+        std::iota(m_free.begin(), m_free.end(), std::size_t{0}); // every chunk is free at first
         m_worker = std::thread([this] { decompress(); });
     }
     ~MemberBuffer() override
@@ -86,6 +88,7 @@ class MemberBuffer : public std::streambuf
 
   private:
     static constexpr std::size_t ChunkSize = 128 * 1024;
+    static constexpr std::size_t ChunkCount = 4;
 
     // A chunk for the worker to fill; none once the stream goes.
     std::optional<std::size_t> freeChunk()
@@ -142,10 +145,10 @@ class MemberBuffer : public std::streambuf
     Handle m_archive; // the member's archive stays open while its stream lives
     zip_file_t* m_file;
     std::uint64_t m_left;
-    std::array<std::array<char, ChunkSize>, 4> m_chunks{};
+    std::array<std::array<char, ChunkSize>, ChunkCount> m_chunks{};
     mutable std::mutex m_mutex; // guards what follows, which the worker and the reader share
     std::condition_variable m_changed;
-    std::deque<std::size_t> m_free{0, 1, 2, 3};             // every chunk, at first
+    std::deque<std::size_t> m_free = std::deque<std::size_t>(ChunkCount);
     std::deque<std::pair<std::size_t, std::size_t>> m_full; // chunk and bytes in it, in order
     std::optional<std::size_t> m_reading;                   // the chunk the reader is in
     bool m_stopping = false;
@@ -188,9 +191,10 @@ class LibzipArchive final : public ZipArchive
     std::unique_ptr<MemberStream> read(std::size_t index, std::uint64_t limit) override
     {
         zip_file_t* file = nullptr;
-        if (index < m_members.size()) { // an encrypted member or an unknown compression opens to nothing
+        {
+            // An index out of range, an encrypted member or an unknown compression opens to nothing.
             const std::lock_guard<std::mutex> guard(m_archive->lock);
-            file = zip_fopen_index(m_archive->zip, index, 0);
+            file = zip_fopen_index(m_archive->zip, index, ZIP_FL_UNCHANGED);
         }
         if (file == nullptr)
             return std::make_unique<UnopenedStream>();
@@ -239,16 +243,15 @@ ZipOpening LibzipReader::open(const std::string& path)
         return refusal(code, path);
     }
     const auto archive = std::make_shared<Archive>(opened);
-    const zip_int64_t count = zip_get_num_entries(opened, 0);
+    // The archive as written: it is opened read-only, so there are no changes to ignore.
+    const zip_int64_t count = zip_get_num_entries(opened, ZIP_FL_UNCHANGED);
     std::vector<ZipArchive::Member> members;
-    members.reserve(static_cast<std::size_t>(std::max<zip_int64_t>(count, 0)));
     for (zip_int64_t index = 0; index < count; ++index) {
-        zip_stat_t stat;
-        zip_stat_init(&stat);
+        zip_stat_t stat{};
         const auto at = static_cast<zip_uint64_t>(index);
         // Names that are not marked UTF-8 are the old DOS code page, which libzip converts.
         const char* name = zip_get_name(opened, at, ZIP_FL_ENC_GUESS);
-        if (name == nullptr || zip_stat_index(opened, at, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) {
+        if (name == nullptr || zip_stat_index(opened, at, ZIP_FL_UNCHANGED, &stat) != 0) {
             return {nullptr, ZipOpening::Failure::Broken, BrokenProblem};
         }
         members.push_back({name, stat.size, stat.encryption_method != ZIP_EM_NONE});
