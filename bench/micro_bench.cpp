@@ -5,6 +5,7 @@
 #include "platform/native.h"
 #include "storage/saved_period_file.h"
 #include "totals/annual_totals.h"
+#include "zip/libzip_reader.h"
 
 #include <benchmark/benchmark.h>
 
@@ -65,7 +66,8 @@ struct Bench
     QuietDialogs dialogs;
     std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
     std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
-    HandlerContext context{model, dialogs, *files, *processes, folder};
+    LibzipReader zips;
+    HandlerContext context{model, dialogs, *files, *processes, zips, folder};
 };
 
 // One summary record of 290 characters among three, as the archive tool leaves it.

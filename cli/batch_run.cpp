@@ -11,6 +11,7 @@
 #include "core/window_texts.h"
 #include "scale/scale_file.h"
 #include "taxpayer/taxpayer_list.h"
+#include "zip/libzip_reader.h"
 
 namespace sumafac::cli {
 namespace {
@@ -54,7 +55,8 @@ int runBatch(const CommandLine& line,
     WindowModel model;
     CliDialogs dialogs(err, line.yes);
     NoWindowSystem windowSystem;
-    Form1 form1(HandlerContext{model, dialogs, files, processes, programFolder}, windowSystem);
+    LibzipReader zips;
+    Form1 form1(HandlerContext{model, dialogs, files, processes, zips, programFolder}, windowSystem);
     form1.Form_Load();
     for (const std::string& problem : {scale.problem, taxpayers.problem}) {
         if (!problem.empty()) {

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/native.h"
 #include "platform/process_runner.h"
+#include "zip/zip_archive.h"
 
 #include <chrono>
 #include <string>
@@ -20,6 +21,8 @@ struct HandlerContext
     platform::Dialogs& dialogs;
     platform::Files& files;
     platform::ProcessRunner& processes;
+    // Reads the exports' zips in the process; the window loads it the first time one is dropped.
+    ZipReader& zips;
     // The folder of working and saved files, without a trailing separator.
     std::string ProgramFolder;
     // How long a drop waits for the archive tool before ending it.

@@ -22,7 +22,9 @@ Module* loadEntry(const QStringList& folders, const char* entryName, const QStri
 {
     using Entry = Module* (*)();
     if (QString(SUMAFAC_CHART_MODULE_FILE).isEmpty()) {
-        problem = "Esta copia de Sumafac se compiló sin Qt Charts: no trae el gráfico, el informe ni la cartera.";
+        problem =
+            "Esta copia de Sumafac se compiló sin Qt Charts: no trae el gráfico, el informe, la cartera ni la lectura "
+            "de las exportaciones en .zip.";
         return nullptr;
     }
     for (const QString& folder : folders) {
@@ -59,6 +61,18 @@ PortfolioModule* loadPortfolioModule(const QStringList& folders, QString& proble
 platform::Downloader* loadDownloader(const QStringList& folders, QString& problem)
 {
     return loadEntry<platform::Downloader>(folders, "sumafacDownloader", "que baja la escala", problem);
+}
+
+ZipOpening ModuleZipReader::open(const std::string& path)
+{
+    if (m_reader == nullptr) {
+        QString problem;
+        m_reader = loadEntry<ZipReader>(m_folders, ZipReaderEntry, "que lee los .zip", problem);
+        if (m_reader == nullptr) {
+            return {nullptr, ZipOpening::Failure::NoReader, problem.toStdString()};
+        }
+    }
+    return m_reader->open(path);
 }
 
 } // namespace sumafac::gui

@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "platform/downloads.h"
+#include "gui/chart_module_loader.h"
 #include "platform/registry.h"
 #include "platform/window_system.h"
 #include "scale/scale_file.h"
@@ -101,6 +102,8 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     WindowModel& m_model;
     platform::Registry& m_registry;
     std::function<CalendarDate()> m_today;
+    // Before the handlers, which are given it.
+    ModuleZipReader m_zips;
     Form1 m_form1;
     MonotributoScale m_scale;
     bool m_scaleLoaded = false;

@@ -25,5 +25,7 @@ class PortfolioModule
 
 // The module's entry point for the portfolio: a C function of this name that returns its PortfolioModule.
 inline constexpr const char* PortfolioModuleEntry = "sumafacPortfolioModule";
+// And for the zip reader the drops read exports with: a C function of this name that returns a ZipReader.
+inline constexpr const char* ZipReaderEntry = "sumafacZipReader";
 
 } // namespace sumafac::gui

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The portfolio's entry point in the module the window loads on first use: the portfolio's reading as linked here.
+// The portfolio's entry points in the module the window loads on first use: the portfolio's reading as linked here,
+// and the zip reader over libzip.
 #include "gui/portfolio_module.h"
 #include "portfolio/client_window.h"
 #include "portfolio/portfolio_sheet.h"
+#include "zip/libzip_reader.h"
 
 #include <QtGlobal>
 
@@ -32,4 +34,10 @@ extern "C" Q_DECL_EXPORT sumafac::gui::PortfolioModule* sumafacPortfolioModule()
 {
     static sumafac::gui::PortfolioReadHere module;
     return &module;
+}
+
+extern "C" Q_DECL_EXPORT sumafac::ZipReader* sumafacZipReader()
+{
+    static sumafac::LibzipReader reader;
+    return &reader;
 }

@@ -16,13 +16,8 @@ bool isCsvName(const std::string& path);
 // Reads and posts the bare CSV that was dropped as dropped and copied to borrar.zip.
 void importCsvCopy(HandlerContext& context, const std::string& dropped);
 
-// True for a file named as ARCA names its exports ("Mis Comprobantes ...") or an Excel workbook: its members are
-// taken out at once, without looking for a header first.
-bool looksLikeExport(const std::string& path);
-
-// Extracts the members of an export from borrar.zip, reads and posts them. An archive that holds none is not
-// valid, as it always was. False, having done nothing, when the archive holds a Cabecera.txt: it is a header
-// archive, whatever else it holds.
-bool importExportArchive(HandlerContext& context, const std::string& dropped);
+// Reads the export in the zip that was dropped as dropped (a zipped CSV, or an Excel workbook) in the process, and
+// posts it: nothing of it is written out. A zip that holds no export is not valid, as it always was.
+void importExportZip(HandlerContext& context, ZipArchive& zip, const std::string& dropped);
 
 } // namespace sumafac

@@ -54,7 +54,7 @@ void postExportMonths(HandlerContext& context, const std::string& cuit, const Vo
     WindowModel trial(context.model);
     RefusalRecorder recorder;
     HandlerContext trialContext{
-        trial, recorder, context.files, context.processes, context.ProgramFolder, context.toolTimeLimit};
+        trial, recorder, context.files, context.processes, context.zips, context.ProgramFolder, context.toolTimeLimit};
     for (const MonthTotal& month : months.oldestFirst()) {
         const HeaderPeriod period = periodOfMonth(month, cuit);
         // As the drop of the month's archive: a clean panel, then the type its first record names.

@@ -27,6 +27,7 @@ class ExportTable
   public:
     // rowWord names a row in messages: "linea" in a CSV, "fila" in a sheet.
     explicit ExportTable(std::string rowWord) : m_rowWord(std::move(rowWord)) {}
+    void setRowWord(std::string rowWord) { m_rowWord = std::move(rowWord); }
 
     // How the file stores its text and its dates; both are known before the titles are read.
     void setWindows1252(bool windows1252) { m_windows1252 = windows1252; }

@@ -27,6 +27,31 @@ inline const std::string NoTitlesMessage = NotValidBecause + "no tiene la fila d
 inline const std::string ExportUnreadableMessage = NotValidBecause + "no se pudo leer la exportacion extraida";
 inline const std::string NoSheetMessage = NotValidBecause + "el libro de Excel no tiene ninguna hoja";
 
+// A zip read in the process. A member is measured against 512 MB (LargestMember) from the listing, and against its
+// listed size as it expands.
+inline std::string tooLargeMessage(const std::string& member)
+{
+    return NotValidBecause + member + " ocupa más de 512 MB descomprimido; no es una exportación de Mis Comprobantes";
+}
+inline std::string pastListingMessage(const std::string& member)
+{
+    return NotValidBecause + member +
+           " ocupa descomprimido más de lo que dice el .zip; no es una exportación de Mis Comprobantes";
+}
+inline const std::string DamagedMemberMessage = NotValidBecause + "el .zip está dañado y no se lo pudo leer entero";
+inline std::string encryptedMessage(const std::string& member)
+{
+    return NotValidBecause + member + " tiene contraseña; ARCA no pone contraseña a sus exportaciones";
+}
+inline std::string climbingNameMessage(const std::string& member)
+{
+    return NotValidBecause + "el .zip trae un nombre que sale de su carpeta (" + member + ")";
+}
+inline std::string nestedZipMessage(const std::string& member)
+{
+    return NotValidBecause + "trae adentro otro .zip (" + member + "): descomprimalo y arrastre lo que trae";
+}
+
 inline std::string wrongCheckDigitMessage(const std::string& cuit)
 {
     return "ERROR, el CUIT " + cuit + " del archivo no es valido: su digito verificador no corresponde";

@@ -2,6 +2,7 @@
 #include "import/header_reader.h"
 
 #include "core/numbers.h"
+#include "import/archive_tool.h"
 #include "import/import_texts.h"
 #include "import/posting.h"
 #include "import/working_files.h"
@@ -11,10 +12,6 @@
 
 namespace sumafac {
 namespace {
-
-// A month's header holds one record per invoice at most; anything near this size is not one, and reading it whole
-// would only risk the figures on screen.
-constexpr std::uint64_t LargestHeaderFile = std::uint64_t{256} << 20;
 
 // The field at 1-based position within a record, as the file's layout counts.
 std::string field(std::string_view record, std::size_t position, std::size_t length)

@@ -35,6 +35,7 @@ inline constexpr const char* NoToolMessage =
 // After the in-use message and one more attempt, what still stands in the way (a path follows).
 inline constexpr const char* ToolNotStartedMessage = "ERROR, no se pudo poner en marcha el programa ";
 inline constexpr const char* StaleHeaderMessage = "ERROR, no se pudo borrar el Cabecera.txt anterior: ";
-inline constexpr const char* StaleExportMessage = "ERROR, no se pudo vaciar la carpeta de trabajo anterior: ";
+inline constexpr const char* HeaderTooLargeMessage =
+    "ERROR, este archivo no es valido: su Cabecera.txt ocupa mas de 4 MB, no es la de un mes";
 
 } // namespace sumafac

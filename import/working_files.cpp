@@ -3,8 +3,6 @@
 
 #include "core/folder_names.h"
 
-#include <filesystem>
-
 namespace sumafac {
 
 std::string findWorkingFile(const HandlerContext& context, const std::string& name)
@@ -23,27 +21,10 @@ bool removeWorkingFile(HandlerContext& context, const std::string& name)
     return allGone;
 }
 
-bool removeExportFolder(HandlerContext& context)
-{
-    const std::string folder = context.pathIn(ExportFolderName);
-    if (!context.files.isDirectory(folder)) {
-        return true;
-    }
-    for (const auto& entry : context.files.list(folder)) {
-        context.files.remove(folder + platform::pathSeparator() + entry);
-    }
-    // The files interface deletes files only; an empty folder is the standard library's to remove.
-    const std::filesystem::path path(std::u8string(folder.begin(), folder.end()));
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-    return !context.files.isDirectory(folder);
-}
-
 void removeWorkingFiles(HandlerContext& context)
 {
     removeWorkingFile(context, HeaderFileName);
     removeWorkingFile(context, ArchiveCopyName);
-    removeExportFolder(context);
 }
 
 bool endDrop(HandlerContext& context, const std::string& message)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The working files of an import in ProgramFolder: the copy of the dropped archive, the header file the archive
-// tool extracts from it, and the folder the members of an export are extracted into. They live from the copy to
-// the end of the same drop.
+// The working files of an import in ProgramFolder: the copy of the dropped archive and the header file the archive
+// tool extracts from it. They live from the copy to the end of the same drop.
 #pragma once
 
 #include "core/handler_context.h"
@@ -12,8 +11,6 @@ namespace sumafac {
 
 inline constexpr const char* ArchiveCopyName = "borrar.zip";
 inline constexpr const char* HeaderFileName = "Cabecera.txt";
-// A folder of its own: the members of an export keep their names, which must never meet the user's files.
-inline constexpr const char* ExportFolderName = "borrar.exportacion";
 
 // Path of the ordinary file of ProgramFolder called name in any letter case, the exact name preferred; "" when
 // there is none.
@@ -22,10 +19,7 @@ std::string findWorkingFile(const HandlerContext& context, const std::string& na
 // Deletes every file of ProgramFolder called name in any letter case. False when one of them remains.
 bool removeWorkingFile(HandlerContext& context, const std::string& name);
 
-// Deletes every file of the export folder, and the folder. False when something remains.
-bool removeExportFolder(HandlerContext& context);
-
-// Deletes all working files, in any letter case, and the export folder.
+// Deletes all working files, in any letter case.
 void removeWorkingFiles(HandlerContext& context);
 
 // Ends a drop that failed: the working files go, then message shows, so that a program closed while it shows

@@ -7,14 +7,15 @@
 #include "import/drop_intake.h"
 #include "import/export_reading.h"
 #include "import/export_texts.h"
+#include "import/export_zip.h"
 #include "import/import_texts.h"
 #include "import/working_files.h"
 #include "platform/native.h"
 #include "portfolio/portfolio_texts.h"
 #include "portfolio/quiet_dialogs.h"
-#include "portfolio/zip_archive.h"
 #include "storage/saved_period_file.h"
 #include "totals/category.h"
+#include "zip/libzip_reader.h"
 
 #include <filesystem>
 #include <fstream>
@@ -22,8 +23,6 @@
 namespace sumafac {
 namespace {
 
-// No export comes near this; a member that expands beyond it is refused before it is read.
-constexpr std::uint64_t LargestMember = std::uint64_t{512} << 20;
 constexpr int TypeBits = 10;
 constexpr int PointOfSaleBits = 17;
 constexpr int NumberBits = 27;
@@ -47,12 +46,6 @@ std::optional<PackedVoucher> pack(const Voucher& voucher)
                      static_cast<std::uint64_t>(voucher.firstNumber);
     return PackedVoucher{key, voucher.total, static_cast<std::uint32_t>(span), static_cast<std::uint16_t>(month),
                          static_cast<std::uint16_t>(voucher.typeCode)};
-}
-
-std::string baseName(const std::string& member)
-{
-    const auto slash = member.find_last_of("/\\");
-    return slash == std::string::npos ? member : member.substr(slash + 1);
 }
 
 std::int64_t modifiedTime(const std::string& path)
@@ -161,68 +154,14 @@ FileReading FileReader::read(const FoundFile& file)
 
 FileReading FileReader::readZip(const FoundFile& file)
 {
-    std::string problem;
-    const auto archive = ZipArchive::open(file.path, problem);
-    if (!archive) {
-        // 7z reads more kinds of archive than a zip library: what it cannot read either, the drop says why.
+    const auto archive = LibzipReader().open(file.path).archive;
+    // 7z reads more kinds of archive than a zip library: what it cannot read either, the drop says why.
+    if (!archive || headerMember(*archive) != nullptr) {
         return readThroughDrop(file, SourceKind::HeaderArchive);
-    }
-    const auto& members = archive->members();
-    const auto named = [&](const char* name) {
-        return std::find_if(members.begin(), members.end(), [&](const ZipArchive::Member& member) {
-            return foldedAscii(baseName(member.name)) == foldedAscii(name);
-        });
-    };
-    if (named(HeaderFileName) != members.end()) {
-        return readThroughDrop(file, SourceKind::HeaderArchive);
-    }
-    const auto tooLarge = std::find_if(members.begin(), members.end(),
-                                       [](const ZipArchive::Member& member) { return member.size > LargestMember; });
-    if (tooLarge != members.end()) {
-        return failed(SourceKind::Export, tooLargeMessage(baseName(tooLarge->name)));
-    }
-    if (named("workbook.xml") != members.end()) {
-        ExportCollector collector("fila");
-        if (saysReceived(fileNameOf(file.path))) {
-            return failed(SourceKind::Export, ReceivedMessage);
-        }
-        bool broken = false;
-        const ExportRead read = readWorkbookParts(
-            [&](const std::string& name, std::uint64_t limit) -> std::unique_ptr<std::istream> {
-                const auto found = named(name.c_str());
-                if (found == members.end()) {
-                    return nullptr;
-                }
-                auto in = archive->read(static_cast<std::size_t>(found - members.begin()), limit);
-                broken = broken || in->bad();
-                return in;
-            },
-            collector.table);
-        return broken && !read.refusal.empty() ? failed(SourceKind::Export, DamagedMemberMessage)
-                                               : collector.finish(read);
-    }
-    std::vector<std::size_t> csvMembers;
-    for (std::size_t i = 0; i < members.size(); ++i) {
-        const std::string name = foldedAscii(baseName(members[i].name));
-        if (name.size() > 4 && name.ends_with(".csv")) {
-            csvMembers.push_back(i);
-        }
-    }
-    if (csvMembers.size() > 1) {
-        return failed(SourceKind::Export, SeveralCsvMessage);
-    }
-    if (csvMembers.empty()) {
-        return failed(SourceKind::Export, NoDownloadInZipMessage);
     }
     ExportCollector collector("linea");
-    const auto in = archive->read(csvMembers.front(), LargestMember);
-    const ExportRead read =
-        readCsvNamed(*in, {baseName(members[csvMembers.front()].name), fileNameOf(file.path)}, collector.table);
-    // A member's stream stops short when it is broken inside or longer than its listing said.
-    if (in->bad()) {
-        return failed(SourceKind::Export, DamagedMemberMessage);
-    }
-    return collector.finish(read);
+    const auto read = readExportZip(*archive, fileNameOf(file.path), collector.table);
+    return read ? collector.finish(*read) : failed(SourceKind::Export, NoDownloadInZipMessage);
 }
 
 // Header archives and saved files are read as a drop and "Cargar" read them, into a window of their own.
@@ -233,7 +172,8 @@ FileReading FileReader::readThroughDrop(const FoundFile& file, SourceKind kind)
     QuietDialogs dialogs;
     const auto files = platform::makeNativeFiles();
     const auto processes = platform::makeNativeProcessRunner();
-    HandlerContext context{model, dialogs, *files, *processes, m_work};
+    LibzipReader zips;
+    HandlerContext context{model, dialogs, *files, *processes, zips, m_work};
     if (kind == SourceKind::HeaderArchive) {
         importDrop(context, {file.path});
     } else {

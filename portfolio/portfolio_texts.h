@@ -21,13 +21,6 @@ inline constexpr const char* NestedClientListMessage =
     "es la lista de clientes de una subcarpeta: sólo se usa la cartera.csv de la carpeta elegida";
 inline constexpr const char* NoDownloadInZipMessage =
     "el .zip no trae ni Cabecera.txt ni una exportación de Mis Comprobantes";
-inline std::string tooLargeMessage(const std::string& member)
-{
-    return "ERROR, este archivo no es valido: " + member +
-           " ocupa más de 512 MB descomprimido; no es una exportación de Mis Comprobantes";
-}
-inline constexpr const char* DamagedMemberMessage =
-    "ERROR, este archivo no es valido: el .zip está dañado y no se lo pudo leer entero";
 inline constexpr const char* EmptySavedFileMessage = "el archivo guardado está vacío";
 inline constexpr const char* NoCuitInSavedFileMessage = "el archivo guardado no tiene un CUIT válido";
 

@@ -29,14 +29,18 @@ std::vector<char*> argvOf(const std::string& program, const std::vector<std::str
 }
 
 // In the child after fork: only async-signal-safe calls. Standard input and output go to /dev/null so that a
-// tool that asks a question gets end-of-file instead of waiting, and prints nothing over our own output.
-[[noreturn]] void execChild(const std::string& workingDir, char* const* argv, int errorPipe)
+// tool that asks a question gets end-of-file instead of waiting, and prints nothing over our own output; standard
+// output goes to outputPipe instead when there is one.
+[[noreturn]] void execChild(const std::string& workingDir, char* const* argv, int errorPipe, int outputPipe = -1)
 {
     const int devNull = ::open("/dev/null", O_RDWR);
     if (devNull >= 0) {
         ::dup2(devNull, STDIN_FILENO);
         ::dup2(devNull, STDOUT_FILENO);
         ::dup2(devNull, STDERR_FILENO);
+    }
+    if (outputPipe >= 0) {
+        ::dup2(outputPipe, STDOUT_FILENO);
     }
     if (!workingDir.empty() && ::chdir(workingDir.c_str()) != 0) {
         const int error = errno;
@@ -62,7 +66,10 @@ bool execSucceeded(int errorPipe)
 }
 
 // Forks and execs; returns the child's pid, or -1 when the program could not be started at all.
-pid_t spawn(const std::string& program, const std::vector<std::string>& args, const std::string& workingDir)
+pid_t spawn(const std::string& program,
+            const std::vector<std::string>& args,
+            const std::string& workingDir,
+            int outputPipe = -1)
 {
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
@@ -72,7 +79,7 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& args, co
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(pipeFds[0]);
-        execChild(workingDir, argv.data(), pipeFds[1]);
+        execChild(workingDir, argv.data(), pipeFds[1], outputPipe);
     }
     ::close(pipeFds[1]);
     if (pid < 0) {
@@ -125,6 +132,62 @@ bool waitForExit(pid_t pid, std::chrono::steady_clock::time_point deadline, int&
     }
 }
 
+ProcessResult ended(pid_t pid, ProcessResult::Outcome outcome)
+{
+    int status = 0;
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+    return {outcome, -1};
+}
+
+// Waits for a started child until the deadline, and ends it past that.
+ProcessResult waitFor(pid_t pid, std::chrono::steady_clock::time_point deadline)
+{
+    int status = 0;
+    if (!waitForExit(pid, deadline, status)) {
+        return ended(pid, ProcessResult::Outcome::TimedOut);
+    }
+    if (WIFEXITED(status)) {
+        return {ProcessResult::Outcome::Exited, WEXITSTATUS(status)};
+    }
+    return {ProcessResult::Outcome::Crashed, -1};
+}
+
+enum class Reading { Closed, PastLimit, Late };
+
+// Reads the child's output pipe until it closes, the output passes limit or the deadline passes.
+Reading readOutput(int pipe, std::chrono::steady_clock::time_point deadline, std::size_t limit, std::string& output)
+{
+    using namespace std::chrono;
+    char buffer[64 * 1024];
+    for (;;) {
+        const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
+        pollfd ready{pipe, POLLIN, 0};
+        const int polled = ::poll(&ready, 1, static_cast<int>(std::clamp<long long>(left, 0, 60'000)));
+        if (polled == 0 && left <= 0) {
+            return Reading::Late;
+        }
+        if (polled <= 0) { // a signal, or one slice of a longer wait
+            if (polled < 0 && errno != EINTR) {
+                return Reading::Closed;
+            }
+            continue;
+        }
+        const ssize_t got = ::read(pipe, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return Reading::Closed;
+        }
+        output.append(buffer, static_cast<std::size_t>(got));
+        if (output.size() > limit) {
+            output.resize(limit);
+            return Reading::PastLimit;
+        }
+    }
+}
+
 class PosixProcessRunner final : public ProcessRunner
 {
   public:
@@ -137,16 +200,39 @@ class PosixProcessRunner final : public ProcessRunner
         if (pid < 0) {
             return {};
         }
-        int status = 0;
-        if (!waitForExit(pid, std::chrono::steady_clock::now() + timeLimit, status)) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, &status, 0);
-            return {ProcessResult::Outcome::TimedOut, -1};
+        return waitFor(pid, std::chrono::steady_clock::now() + timeLimit);
+    }
+
+    ProcessResult runForOutput(const std::string& program,
+                               const std::vector<std::string>& args,
+                               const std::string& workingDir,
+                               std::chrono::milliseconds timeLimit,
+                               std::size_t outputLimit,
+                               std::string& output) override
+    {
+        output.clear();
+        int outputFds[2];
+        if (::pipe2(outputFds, O_CLOEXEC) != 0) {
+            return {};
         }
-        if (WIFEXITED(status)) {
-            return {ProcessResult::Outcome::Exited, WEXITSTATUS(status)};
+        const pid_t pid = spawn(program, args, workingDir, outputFds[1]);
+        ::close(outputFds[1]);
+        if (pid < 0) {
+            ::close(outputFds[0]);
+            return {};
         }
-        return {ProcessResult::Outcome::Crashed, -1};
+        const auto deadline = std::chrono::steady_clock::now() + timeLimit;
+        const Reading reading = readOutput(outputFds[0], deadline, outputLimit, output);
+        ::close(outputFds[0]);
+        switch (reading) {
+        case Reading::Closed:
+            break;
+        case Reading::PastLimit:
+            return ended(pid, ProcessResult::Outcome::TooMuchOutput);
+        case Reading::Late:
+            return ended(pid, ProcessResult::Outcome::TimedOut);
+        }
+        return waitFor(pid, deadline);
     }
 
     bool startDetached(const std::string& program, const std::vector<std::string>& args) override

@@ -5,6 +5,7 @@
 #include "platform/windows/windows_command_line.h"
 #include "platform/windows/windows_handle.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -36,6 +37,87 @@ bool isRegularFile(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// Starts program with its standard input and error on NUL, so that it reads end-of-file instead of waiting at a
+// console and writes nothing over our own output; its standard output goes to output, or to NUL too. False when it
+// could not be started.
+bool startTool(const std::string& program,
+               const std::vector<std::string>& args,
+               const std::string& workingDir,
+               HANDLE output,
+               OwnedHandle& process)
+{
+    auto line = windowsCommandLine(program, args);
+    if (!line) {
+        return false;
+    }
+    SECURITY_ATTRIBUTES inheritable{};
+    inheritable.nLength = sizeof inheritable;
+    inheritable.bInheritHandle = TRUE;
+    const OwnedHandle nul(::CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        &inheritable, OPEN_EXISTING, 0, nullptr));
+    if (!nul.valid()) {
+        return false;
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nul.get();
+    startup.hStdOutput = output != nullptr ? output : nul.get();
+    startup.hStdError = nul.get();
+    PROCESS_INFORMATION started{};
+    // No console window flashes up when the window program runs the tool.
+    const DWORD flags = NORMAL_PRIORITY_CLASS | CREATE_NO_WINDOW;
+    // The tool inherits the error mode: a crash of it then ends it at once, instead of holding it open in a
+    // crash report dialog until the time limit. Our own mode is put back straight after.
+    const UINT ownErrorMode = ::SetErrorMode(0);
+    ::SetErrorMode(ownErrorMode | SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    const BOOL created = ::CreateProcessA(nullptr, line->data(), nullptr, nullptr, TRUE, flags, nullptr,
+                                          workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &started);
+    ::SetErrorMode(ownErrorMode);
+    if (!created) {
+        return false;
+    }
+    ::CloseHandle(started.hThread);
+    process.reset(started.hProcess);
+    return true;
+}
+
+ProcessResult ended(HANDLE process, ProcessResult::Outcome outcome)
+{
+    ::TerminateProcess(process, 1);
+    // Termination is asynchronous: the process is gone only once its handle is signalled.
+    ::WaitForSingleObject(process, 10000);
+    return {outcome, -1};
+}
+
+ProcessResult exitOf(HANDLE process)
+{
+    DWORD exitCode = 0;
+    if (!::GetExitCodeProcess(process, &exitCode) || isExceptionStatus(exitCode)) {
+        return {ProcessResult::Outcome::Crashed, -1};
+    }
+    return {ProcessResult::Outcome::Exited, static_cast<int>(exitCode)};
+}
+
+// Takes what the pipe holds now into output; false when the output went past limit.
+bool takeOutput(HANDLE pipe, std::size_t limit, std::string& output)
+{
+    char buffer[64 * 1024];
+    DWORD waiting = 0;
+    while (::PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0) {
+        DWORD got = 0;
+        if (!::ReadFile(pipe, buffer, std::min<DWORD>(waiting, sizeof buffer), &got, nullptr) || got == 0) {
+            break;
+        }
+        output.append(buffer, got);
+        if (output.size() > limit) {
+            output.resize(limit);
+            return false;
+        }
+    }
+    return true;
+}
+
 class WindowsProcessRunner final : public ProcessRunner
 {
   public:
@@ -44,53 +126,64 @@ class WindowsProcessRunner final : public ProcessRunner
                       const std::string& workingDir,
                       std::chrono::milliseconds timeLimit) override
     {
-        auto line = windowsCommandLine(program, args);
-        if (!line) {
+        OwnedHandle process;
+        if (!startTool(program, args, workingDir, nullptr, process)) {
             return {};
         }
-        // The tool reads end-of-file instead of waiting at a console, and writes nothing over our own output.
+        const DWORD waited = ::WaitForSingleObject(process.get(), waitMilliseconds(timeLimit));
+        if (waited != WAIT_OBJECT_0) {
+            return ended(process.get(),
+                         waited == WAIT_TIMEOUT ? ProcessResult::Outcome::TimedOut : ProcessResult::Outcome::Crashed);
+        }
+        return exitOf(process.get());
+    }
+
+    ProcessResult runForOutput(const std::string& program,
+                               const std::vector<std::string>& args,
+                               const std::string& workingDir,
+                               std::chrono::milliseconds timeLimit,
+                               std::size_t outputLimit,
+                               std::string& output) override
+    {
+        output.clear();
         SECURITY_ATTRIBUTES inheritable{};
         inheritable.nLength = sizeof inheritable;
         inheritable.bInheritHandle = TRUE;
-        const OwnedHandle nul(::CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                            &inheritable, OPEN_EXISTING, 0, nullptr));
-        if (!nul.valid()) {
+        HANDLE reading = nullptr;
+        HANDLE writing = nullptr;
+        if (!::CreatePipe(&reading, &writing, &inheritable, 64 * 1024)) {
             return {};
         }
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = nul.get();
-        startup.hStdOutput = nul.get();
-        startup.hStdError = nul.get();
-        PROCESS_INFORMATION started{};
-        // No console window flashes up when the window program runs the tool.
-        const DWORD flags = NORMAL_PRIORITY_CLASS | CREATE_NO_WINDOW;
-        // The tool inherits the error mode: a crash of it then ends it at once, instead of holding it open in a
-        // crash report dialog until the time limit. Our own mode is put back straight after.
-        const UINT ownErrorMode = ::SetErrorMode(0);
-        ::SetErrorMode(ownErrorMode | SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-        const BOOL created = ::CreateProcessA(nullptr, line->data(), nullptr, nullptr, TRUE, flags, nullptr,
-                                              workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &started);
-        ::SetErrorMode(ownErrorMode);
-        if (!created) {
+        const OwnedHandle pipe(reading);
+        OwnedHandle writeEnd(writing);
+        // Only the tool's end is handed down; ours would keep the pipe open after the tool has ended.
+        ::SetHandleInformation(pipe.get(), HANDLE_FLAG_INHERIT, 0);
+        OwnedHandle process;
+        const bool started = startTool(program, args, workingDir, writeEnd.get(), process);
+        writeEnd.reset();
+        if (!started) {
             return {};
         }
-        const OwnedHandle process(started.hProcess);
-        const OwnedHandle thread(started.hThread);
-
-        const DWORD waited = ::WaitForSingleObject(process.get(), waitMilliseconds(timeLimit));
-        if (waited != WAIT_OBJECT_0) {
-            ::TerminateProcess(process.get(), 1);
-            // Termination is asynchronous: the process is gone only once its handle is signalled.
-            ::WaitForSingleObject(process.get(), 10000);
-            return {waited == WAIT_TIMEOUT ? ProcessResult::Outcome::TimedOut : ProcessResult::Outcome::Crashed, -1};
+        // The pipe is looked at between short waits for the tool: a blocking read could not be given the time limit.
+        const auto deadline = std::chrono::steady_clock::now() + timeLimit;
+        for (;;) {
+            if (!takeOutput(pipe.get(), outputLimit, output)) {
+                return ended(process.get(), ProcessResult::Outcome::TooMuchOutput);
+            }
+            const DWORD waited = ::WaitForSingleObject(process.get(), 5);
+            if (waited == WAIT_OBJECT_0) {
+                // What it wrote just before it ended is still in the pipe.
+                return takeOutput(pipe.get(), outputLimit, output)
+                           ? exitOf(process.get())
+                           : ProcessResult{ProcessResult::Outcome::TooMuchOutput, -1};
+            }
+            if (waited != WAIT_TIMEOUT) {
+                return ended(process.get(), ProcessResult::Outcome::Crashed);
+            }
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return ended(process.get(), ProcessResult::Outcome::TimedOut);
+            }
         }
-        DWORD exitCode = 0;
-        if (!::GetExitCodeProcess(process.get(), &exitCode) || isExceptionStatus(exitCode)) {
-            return {ProcessResult::Outcome::Crashed, -1};
-        }
-        return {ProcessResult::Outcome::Exited, static_cast<int>(exitCode)};
     }
 
     bool startDetached(const std::string& program, const std::vector<std::string>& args) override

@@ -65,6 +65,15 @@ class RecordingStarts final : public platform::ProcessRunner
     {
         return {};
     }
+    platform::ProcessResult runForOutput(const std::string&,
+                                         const std::vector<std::string>&,
+                                         const std::string&,
+                                         std::chrono::milliseconds,
+                                         std::size_t,
+                                         std::string&) override
+    {
+        return {};
+    }
     bool startDetached(const std::string& program, const std::vector<std::string>&) override
     {
         started.push_back(program);

@@ -8,6 +8,7 @@
 #include "tests/support/header_builder.h"
 #include "tests/support/recording_dialogs.h"
 #include "tests/support/temp_folder.h"
+#include "zip/libzip_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,8 @@ class Faults : public ::testing::Test
     std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
     WindowModel model;
     NoWindowSystem windowSystem;
-    Form1 form1{HandlerContext{model, dialogs, files, *processes, folder.path()}, windowSystem};
+    LibzipReader zips;
+    Form1 form1{HandlerContext{model, dialogs, files, *processes, zips, folder.path()}, windowSystem};
 };
 
 TEST_F(Faults, ASaveThatFailsKeepsTheFileItReplaces)

@@ -5,6 +5,7 @@
 #include "import/export_posting.h"
 #include "platform/native.h"
 #include "tests/support/recording_dialogs.h"
+#include "zip/libzip_reader.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,7 +36,8 @@ inline void requireAllOrNothing(const VoucherMonths& months, const std::string& 
     RecordingDialogs dialogs;
     static const auto files = platform::makeNativeFiles();
     static const auto processes = platform::makeNativeProcessRunner();
-    HandlerContext context{model, dialogs, *files, *processes, "/nonexistent"};
+    static LibzipReader zips;
+    HandlerContext context{model, dialogs, *files, *processes, zips, "/nonexistent"};
     postExportMonths(context, cuit, months);
     const bool posted = dialogs.messages.empty();
     require(posted || dialogs.messages.size() == 1, "one message for a refused export");

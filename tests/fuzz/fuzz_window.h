@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "core/numbers.h"
 #include "tests/support/recording_dialogs.h"
+#include "zip/libzip_reader.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -81,8 +82,9 @@ struct FuzzWindow final : platform::WindowSystem
     testing::RecordingDialogs dialogs;
     std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
     std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
+    LibzipReader zips;
     WindowModel model;
-    Form1 form1{HandlerContext{model, dialogs, *files, *processes, folder}, *this};
+    Form1 form1{HandlerContext{model, dialogs, *files, *processes, zips, folder}, *this};
 };
 
 } // namespace sumafac::fuzzing

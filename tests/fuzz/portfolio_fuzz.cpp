@@ -13,6 +13,7 @@
 #include "taxpayer/taxpayer_list.h"
 #include "tests/fuzz/export_fuzz_check.h"
 #include "totals/category.h"
+#include "zip/libzip_reader.h"
 
 #include <array>
 #include <filesystem>
@@ -208,7 +209,8 @@ std::map<YearMonth, MonthFigures> droppedAlone(const fs::path& file, const std::
     testing::RecordingDialogs dialogs;
     static const auto files = platform::makeNativeFiles();
     static const auto processes = platform::makeNativeProcessRunner();
-    HandlerContext context{model, dialogs, *files, *processes, programFolder};
+    static LibzipReader zips;
+    HandlerContext context{model, dialogs, *files, *processes, zips, programFolder};
     importDrop(context, {file.string()});
     require(dialogs.messages.empty(), "an export of two years drops alone");
     return monthsOfYearTables(model);

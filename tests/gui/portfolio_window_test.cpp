@@ -238,3 +238,34 @@ TEST_F(PortfolioWindowTest, ExportsTheTableWholeOrNotAtAll)
 
 } // namespace
 } // namespace sumafac
+
+namespace sumafac {
+namespace {
+
+using ZipDropTest = testing::WindowFixture;
+
+// The window reads a zipped export with the zip reader of its module, loaded on the first zip. Without the module a
+// month's header archive still reads, through 7z alone, and an export is refused with what is missing.
+TEST_F(ZipDropTest, AnExportReadsThroughTheModuleAndWithoutItOnlyHeaderArchivesDo)
+{
+    const std::string zip = downloads.file("Mis Comprobantes Emitidos - CUIT 20123456786.zip");
+    ASSERT_TRUE(testing::makeArchive(zip, {{"exportacion.csv", "Fecha;Tipo;Imp. Total\n2024-05-10;11;100,00\n"}}));
+    window.form1().Text1_OLEDragDrop({zip});
+    EXPECT_EQ(model.cell(FirstYearTable, 5, MonthTable::AmountColumn), "100,00");
+
+    WindowModel bare;
+    gui::ModuleZipReader missing({"/sin-modulo"});
+    Form1 form1{HandlerContext{bare, dialogs, *files, *processes, missing, folder.path()}, window};
+    form1.Form_Load();
+    form1.Text1_OLEDragDrop({archive(month("2024", "03"))});
+    form1.Text1_OLEDragDrop({zip});
+    EXPECT_EQ(bare.cell(FirstYearTable, 3, MonthTable::AmountColumn), "12345,67");
+    EXPECT_EQ(bare.cell(FirstYearTable, 5, MonthTable::AmountColumn), "");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].prompt.ends_with("en /sin-modulo. Vuelva a instalar Sumafac."))
+        << dialogs.messages[0].prompt;
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+} // namespace
+} // namespace sumafac

@@ -10,6 +10,7 @@
 #include "tests/support/archive_builder.h"
 #include "tests/support/recording_dialogs.h"
 #include "tests/support/temp_folder.h"
+#include "zip/libzip_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +113,8 @@ struct Window
     std::unique_ptr<platform::Files> files = platform::makeNativeFiles();
     std::unique_ptr<platform::ProcessRunner> processes = platform::makeNativeProcessRunner();
     NoWindowSystem windowSystem;
-    Form1 form1{HandlerContext{model, checkedDialogs, *files, *processes, folder.path()}, windowSystem};
+    LibzipReader zips;
+    Form1 form1{HandlerContext{model, checkedDialogs, *files, *processes, zips, folder.path()}, windowSystem};
 };
 
 struct Case
@@ -168,10 +170,6 @@ TEST_P(ExportDrop, PostsEveryMonthOrNothing)
     Window window;
     if (c.before == "ejemplos") {
         window.dropExamples();
-    } else if (c.before == "restos") {
-        const fs::path stale = fs::path(window.folder.path()) / ExportFolderName;
-        fs::create_directory(stale);
-        std::ofstream(stale / "Mis Comprobantes Emitidos - CUIT 27234567891.csv");
     }
     const auto before = window.state();
     TempFolder inputs("sumafac-export-input");

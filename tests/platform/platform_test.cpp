@@ -59,6 +59,27 @@ TEST_F(Platform, AProgramRunsInTheFolderWithEveryArgumentAsGivenAndItsEndIsRepor
     EXPECT_EQ(missing.outcome, Outcome::NotStarted);
     EXPECT_EQ(missing.exitCode, -1);
 
+    // What a program writes comes back whole up to the limit; past it the program is ended there.
+    struct OutputRun
+    {
+        std::vector<std::string> args;
+        std::chrono::milliseconds limit;
+        Outcome outcome;
+        std::size_t kept;
+    };
+    for (const auto& [toolArgs, limit, outcome, kept] : {OutputRun{{"print", "5000"}, 60s, Outcome::Exited, 5000},
+                                                         {{"print", "50000000"}, 60s, Outcome::TooMuchOutput, 6000},
+                                                         {{"sleep", "20000"}, 300ms, Outcome::TimedOut, 0},
+                                                         {{"crash"}, 60s, Outcome::Crashed, 0}}) {
+        std::string output = "antes";
+        const auto result = processes->runForOutput(tool, toolArgs, folder.path(), limit, 6000, output);
+        EXPECT_EQ(result.outcome, outcome) << toolArgs.front();
+        EXPECT_EQ(output, std::string(kept, 'x')) << toolArgs.front();
+    }
+    std::string nothing;
+    EXPECT_EQ(processes->runForOutput(folder.file("no-existe"), {}, folder.path(), 60s, 10, nothing).outcome,
+              Outcome::NotStarted);
+
     EXPECT_TRUE(processes->startDetached(tool, {"exit", "0"}));
     EXPECT_FALSE(processes->startDetached(folder.file("no-existe"), {}));
     EXPECT_EQ(processes->findOnPath("no-existe-este-programa"), "");

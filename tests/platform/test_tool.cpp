@@ -5,6 +5,8 @@
 //   crash             ends by an invalid memory access
 //   write FILE ARGS   writes each of ARGS, each ended by a zero byte, to FILE (relative to its working directory)
 //   stdin             ends with 0 when its standard input is at its end at once, 1 when it reads something
+//   print N           writes N bytes to its standard output, then ends with 0
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -35,9 +37,15 @@ int main(int argc, char** argv)
         out.close();
         return out ? 0 : 1;
     }
+    if (mode == "print" && argc > 2) {
+        for (long left = std::atol(argv[2]); left > 0; left -= 1000) {
+            std::fwrite(std::string(1000, 'x').data(), 1, static_cast<std::size_t>(std::min(left, 1000L)), stdout);
+        }
+        return 0;
+    }
     if (mode == "stdin") {
         return std::getchar() == EOF ? 0 : 1;
     }
-    std::fputs("sumafac_test_tool: exit N | sleep MS | crash | write FILE ARGS | stdin\n", stderr);
+    std::fputs("sumafac_test_tool: exit N | sleep MS | crash | write FILE ARGS | stdin | print N\n", stderr);
     return 64;
 }
