@@ -72,10 +72,9 @@ void setTextColor(QLabel* label, const QColor& color)
 
 MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     : QMainWindow(parent), m_model(model), m_registry(services.registry), m_today(std::move(services.today)),
-      m_zips(chartModuleFolders()),
-      m_form1(HandlerContext{model, services.dialogs, services.files, services.processes, m_zips,
-                             std::move(services.programFolder)},
-              *this)
+      m_zips(chartModuleFolders()), m_form1(HandlerContext{model, services.dialogs, services.files, services.processes,
+                                                           m_zips, std::move(services.programFolder)},
+                                            *this)
 {
     setObjectName("Form1");
     setWindowTitle(WindowCaption);

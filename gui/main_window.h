@@ -4,8 +4,8 @@
 #pragma once
 
 #include "app/form1.h"
-#include "platform/downloads.h"
 #include "gui/chart_module_loader.h"
+#include "platform/downloads.h"
 #include "platform/registry.h"
 #include "platform/window_system.h"
 #include "scale/scale_file.h"
