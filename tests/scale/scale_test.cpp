@@ -205,6 +205,9 @@ TEST(AgencyPage, ReadsThePageAsServedAndAsBrowsersSaveIt)
                      "<h2>VALORES DE APLICACI\xD3N DESDE EL 1/08/2026 (vigentes)</h2><p>Valores de aplicaci\xF3n "
                      "desde el pr\xF3ximo semestre: ver m\xE1s abajo</p>")},
              {"one unit price across the rows", spanned},
+             {"a note inside the table and a later table of its shape",
+              edited(served, "</tbody>", "<tr><td>*</td><td>Valores mensuales</td></tr></tbody>") +
+                  everyTime(served.substr(served.find("<table class")), "$&nbsp;", "$ 1")},
          }) {
         const AgencyPageReading reading = readAgencyPage(page);
         EXPECT_EQ(reading.problem, "") << name;
@@ -247,17 +250,35 @@ TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
                                      10)),
               "a\xF0\x9F\x98\x80\xEF\xBF\xBD");
     EXPECT_EQ(pageAsUtf8(std::string("\0<\0a", 4)), "<a");
+    for (const auto& [utf16, read] : std::initializer_list<std::pair<std::string, std::string>>{
+             {std::string("\xFE\xFF\x20\xAC\xD8\x00\xDC\x00", 8), "\xE2\x82\xAC\xF0\x90\x80\x80"},
+             {std::string("\xFF\xFE\x00\xDC\x00\xDC\x3D\xD8\x41\x00\x3D\xD8\x00\xE0", 14),
+              "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"
+              "A\xEF\xBF\xBD\xEE\x80\x80"},
+             {std::string("\xFF\xFE"
+                          "a\0\x3D\xD8\x00",
+                          7),
+              "a\xEF\xBF\xBD"},
+         }) {
+        EXPECT_EQ(pageAsUtf8(utf16), read);
+    }
+    EXPECT_EQ(cells("<TR><TH>a</TH><Td>b</tD></TR>"), "a|b|\n");
 }
 
 // A page that changed shape or fails a check says what is wrong and where the table is.
 TEST(AgencyPage, SaysWhatIsWrongWithAPageThatGivesNoTable)
 {
     const std::string served = servedPage();
-    const std::string rowF =
-        served.substr(served.find("<tr>\r\n<th scope=\"row\">F"),
-                      served.find("<tr>\r\n<th scope=\"row\">G") - served.find("<tr>\r\n<th scope=\"row\">F"));
+    const auto row = [&served](char letter) {
+        const auto start = served.find(std::string("<tr>\r\n<th scope=\"row\">") + letter);
+        return served.substr(start, served.find("</tr>", start) + 7 - start);
+    };
+    const std::string rowF = row('F');
+    // A table of one category before the page's own.
+    const std::string alone = "<h2>Valores de aplicaci\xF3n desde el 1/08/2026</h2><table>" + row('A') + "</table>";
     for (const auto& [page, why] : std::initializer_list<std::pair<std::string, std::string>>{
-             {edited(served, rowF, ""), "a la tabla le falta la categoría F"},
+             {edited(served, row('A'), ""), "a la tabla le falta la categoría A"},
+             {alone, "a la tabla le falta la categoría B"},
              {edited(served, rowF, rowF + rowF), "la categoría F figura dos veces en la tabla"},
              {edited(served, "$&nbsp;150.784,21", "$&nbsp;150.784,20"),
               "en la categoría F de la página, la cuota de servicios (150.784,20) no es la suma de sus partes"},
@@ -274,6 +295,12 @@ TEST(AgencyPage, SaysWhatIsWrongWithAPageThatGivesNoTable)
               "falta el título «Valores de aplicación desde el …»"},
              {edited(served, "$&nbsp;12.009.410,45", std::string(50, 'x')),
               "en la categoría A, los ingresos brutos dice «" + std::string(40, 'x') + "…», que no es un importe"},
+             {edited(served, "$&nbsp;12.009.410,45", std::string(40, 'x')),
+              "en la categoría A, los ingresos brutos dice «" + std::string(40, 'x') + "», que no es un importe"},
+             {edited(served, "$&nbsp;12.009.410,45", "$ 0,00"),
+              "en la categoría A, los ingresos brutos dice «$ 0,00», que no es un importe"},
+             {edited(served, "Hasta 30 m2", "Hasta 30,5 m2"),
+              "en la categoría A, la superficie dice «Hasta 30,5 m2», que no es una cantidad"},
          }) {
         const AgencyPageReading reading = readAgencyPage(page);
         EXPECT_NE(reading.problem.find(why), std::string::npos) << why << "\n" << reading.problem;
