@@ -291,7 +291,7 @@ TEST(AgencyPage, SaysWhatIsWrongWithAPageThatGivesNoTable)
               "la fila de la categoría A trae 10 datos después de la letra y se esperaban 11"},
              {"<html><body><p>En mantenimiento</p></body></html>",
               "no tiene una tabla con las categorías de la A a la K"},
-             {"<h2>Valores de aplicaci\xF3n desde el 31/02/2026</h2>" + served.substr(served.find("<table class")),
+             {"<h2>Aplicaci\xF3n desde el 31/02/2026</h2>" + served.substr(served.find("<table class")),
               "falta el título «Valores de aplicación desde el …»"},
              {edited(served, "$&nbsp;12.009.410,45", std::string(50, 'x')),
               "en la categoría A, los ingresos brutos dice «" + std::string(40, 'x') + "…», que no es un importe"},
