@@ -4,6 +4,7 @@
 #include "core/cp1252.h"
 #include "platform/native.h"
 #include "scale/agency_page.h"
+#include "scale/page_download.h"
 #include "scale/page_text.h"
 #include "scale/scale_file.h"
 #include "scale/scale_update.h"
@@ -306,6 +307,68 @@ TEST(AgencyPage, SaysWhatIsWrongWithAPageThatGivesNoTable)
         EXPECT_NE(reading.problem.find(why), std::string::npos) << why << "\n" << reading.problem;
         EXPECT_NE(reading.problem.find(AgencyPageUrl), std::string::npos) << reading.problem;
     }
+}
+
+// Only https, or plain http to this computer; the first address that gives a page is the one, a cancel stops there.
+TEST(PageDownload, TakesSafeAddressesInTurn)
+{
+    for (const auto& [url, taken] : std::initializer_list<std::pair<std::string, bool>>{
+             {"https://www.arca.gob.ar/monotributo/categorias.asp", true},
+             {"HTTPS://WWW.ARCA.GOB.AR/x", true},
+             {"http://127.0.0.1:8080/categorias.asp", true},
+             {"http://LOCALHOST/x", true},
+             {"http://www.arca.gob.ar/monotributo/categorias.asp", false},
+             {"http://127.0.0.1.evil/x", false},
+             {"https://usuario@www.arca.gob.ar/", false},
+             {"https://", false},
+             {"ftp://www.arca.gob.ar/", false},
+             {"categorias.html", false},
+         }) {
+        EXPECT_EQ(urlProblem(url).empty(), taken) << url;
+        EXPECT_EQ(looksLikeUrl(url), url.rfind("http", 0) == 0 || url.rfind("HTTP", 0) == 0) << url;
+    }
+    // Answers each address in turn with the next outcome.
+    class Scripted final : public platform::Downloader
+    {
+      public:
+        std::vector<platform::Download> answers;
+        std::vector<std::string> asked;
+        platform::Download fetch(const platform::DownloadRequest& request) override
+        {
+            asked.push_back(request.url);
+            platform::Download answer = answers.front();
+            answers.erase(answers.begin());
+            return answer;
+        }
+    };
+    using Outcome = platform::Download::Outcome;
+    const std::vector<std::string> urls = {"https://uno/", "https://dos/"};
+    const struct
+    {
+        std::vector<platform::Download> answers;
+        Outcome outcome;
+        std::string bytes;
+        std::string problem;
+        std::size_t asked;
+    } cases[] = {
+        {{{Outcome::Failed, "", "no responde"}, {Outcome::Done, "página", ""}}, Outcome::Done, "página", "", 2},
+        {{{Outcome::Cancelled, "", ""}}, Outcome::Cancelled, "", "se canceló la descarga", 1},
+        {{{Outcome::TooLarge, "", ""}, {Outcome::Failed, "", "no responde"}},
+         Outcome::Failed,
+         "",
+         "https://uno/: lo que envía pasa de 4 MB: no es la página de categorías; https://dos/: no responde",
+         2},
+    };
+    for (const auto& c : cases) {
+        Scripted downloader;
+        downloader.answers = c.answers;
+        const PageFetch fetch = fetchPage(downloader, urls);
+        EXPECT_EQ(fetch.outcome, c.outcome);
+        EXPECT_EQ(fetch.bytes, c.bytes);
+        EXPECT_EQ(fetch.problem, c.problem);
+        EXPECT_EQ(downloader.asked.size(), c.asked);
+    }
+    EXPECT_EQ(agencyPageUrls(), (std::vector<std::string>{AgencyPageUrl, FormerAgencyPageUrl}));
 }
 
 // The program folder's file keeps the user's lines and grows to every column; a faulty one is left alone.
