@@ -237,7 +237,9 @@ TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
              {"&#xFFFF;&#x10000;&#x10FFFF;", "\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
              {"&#x110000;&#xD7FF;&#xD800;&#xDFFF;&#xE000;&#0;",
               "\xEF\xBF\xBD\xED\x9F\xBF\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80\xEF\xBF\xBD"},
-             {"&amp;lt; &bogus; &#12345678; &#x; &#1a; &AElig;", "&lt; &bogus; &#12345678; &#x; &#1a; &AElig;"},
+             {"&amp;lt; &bogus; &#12345678; &#x; &#1a; &AElig; &; &#;",
+              "&lt; &bogus; &#12345678; &#x; &#1a; &AElig; &; &#;"},
+             {"&#1114111;&#x4a;&#X4A;", "\xF4\x8F\xBF\xBFJJ"},
              {"a &nbsp;\t&#160;\r\n b&#8239;c", "a b c"},
          }) {
         EXPECT_EQ(cells("<tr><td>" + references + "</td></tr>"), read + "|\n") << references;
@@ -264,6 +266,8 @@ TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
         EXPECT_EQ(pageAsUtf8(utf16), read);
     }
     EXPECT_EQ(cells("<TR><TH>a</TH><Td>b</tD></TR>"), "a|b|\n");
+    EXPECT_EQ(pageTables("<TABLE><TR><TD>x</TD></TR></TABLE>").at(0).rows.at(0).at(0), "x");
+    EXPECT_EQ(pageAsUtf8(std::string("<\0", 2)), "<");
 }
 
 // A page that changed shape or fails a check says what is wrong and where the table is.
