@@ -239,13 +239,17 @@ TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
               "\xEF\xBF\xBD\xED\x9F\xBF\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80\xEF\xBF\xBD"},
              {"&amp;lt; &bogus; &#12345678; &#x; &#1a; &AElig; &; &#;",
               "&lt; &bogus; &#12345678; &#x; &#1a; &AElig; &; &#;"},
-             {"&#1114111;&#x4a;&#X4A;", "\xF4\x8F\xBF\xBFJJ"},
-             {"a &nbsp;\t&#160;\r\n b&#8239;c", "a b c"},
+             {"&#1114111;&#x4a;&#X4A;&#0001234;", "\xF4\x8F\xBF\xBFJJ\xD3\x92"},
+             {"a &nbsp;\t&#160;\r\n b&#8239;c\f\vd", "a b c d"},
          }) {
         EXPECT_EQ(cells("<tr><td>" + references + "</td></tr>"), read + "|\n") << references;
     }
     EXPECT_EQ(cells("<tr><th rowspan='2'>A</th><td colspan=\"2\">B</td><tr><td>C</td><td>D</td>"), "A|B|B|\nA|C|D|\n");
     EXPECT_EQ(cells("<tr><td colspan=99>x</td></tr>").size(), 101u); // 50 places, their bars and the line end
+    EXPECT_EQ(cells("<tr><td colspan='20'>x</td><td colspan=1>y</td></tr>").size(), 2u * 21 + 1);
+    // End tags a browser does without, a cell outside any row, a page cut inside a tag.
+    EXPECT_EQ(cells("<td>lone<tr><td>a<td>b<tr><td>c"), "lone|\na|b|\nc|\n");
+    EXPECT_TRUE(pageTables("<table><tr><td rowspan=").at(0).rows.at(0).at(0).empty());
     EXPECT_EQ(cells("<tr><td>" + std::string(5000, 'y') + "</td></tr>"), std::string(4096, 'y') + "|\n");
     // UTF-16 with its mark, a letter beyond the first plane by its two halves, a half alone at the end.
     EXPECT_EQ(pageAsUtf8(std::string("\xFF\xFE"
