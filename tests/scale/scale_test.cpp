@@ -241,6 +241,11 @@ TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
               "&lt; &bogus; &#12345678; &#x; &#1a; &AElig; &; &#;"},
              {"&#1114111;&#x4a;&#X4A;&#0001234;", "\xF4\x8F\xBF\xBFJJ\xD3\x92"},
              {"a &nbsp;\t&#160;\r\n b&#8239;c\f\vd", "a b c d"},
+             // Markup that is not a cell's text: comments, declarations, a lone "<", quoted "&gt;" in a tag.
+             {"x<!-- a > b -->y<!---->z", "xyz"},
+             {"a--><!--c-->b", "a-->b"},
+             {"1 < 2 <> <!x> <?y?><span title=\"a>b\">c</span>", "1 < 2 <> c"},
+             {"x<br>y<b>z</b>", "x yz"},
          }) {
         EXPECT_EQ(cells("<tr><td>" + references + "</td></tr>"), read + "|\n") << references;
     }
@@ -272,6 +277,10 @@ TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
     EXPECT_EQ(cells("<TR><TH>a</TH><Td>b</tD></TR>"), "a|b|\n");
     EXPECT_EQ(pageTables("<TABLE><TR><TD>x</TD></TR></TABLE>").at(0).rows.at(0).at(0), "x");
     EXPECT_EQ(pageAsUtf8(std::string("<\0", 2)), "<");
+    EXPECT_EQ(pageAsUtf8("\xEF\xBB\xBF"
+                         "ab"),
+              "ab");
+    EXPECT_EQ(pageTables("<table><tr><td>x<td").at(0).rows.at(0).size(), 2u);
 }
 
 // A page that changed shape or fails a check says what is wrong and where the table is.
