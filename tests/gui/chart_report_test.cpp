@@ -6,6 +6,7 @@
 #include "tests/gui/window_fixture.h"
 #include "tests/support/faulty_files.h"
 #include "totals/category_text.h"
+#include "totals/chart_series.h"
 
 #include <QAction>
 #include <QBarCategoryAxis>
@@ -15,6 +16,8 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QProcess>
 #include <QStandardPaths>
@@ -42,32 +45,52 @@ class ChartReportTest : public testing::WindowFixture
 
 TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
 {
-    drop("202307", "011", "0000001111111");
+    // Before any month: what to do, and no empty axis.
     action("Mngrafico")->trigger();
     action("Mngrafico")->trigger();
     ASSERT_EQ(window.findChildren<QChartView*>().size(), 1);
     QChart* chart = window.findChild<QChartView*>()->chart();
+    EXPECT_TRUE(chart->title().contains("Arrastre sobre el recuadro rosa")) << chart->title().toStdString();
+    EXPECT_FALSE(chart->axes(Qt::Vertical)[0]->isVisible() || chart->legend()->isVisible());
+
+    drop("202307", "011", "0000001111111");
     const QList<QAbstractSeries*> series = chart->series();
     QBarSet* bars = qobject_cast<QBarSeries*>(series[0])->barSets()[0];
     auto* totals = qobject_cast<QLineSeries*>(series[1]);
     EXPECT_EQ(bars->count(), 12);
-    EXPECT_EQ(totals->points(), QList<QPointF>{QPointF(11, 1111111.5)});
-    // 2023 serves January 2024, on the table from 1 January 2024. July's pace carried on gives December's
-    // twelve-month total, the only one a single year has.
+    EXPECT_TRUE(chart->axes(Qt::Vertical)[0]->isVisible() && chart->legend()->isVisible());
+    // 2023 serves January 2024, on the table from 1 January 2024. No twelve months reach past July, the last with an
+    // amount; from there July's pace carried on gives December's.
+    EXPECT_TRUE(totals->points().isEmpty());
     EXPECT_EQ(series[2]->name(), "Tope de la categoría A: 2.108.288,01");
+    EXPECT_TRUE(chart->title().endsWith("<br>Topes de la escala desde 01/01/2024 (solapa 2023)"))
+        << chart->title().toStdString();
     EXPECT_EQ(qobject_cast<QLineSeries*>(series[2])->points(),
               (QList<QPointF>{QPointF(-0.5, 2108288.01), QPointF(11.5, 2108288.01)}));
     const auto* projection = qobject_cast<QLineSeries*>(series[4]);
     EXPECT_EQ(projection->points(), QList<QPointF>{QPointF(11, 6666669.0)});
     EXPECT_TRUE(projection->pointsVisible());
+    // The legend draws each line's own stroke, and the projection's is not the total's.
+    const auto markerShape = [&](QAbstractSeries* shown) {
+        const QLegend::MarkerShape shape = chart->legend()->markers(shown).constFirst()->shape();
+        return shape == QLegend::MarkerShapeDefault ? chart->legend()->markerShape() : shape;
+    };
+    EXPECT_EQ(markerShape(series[0]), QLegend::MarkerShapeRectangle);
+    for (const int line : {1, 2, 4}) {
+        EXPECT_EQ(markerShape(series[line]), QLegend::MarkerShapeFromSeries) << line;
+    }
+    EXPECT_NE(totals->pen().color(), projection->pen().color());
+    EXPECT_NE(totals->pen().style(), projection->pen().style());
 
     drop("202403", "022", "0000002222222");
     EXPECT_EQ(bars->count(), 24);
-    EXPECT_EQ(totals->count(), 13);
+    // From December 2023 to March 2024.
+    EXPECT_EQ(totals->count(), 4);
     model.setSelectedTab(SecondYearTab);
     EXPECT_EQ(qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal)[0])->categories().first(), "ene 2023");
     EXPECT_EQ(series[2]->name(), "Tope de la categoría A: 7.813.063,45");
     EXPECT_EQ(series[3]->name(), "Tope de la categoría B: 11.447.046,44");
+    EXPECT_TRUE(chart->title().endsWith("(solapa 2024)")) << chart->title().toStdString();
     // The ceiling's letter is written at each end of its line.
     for (const int ceiling : {2, 3}) {
         EXPECT_TRUE(qobject_cast<QLineSeries*>(series[ceiling])->pointLabelsVisible()) << ceiling;
@@ -123,8 +146,9 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
                                     QDate::currentDate().toString("dd/MM/yyyy").toStdString()}) {
         EXPECT_TRUE(wordSet.contains(word)) << word;
     }
-    // The chart on the page, with the ceilings of the tab on screen.
+    // The chart on the page, with the ceilings of the tab on screen and where they come from.
     EXPECT_NE(text.find("Tope de la categoría B: 11.447.046,44"), std::string::npos);
+    EXPECT_NE(text.find(ceilingsCaption(chartSeries(model, shippedScale()))), std::string::npos);
     for (int table = FirstYearTable; table <= TableCount; ++table) {
         for (int row = 1; row < MonthTable::Rows; ++row) {
             for (const int column : FigureColumns) {
