@@ -52,14 +52,14 @@ int runScaleImport(const CommandLine& line,
             << additionSummary(page.date, page.table, addition) << std::flush;
         return ScaleImported;
     }
-    const std::string note = "Vigente desde el " + shownDate(page.date) + ": leída de " + source + " el " +
-                             shownDate(line.today) + ".";
+    const std::string note =
+        "Vigente desde el " + shownDate(page.date) + ": leída de " + source + " el " + shownDate(line.today) + ".";
     if (const std::string problem = saveTableInFolder(files, programFolder, page.date, page.table, note);
         !problem.empty()) {
         return fail(ScaleRefused, "no se guardó la escala del " + shownDate(page.date) + ": " + problem);
     }
-    out << "Se agregó la escala del " << shownDate(page.date) << " a la carpeta del programa ("
-        << ScaleFileName << ").\n"
+    out << "Se agregó la escala del " << shownDate(page.date) << " a la carpeta del programa (" << ScaleFileName
+        << ").\n"
         << additionSummary(page.date, page.table, addition) << std::flush;
     return ScaleImported;
 }

@@ -132,20 +132,20 @@ void MainWindow::loadScale()
 void MainWindow::updateScale()
 {
     HandlerContext& context = m_form1.context();
-    auto* dialog = new ScaleUpdateDialog(
-        {context.dialogs, context.files, context.ProgramFolder, m_scale,
-         [this]() -> platform::Downloader* {
-             if (m_downloader == nullptr) {
-                 QString problem;
-                 m_downloader = loadDownloader(chartModuleFolders(), problem);
-                 if (m_downloader == nullptr) {
-                     m_form1.context().dialogs.MsgBox(problem.toStdString(), platform::vbCritical);
-                 }
-             }
-             return m_downloader;
-         },
-         m_today},
-        this);
+    auto* dialog = new ScaleUpdateDialog({context.dialogs, context.files, context.ProgramFolder, m_scale,
+                                          [this]() -> platform::Downloader* {
+                                              if (m_downloader == nullptr) {
+                                                  QString problem;
+                                                  m_downloader = loadDownloader(chartModuleFolders(), problem);
+                                                  if (m_downloader == nullptr) {
+                                                      m_form1.context().dialogs.MsgBox(problem.toStdString(),
+                                                                                       platform::vbCritical);
+                                                  }
+                                              }
+                                              return m_downloader;
+                                          },
+                                          m_today},
+                                         this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &ScaleUpdateDialog::scaleSaved, this, [this] {
         loadScale();

@@ -161,9 +161,9 @@ void ScaleUpdateDialog::cancelDownload()
 
 void ScaleUpdateDialog::openSavedPage()
 {
-    const std::string path = m_services.dialogs.ShowOpen(
-        {"Abrir la página de categorías guardada", "Páginas web", "", "",
-         QStandardPaths::writableLocation(QStandardPaths::DownloadLocation).toStdString()});
+    const std::string path =
+        m_services.dialogs.ShowOpen({"Abrir la página de categorías guardada", "Páginas web", "", "",
+                                     QStandardPaths::writableLocation(QStandardPaths::DownloadLocation).toStdString()});
     if (path.empty()) {
         return;
     }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/export_table.h"
 
+#include "core/cp1252.h"
 #include "core/text.h"
 #include "import/exact_decimal.h"
 #include "import/export_texts.h"
-#include "core/cp1252.h"
 
 #include <algorithm>
 #include <array>

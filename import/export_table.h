@@ -4,7 +4,6 @@
 #pragma once
 
 #include "core/cp1252.h"
-
 #include "import/voucher_months.h"
 
 #include <cstddef>
@@ -21,7 +20,6 @@ struct SheetCell
     std::string_view text;
     bool number = false;
 };
-
 
 // titles and cells are read, vouchers go into months one row at a time: the table keeps no row.
 class ExportTable

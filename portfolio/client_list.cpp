@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portfolio/client_list.h"
 
+#include "core/cp1252.h"
 #include "core/cuit.h"
 #include "core/folder_names.h"
 #include "core/text.h"
 #include "import/export_table.h"
 #include "portfolio/portfolio_texts.h"
-#include "core/cp1252.h"
 
 #include <algorithm>
 

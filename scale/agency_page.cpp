@@ -122,9 +122,9 @@ std::optional<std::int64_t> quantityOf(std::string_view cell)
 }
 
 const std::array<const char*, PageColumns> ColumnNames = {
-    "los ingresos brutos", "la superficie",        "la energía",        "los alquileres",
-    "el precio unitario",  "el impuesto de servicios", "el impuesto de venta", "el aporte al SIPA",
-    "la obra social",      "el total de servicios",   "el total de venta"};
+    "los ingresos brutos",      "la superficie",        "la energía",        "los alquileres", "el precio unitario",
+    "el impuesto de servicios", "el impuesto de venta", "el aporte al SIPA", "la obra social", "el total de servicios",
+    "el total de venta"};
 
 } // namespace
 
@@ -137,7 +137,8 @@ AgencyPageReading readAgencyPage(std::string_view bytes)
     }
     const auto date = headingDate(page->textBefore);
     if (!date) {
-        return refused("falta el título «Valores de aplicación desde el …» sobre la tabla, que dice desde qué fecha rige");
+        return refused(
+            "falta el título «Valores de aplicación desde el …» sobre la tabla, que dice desde qué fecha rige");
     }
     AgencyPageReading reading{*date, {}, {}};
     ScaleTable& table = reading.table;
@@ -158,10 +159,17 @@ AgencyPageReading readAgencyPage(std::string_view bytes)
                            " datos después de la letra y se esperaban " + std::to_string(PageColumns));
         }
         CategoryColumns& columns = table.columns->at(*category);
-        const std::array<std::int64_t*, PageColumns> targets = {
-            &table.ceilings.at(*category), &columns.areaM2,         &columns.energyKwh,   &columns.rent,
-            &columns.unitPrice,            &columns.taxServices,    &columns.taxGoods,    &columns.pension,
-            &columns.healthCover,          &columns.totalServices, &columns.totalGoods};
+        const std::array<std::int64_t*, PageColumns> targets = {&table.ceilings.at(*category),
+                                                                &columns.areaM2,
+                                                                &columns.energyKwh,
+                                                                &columns.rent,
+                                                                &columns.unitPrice,
+                                                                &columns.taxServices,
+                                                                &columns.taxGoods,
+                                                                &columns.pension,
+                                                                &columns.healthCover,
+                                                                &columns.totalServices,
+                                                                &columns.totalGoods};
         for (int column = 0; column < PageColumns; ++column) {
             const std::string& cell = row.at(column + 1);
             const bool quantity = column == 1 || column == 2;

@@ -18,8 +18,8 @@ std::string hostOf(std::string_view url)
     if (rest.find('@') != std::string_view::npos) {
         return {}; // no user names in an address the program fetches
     }
-    return foldedAscii(std::string(rest.substr(0, rest.rfind(':') == std::string_view::npos ? rest.size()
-                                                                                              : rest.rfind(':'))));
+    return foldedAscii(
+        std::string(rest.substr(0, rest.rfind(':') == std::string_view::npos ? rest.size() : rest.rfind(':'))));
 }
 
 } // namespace
@@ -47,7 +47,8 @@ std::string urlProblem(std::string_view url)
     return "la dirección " + std::string(url) + " no es de una página web (https://...)";
 }
 
-PageFetch fetchPage(platform::Downloader& downloader, const std::vector<std::string>& urls, const std::atomic<bool>* cancel)
+PageFetch
+fetchPage(platform::Downloader& downloader, const std::vector<std::string>& urls, const std::atomic<bool>* cancel)
 {
     PageFetch fetch;
     for (const std::string& url : urls) {

@@ -104,14 +104,13 @@ std::optional<bool> utf16WithoutMark(std::string_view bytes)
 }
 
 constexpr std::array<std::pair<std::string_view, char32_t>, 40> NamedEntities = {{
-    {"nbsp", 0xA0},    {"amp", '&'},       {"lt", '<'},        {"gt", '>'},        {"quot", '"'},
-    {"apos", '\''},    {"aacute", 0xE1},   {"eacute", 0xE9},   {"iacute", 0xED},   {"oacute", 0xF3},
-    {"uacute", 0xFA},  {"Aacute", 0xC1},   {"Eacute", 0xC9},   {"Iacute", 0xCD},   {"Oacute", 0xD3},
-    {"Uacute", 0xDA},  {"ntilde", 0xF1},   {"Ntilde", 0xD1},   {"uuml", 0xFC},     {"Uuml", 0xDC},
-    {"ordm", 0xBA},    {"ordf", 0xAA},     {"deg", 0xB0},      {"sup2", 0xB2},     {"copy", 0xA9},
-    {"reg", 0xAE},     {"laquo", 0xAB},    {"raquo", 0xBB},    {"middot", 0xB7},   {"ndash", 0x2013},
-    {"mdash", 0x2014}, {"hellip", 0x2026}, {"euro", 0x20AC},   {"iexcl", 0xA1},    {"iquest", 0xBF},
-    {"shy", 0xAD},     {"bull", 0x2022},   {"thinsp", 0x2009}, {"ensp", 0x2002},   {"emsp", 0x2003},
+    {"nbsp", 0xA0},    {"amp", '&'},       {"lt", '<'},      {"gt", '>'},      {"quot", '"'},    {"apos", '\''},
+    {"aacute", 0xE1},  {"eacute", 0xE9},   {"iacute", 0xED}, {"oacute", 0xF3}, {"uacute", 0xFA}, {"Aacute", 0xC1},
+    {"Eacute", 0xC9},  {"Iacute", 0xCD},   {"Oacute", 0xD3}, {"Uacute", 0xDA}, {"ntilde", 0xF1}, {"Ntilde", 0xD1},
+    {"uuml", 0xFC},    {"Uuml", 0xDC},     {"ordm", 0xBA},   {"ordf", 0xAA},   {"deg", 0xB0},    {"sup2", 0xB2},
+    {"copy", 0xA9},    {"reg", 0xAE},      {"laquo", 0xAB},  {"raquo", 0xBB},  {"middot", 0xB7}, {"ndash", 0x2013},
+    {"mdash", 0x2014}, {"hellip", 0x2026}, {"euro", 0x20AC}, {"iexcl", 0xA1},  {"iquest", 0xBF}, {"shy", 0xAD},
+    {"bull", 0x2022},  {"thinsp", 0x2009}, {"ensp", 0x2002}, {"emsp", 0x2003},
 }};
 
 std::optional<char32_t> entityValue(std::string_view name)
@@ -124,7 +123,7 @@ std::optional<char32_t> entityValue(std::string_view name)
         }
         char32_t value = 0;
         for (const char c : digits) {
-            const int digit = c >= '0' && c <= '9'               ? c - '0'
+            const int digit = c >= '0' && c <= '9'                                  ? c - '0'
                               : hex && lowerAscii(c) >= 'a' && lowerAscii(c) <= 'f' ? lowerAscii(c) - 'a' + 10
                                                                                     : -1;
             if (digit < 0) {
@@ -204,8 +203,8 @@ int spanOf(std::string_view attributes, std::string_view name)
         return 1;
     }
     std::size_t i = at + name.size();
-    while (i < attributes.size() && (attributes[i] == ' ' || attributes[i] == '=' || attributes[i] == '"' ||
-                                     attributes[i] == '\'')) {
+    while (i < attributes.size() &&
+           (attributes[i] == ' ' || attributes[i] == '=' || attributes[i] == '"' || attributes[i] == '\'')) {
         ++i;
     }
     int span = 0;
@@ -371,8 +370,8 @@ std::vector<PageTable> pageTables(std::string_view page)
             ++nameEnd;
         }
         const std::size_t nameStart = i + (closing ? 2 : 1);
-        const bool declaration = !closing && nameEnd == nameStart && i + 1 < page.size() &&
-                                 (page[i + 1] == '!' || page[i + 1] == '?');
+        const bool declaration =
+            !closing && nameEnd == nameStart && i + 1 < page.size() && (page[i + 1] == '!' || page[i + 1] == '?');
         if (nameEnd == nameStart && !declaration) {
             addText("<"); // a lone "<" in the text
             ++i;

@@ -73,8 +73,8 @@ ScaleAddition planAddition(const MonotributoScale& inUse, const CalendarDate& da
             lowest = std::min(lowest, factor);
             highest = std::max(highest, factor);
         }
-        addition.factor = lowest == highest ? factorText(lowest)
-                                            : "entre " + factorText(lowest) + " y " + factorText(highest);
+        addition.factor =
+            lowest == highest ? factorText(lowest) : "entre " + factorText(lowest) + " y " + factorText(highest);
     }
     if (!inUse.empty() && date < inUse.rbegin()->first) {
         addition.newer = inUse.rbegin()->first;
@@ -85,15 +85,15 @@ ScaleAddition planAddition(const MonotributoScale& inUse, const CalendarDate& da
 std::string additionSummary(const CalendarDate& date, const ScaleTable& table, const ScaleAddition& addition)
 {
     std::string text = "Escala del monotributo vigente desde el " + shownDate(date) + ".\n";
-    text += "Tope de ingresos de la categoría A: $ " + groupedAmountText(table.ceilings.front()) +
-            "; de la K: $ " + groupedAmountText(table.ceilings.back()) + ".\n";
+    text += "Tope de ingresos de la categoría A: $ " + groupedAmountText(table.ceilings.front()) + "; de la K: $ " +
+            groupedAmountText(table.ceilings.back()) + ".\n";
     if (table.columns) {
-        text += "Cuota mensual de la A: " + feeText(table.columns->front()) + "; de la K: " +
-                feeText(table.columns->back()) + ".\n";
+        text += "Cuota mensual de la A: " + feeText(table.columns->front()) +
+                "; de la K: " + feeText(table.columns->back()) + ".\n";
     }
     if (addition.previous) {
-        text += "Los topes son " + addition.factor + " veces los de la escala del " + shownDate(*addition.previous) +
-                ".\n";
+        text +=
+            "Los topes son " + addition.factor + " veces los de la escala del " + shownDate(*addition.previous) + ".\n";
     }
     if (addition.newer) {
         text += "Sumafac ya tiene una escala más nueva, la del " + shownDate(*addition.newer) + ".\n";
@@ -121,9 +121,10 @@ std::string saveTableInFolder(platform::Files& files,
     std::string text;
     if (path.empty()) {
         path = programFolder + platform::pathSeparator() + ScaleFileName;
-        text = std::string("# Escalas del monotributo que se suman a las que trae Sumafac, o las reemplazan en la misma "
-                           "fecha.\n") +
-               ScaleFileHeader + "\n";
+        text =
+            std::string("# Escalas del monotributo que se suman a las que trae Sumafac, o las reemplazan en la misma "
+                        "fecha.\n") +
+            ScaleFileHeader + "\n";
     } else {
         const auto existing = files.read(path);
         if (!existing) {
@@ -166,7 +167,8 @@ std::string saveTableInFolder(platform::Files& files,
         return "la escala no se pudo escribir tal como se leyó (" + check.error + "); no se escribió nada";
     }
     if (!platform::writeWhole(files, path, kept)) {
-        return "no se pudo escribir " + path + " (¿la carpeta no admite escritura o el disco está lleno?); quedó como estaba";
+        return "no se pudo escribir " + path +
+               " (¿la carpeta no admite escritura o el disco está lleno?); quedó como estaba";
     }
     return {};
 }

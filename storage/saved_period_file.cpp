@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/saved_period_file.h"
 
+#include "core/cp1252.h"
 #include "core/folder_names.h"
 #include "core/numbers.h"
 #include "core/text.h"
-#include "core/cp1252.h"
 
 #include <algorithm>
 #include <cctype>

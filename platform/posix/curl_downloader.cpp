@@ -3,7 +3,6 @@
 #include "platform/downloads.h"
 
 #include <curl/curl.h>
-
 #include <memory>
 
 namespace sumafac::platform {
@@ -105,7 +104,9 @@ class CurlDownloader final : public Downloader
         long status = 0;
         curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
         if (status != 200) {
-            return {Download::Outcome::Failed, {}, "el servidor respondió " + std::to_string(status) + " en lugar de la página"};
+            return {Download::Outcome::Failed,
+                    {},
+                    "el servidor respondió " + std::to_string(status) + " en lugar de la página"};
         }
         return {Download::Outcome::Done, std::move(transfer.body), {}};
     }

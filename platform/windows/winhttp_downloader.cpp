@@ -9,12 +9,11 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <windows.h>
-#include <winhttp.h>
-
 #include <chrono>
 #include <memory>
 #include <vector>
+#include <windows.h>
+#include <winhttp.h>
 
 namespace sumafac::platform {
 namespace {
@@ -95,9 +94,8 @@ class WinHttpDownloader final : public Downloader
         if (!connection || cancelled(request)) {
             return cancelled(request) ? Download{Download::Outcome::Cancelled, {}, {}} : failed();
         }
-        const Internet call(WinHttpOpenRequest(connection.get(), L"GET", path.c_str(), nullptr,
-                                               WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
-                                               secure ? WINHTTP_FLAG_SECURE : 0));
+        const Internet call(WinHttpOpenRequest(connection.get(), L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+                                               WINHTTP_DEFAULT_ACCEPT_TYPES, secure ? WINHTTP_FLAG_SECURE : 0));
         if (!call) {
             return failed();
         }
@@ -115,7 +113,8 @@ class WinHttpDownloader final : public Downloader
             return failed();
         }
         if (status != 200) {
-            return {Download::Outcome::Failed, {},
+            return {Download::Outcome::Failed,
+                    {},
                     "el servidor respondió " + std::to_string(status) + " en lugar de la página"};
         }
         std::string body;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How text becomes a number and a number text: the rules every figure on screen and in a file passes through.
-#include "core/numbers.h"
 #include "core/cp1252.h"
+#include "core/numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -6,12 +6,12 @@
 #include "tests/support/page_server.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QEventLoop>
-#include <QTimer>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace sumafac {
 namespace {
@@ -56,7 +56,8 @@ TEST_F(ScaleUpdateTest, ASavedPageIsShownThenSavedWhenAsked)
     button("GuardarEscala")->click();
     EXPECT_FALSE(button("GuardarEscala")->isEnabled());
     EXPECT_NE(folder.get("escala-monotributo.csv").find("2027-02-01;K;126.610.838,75"), std::string::npos);
-    EXPECT_TRUE(categoryLine().contains("escala desde 01/02/2027, total parcial de 1 mes: categoría A")) << categoryLine().toStdString();
+    EXPECT_TRUE(categoryLine().contains("escala desde 01/02/2027, total parcial de 1 mes: categoría A"))
+        << categoryLine().toStdString();
 
     // The same page again is already there; a page that is not one says why, and nothing is offered.
     dialogs.openAnswers = {downloads.put("categorias.html", page), downloads.put("otra.html", "<p>nada</p>")};

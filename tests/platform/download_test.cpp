@@ -13,9 +13,8 @@
 #include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
-#include <unistd.h>
-
 #include <thread>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -38,12 +37,17 @@ TEST(Downloads, TakeAPageAndRefuseWhatIsNotOne)
         std::string problem;
     } cases[] = {
         {testing::httpResponse("200 OK", page), {}, page.size(), nullptr, Outcome::Done, ""},
-        {testing::httpResponse("404 Not Found", "no"), {}, page.size(), nullptr, Outcome::Failed,
+        {testing::httpResponse("404 Not Found", "no"),
+         {},
+         page.size(),
+         nullptr,
+         Outcome::Failed,
          "el servidor respondió 404 en lugar de la página"},
         {testing::httpResponse("200 OK", page), {}, page.size() - 1, nullptr, Outcome::TooLarge, ""},
         {testing::httpResponse("200 OK", page), std::chrono::milliseconds(2500), page.size(), nullptr, Outcome::Failed,
          "el servidor tardó demasiado en responder"},
-        {testing::httpResponse("200 OK", page), std::chrono::milliseconds(300), page.size(), &stop, Outcome::Cancelled, ""},
+        {testing::httpResponse("200 OK", page), std::chrono::milliseconds(300), page.size(), &stop, Outcome::Cancelled,
+         ""},
     };
     const auto downloader = platform::makeNativeDownloader();
     for (const auto& c : cases) {
@@ -72,8 +76,8 @@ TEST(Downloads, CheckTheServersCertificate)
         const testing::PageServer portFinder(""); // a port free now, for the TLS server
         port = std::to_string(portFinder.port());
     }
-    std::vector<std::string> words = {"openssl", "s_server", "-quiet", "-www", "-accept", "127.0.0.1:" + port,
-                                      "-key",    key,        "-cert",  certificate};
+    std::vector<std::string> words = {"openssl",           "s_server", "-quiet", "-www",  "-accept",
+                                      "127.0.0.1:" + port, "-key",     key,      "-cert", certificate};
     std::vector<char*> argv;
     for (std::string& word : words) {
         argv.push_back(word.data());

@@ -92,7 +92,8 @@ TEST(ScaleFile, NamesTheLineOfTheFirstFault)
          "línea 3: a la tabla del 2000-02-29 le falta la categoría B"},
         // Every column of the agency's table: the fee is the sum of its parts, no column falls, all or none.
         {Full + edited(RowsOf2026, "2026-08-01;C;24.670.494,31;si;60;", "2026-08-01;C;24.670.494,31;si;60;6700\n"),
-         "línea 4: se esperaban tres, cuatro o catorce datos separados por punto y coma, " + std::string(ScaleFileHeader)},
+         "línea 4: se esperaban tres, cuatro o catorce datos separados por punto y coma, " +
+             std::string(ScaleFileHeader)},
         {Full + edited(RowsOf2026, ";49.527,18;49.527,18", ";49.527,18;49.527,19"),
          "línea 2: en la categoría A del 2026-08-01, la cuota de venta (49.527,19) no es la suma de sus partes: "
          "impuesto integrado 5.585,77, SIPA 18.246,86 y obra social 25.694,55"},
@@ -102,8 +103,9 @@ TEST(ScaleFile, NamesTheLineOfTheFirstFault)
          "línea 3: la columna precio_unitario dice «716.84O,77», que no es un importe como 2.792.886,15"},
         {Full + edited(RowsOf2026, "2026-08-01;B;17.595.182,74;si;45", "2026-08-01;B;17.595.182,74;si;4,5"),
          "línea 3: la columna superficie dice «4,5», que no es un número entero"},
-        {Full + edited(RowsOf2026, "2026-08-01;K;126.610.838,75;si;200;20000;8.378.658,45;716.840,77;1.368.514,20;"
-                                   "456.171,40;158.049,02;87.882,82;1.614.446,04;702.103,24",
+        {Full + edited(RowsOf2026,
+                       "2026-08-01;K;126.610.838,75;si;200;20000;8.378.658,45;716.840,77;1.368.514,20;"
+                       "456.171,40;158.049,02;87.882,82;1.614.446,04;702.103,24",
                        "2026-08-01;K;126.610.838,75"),
          "línea 12: la categoría A del 2026-08-01 trae las columnas de superficie a total_venta y la K no: una tabla "
          "las trae en todas o en ninguna"},
@@ -138,7 +140,6 @@ TEST(ScaleFile, ProgramFolderFileAddsAndReplacesTablesByDate)
               "ERROR, la escala del monotributo " + folder.file("falta.csv") +
                   " no se puede usar, no se puede leer el archivo.");
 }
-
 
 // Every shipped table reads back as the file writes it; those from August 2024 on bring every column.
 TEST(ScaleFile, ShippedTablesReadBackAsWrittenWithEveryColumnFrom2024)
@@ -184,17 +185,17 @@ TEST(AgencyPage, ReadsThePageAsServedAndAsBrowsersSaveIt)
 {
     const std::string served = servedPage();
     const std::string utf8 = utf8FromCp1252(served);
-    const std::string spanned = edited(
-        everyTime(served, "<td>$&nbsp;716.840,77</td>\r\n", ""), "<td>$&nbsp;2.792.886,15</td>",
-        "<td>$&nbsp;2.792.886,15</td><td rowspan=\"11\">$ 716.840,77</td>");
+    const std::string spanned =
+        edited(everyTime(served, "<td>$&nbsp;716.840,77</td>\r\n", ""), "<td>$&nbsp;2.792.886,15</td>",
+               "<td>$&nbsp;2.792.886,15</td><td rowspan=\"11\">$ 716.840,77</td>");
     for (const auto& [name, page] : std::initializer_list<std::pair<const char*, std::string>>{
              {"served", served},
              {"UTF-8 with its mark", "\xEF\xBB\xBF" + utf8},
              {"UTF-8 under its old declaration", utf8},
              {"UTF-16", utf16(utf8, false)},
              {"UTF-16 big-endian", utf16(utf8, true)},
-             {"blanks everywhere", everyTime(everyTime(everyTime(served, "$&nbsp;", "\t$ &nbsp;\r\n "), "<th scope=\"row\">",
-                                                       "<th scope=\"row\">&nbsp; "),
+             {"blanks everywhere", everyTime(everyTime(everyTime(served, "$&nbsp;", "\t$ &nbsp;\r\n "),
+                                                       "<th scope=\"row\">", "<th scope=\"row\">&nbsp; "),
                                              "Hasta ", "Hasta&nbsp;&nbsp;")},
              {"entities for letters", everyTime(served, "aplicaci\xF3n desde", "aplicaci&oacute;n desde")},
              {"one unit price across the rows", spanned},
@@ -210,9 +211,9 @@ TEST(AgencyPage, ReadsThePageAsServedAndAsBrowsersSaveIt)
 TEST(AgencyPage, SaysWhatIsWrongWithAPageThatGivesNoTable)
 {
     const std::string served = servedPage();
-    const std::string rowF = served.substr(served.find("<tr>\r\n<th scope=\"row\">F"),
-                                           served.find("<tr>\r\n<th scope=\"row\">G") -
-                                               served.find("<tr>\r\n<th scope=\"row\">F"));
+    const std::string rowF =
+        served.substr(served.find("<tr>\r\n<th scope=\"row\">F"),
+                      served.find("<tr>\r\n<th scope=\"row\">G") - served.find("<tr>\r\n<th scope=\"row\">F"));
     for (const auto& [page, why] : std::initializer_list<std::pair<std::string, std::string>>{
              {edited(served, rowF, ""), "a la tabla le falta la categoría F"},
              {edited(served, rowF, rowF + rowF), "la categoría F figura dos veces en la tabla"},
@@ -240,7 +241,8 @@ TEST(ScaleUpdate, SavesBesideTheUsersTablesWholeOrNotAtAll)
     const testing::TempFolder folder;
     const auto files = platform::makeNativeFiles();
     const ScaleTable& table = shippedScale().at(August2026);
-    const std::string users = "# mis escalas\r\ndesde;categoria;tope\r\n" + everyTime(scaleRows("2027-02-01", 300), "\n", "\r\n") +
+    const std::string users = "# mis escalas\r\ndesde;categoria;tope\r\n" +
+                              everyTime(scaleRows("2027-02-01", 300), "\n", "\r\n") +
                               everyTime(scaleRows("2026-08-01", 100), "\n", "\r\n");
     folder.put("Escala-Monotributo.csv", users);
     EXPECT_EQ(saveTableInFolder(*files, folder.path(), August2026, table, "de prueba"), "");

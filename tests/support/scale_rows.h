@@ -13,7 +13,10 @@ inline std::string scaleRows(const std::string& date, int step, const std::strin
     std::string rows;
     for (int category = 0; category < 11; ++category) {
         rows += date + ";" + static_cast<char>('A' + category) + ";" + std::to_string((category + 1) * step) + ",00" +
-                (goodsOnly.empty() ? "" : category > 7 ? ";" + goodsOnly : ";si") + "\n";
+                (goodsOnly.empty() ? ""
+                 : category > 7    ? ";" + goodsOnly
+                                   : ";si") +
+                "\n";
     }
     return rows;
 }

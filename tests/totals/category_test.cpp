@@ -16,8 +16,8 @@ namespace {
 const MonotributoScale& testScale()
 {
     static const MonotributoScale scale =
-        readScale("desde;categoria;tope;servicios\n" + testing::scaleRows("2023-07-01", 100, "no") + testing::scaleRows("2025-02-01", 100) +
-                  testing::scaleRows("2025-08-01", 200, ""))
+        readScale("desde;categoria;tope;servicios\n" + testing::scaleRows("2023-07-01", 100, "no") +
+                  testing::scaleRows("2025-02-01", 100) + testing::scaleRows("2025-08-01", 200, ""))
             .scale;
     return scale;
 }
