@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -156,25 +157,34 @@ void MainWindow::updateScale()
 
 void MainWindow::createMenu()
 {
-    QMenu* Mnarchivo = menuBar()->addMenu("Archivo");
+    // Alt opens each menu by its letter and a letter picks an item in it; A for Archivo, so Ayuda takes its y. None
+    // is taken by the buttons' Alt+S, Alt+C and Alt+B.
+    QMenu* Mnarchivo = menuBar()->addMenu("&Archivo");
     Mnarchivo->setObjectName("Mnarchivo");
-    QAction* Mncargar = Mnarchivo->addAction("Cargar", this, [this] { m_form1.Mncargar_Click(); });
+    QAction* Mncargar = Mnarchivo->addAction("&Cargar", this, [this] { m_form1.Mncargar_Click(); });
     Mncargar->setObjectName("Mncargar");
-    m_MnGrabar = Mnarchivo->addAction("Guardar", this, [this] { m_form1.MnGrabar_Click(); });
+    Mncargar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_MnGrabar = Mnarchivo->addAction("&Guardar", this, [this] { m_form1.MnGrabar_Click(); });
     m_MnGrabar->setObjectName("MnGrabar");
-    m_MnInforme = Mnarchivo->addAction("Exportar informe...", this, [this] { exportReport(); });
+    m_MnGrabar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_MnInforme = Mnarchivo->addAction("&Exportar informe...", this, [this] { exportReport(); });
     m_MnInforme->setObjectName("MnInforme");
     Mnarchivo->addSeparator();
-    Mnarchivo->addAction("Abrir cartera...", this, [this] { openPortfolio(); })->setObjectName("MnCartera");
-    QMenu* Mnver = menuBar()->addMenu("Ver");
+    Mnarchivo->addAction("&Abrir cartera...", this, [this] { openPortfolio(); })->setObjectName("MnCartera");
+    Mnarchivo->addSeparator();
+    // The Salir button's, from the menu and the keyboard too.
+    QAction* MnSalir = Mnarchivo->addAction("&Salir", this, [this] { m_form1.Command5_Click(); });
+    MnSalir->setObjectName("MnSalir");
+    MnSalir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* Mnver = menuBar()->addMenu("&Ver");
     Mnver->setObjectName("Mnver");
-    QAction* Mngrafico = Mnver->addAction("Gráfico", this, [this] { showChart(); });
+    QAction* Mngrafico = Mnver->addAction("&Gráfico", this, [this] { showChart(); });
     Mngrafico->setObjectName("Mngrafico");
-    QMenu* Mnayuda = menuBar()->addMenu("Ayuda");
+    QMenu* Mnayuda = menuBar()->addMenu("A&yuda");
     Mnayuda->setObjectName("Mnayuda");
-    QAction* Mnacerca = Mnayuda->addAction("Acerca de", this, [this] { m_form1.Mnacerca_Click(); });
+    QAction* Mnacerca = Mnayuda->addAction("&Acerca de", this, [this] { m_form1.Mnacerca_Click(); });
     Mnacerca->setObjectName("Mnacerca");
-    Mnayuda->addAction("Actualizar escala...", this, [this] { updateScale(); })->setObjectName("MnEscala");
+    Mnayuda->addAction("Actualizar &escala...", this, [this] { updateScale(); })->setObjectName("MnEscala");
 }
 
 void MainWindow::createTables()

@@ -12,6 +12,8 @@
 #include <QDropEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
@@ -24,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <set>
 
 namespace sumafac {
 namespace {
@@ -285,6 +288,73 @@ TEST_F(WindowTest, AcercaDeShowsOneAboutBoxAndItsButtons)
     EXPECT_EQ(dialogs.messages[0].prompt, "La información del sistema no está disponible en este momento");
     ok->click();
     EXPECT_FALSE(box->isVisible());
+}
+
+TEST_F(WindowTest, EveryMenuAndItemAnswersTheKeyboard)
+{
+    // Guardar and Exportar informe enabled.
+    drop(month("2024", "03"));
+    std::vector<QString> triggered;
+    for (QAction* action : window.findChildren<QAction*>()) {
+        QObject::connect(action, &QAction::triggered,
+                         [&triggered, action] { triggered.push_back(action->objectName()); });
+    }
+    // Each press in front of the main window alone, as it stands after start-up.
+    const auto afresh = [&] {
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (shown != &window && shown->isVisible()) {
+                shown->close();
+            }
+        }
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.grid(0)->setFocus();
+        triggered.clear();
+    };
+    // A key reaches the open menu, else the widget with the focus.
+    const auto press = [](QKeyCombination key) {
+        QWidget* target = QApplication::activePopupWidget();
+        // A menu picks its item by the text a letter types.
+        const QString text = key.keyboardModifiers() == Qt::NoModifier ? QString(QChar(key.key())).toLower() : "";
+        QKeyEvent event(QEvent::KeyPress, key.key(), key.keyboardModifiers(), text);
+        QApplication::sendEvent(target != nullptr ? target : QApplication::focusWidget(), &event);
+    };
+
+    // Alt and a menu's letter open it, and an item's letter takes it; no letter is taken twice, nor one of the
+    // buttons'.
+    std::set<int> menuKeys;
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        menuKeys.insert(QKeySequence::mnemonic(button->text())[0].toCombined());
+    }
+    for (QAction* menu : window.menuBar()->actions()) {
+        const QKeySequence menuMnemonic = QKeySequence::mnemonic(menu->text());
+        ASSERT_FALSE(menuMnemonic.isEmpty()) << menu->text().toStdString();
+        const QKeyCombination menuKey = menuMnemonic[0];
+        EXPECT_TRUE(menuKeys.insert(menuKey.toCombined()).second) << menu->text().toStdString();
+        std::set<Qt::Key> itemKeys;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator()) {
+                continue;
+            }
+            const QKeySequence itemMnemonic = QKeySequence::mnemonic(item->text());
+            ASSERT_FALSE(itemMnemonic.isEmpty()) << item->text().toStdString();
+            const Qt::Key itemKey = itemMnemonic[0].key();
+            EXPECT_TRUE(itemKeys.insert(itemKey).second) << item->text().toStdString();
+            afresh();
+            press(menuKey);
+            press(itemKey);
+            EXPECT_EQ(triggered, std::vector<QString>{item->objectName()}) << item->text().toStdString();
+        }
+    }
+    // The usual shortcuts.
+    for (const auto& [key, item] : {std::pair{QKeyCombination(Qt::CTRL, Qt::Key_O), "Mncargar"},
+                                    {QKeyCombination(Qt::CTRL, Qt::Key_S), "MnGrabar"},
+                                    {QKeyCombination(Qt::CTRL, Qt::Key_Q), "MnSalir"}}) {
+        afresh();
+        press(key);
+        EXPECT_EQ(triggered, std::vector<QString>{item}) << item;
+    }
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
