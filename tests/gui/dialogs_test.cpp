@@ -5,6 +5,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -152,7 +153,7 @@ TEST(QtDialogs, TheSaveDialogProposesTheNameAndAddsItsExtension)
     EXPECT_EQ(QFileInfo(QString::fromStdString(chosen)).fileName(), "otro.pdf");
 }
 
-TEST(QtDialogs, QtsOwnTextsAreSpanish)
+TEST(QtDialogs, QtsOwnTextsAreSpanishAsTheProgramSpeaksIt)
 {
     ASSERT_TRUE(gui::installSpanishTranslations(*qApp));
     gui::QtDialogs dialogs;
@@ -169,12 +170,31 @@ TEST(QtDialogs, QtsOwnTextsAreSpanish)
         },
         [&] { return dialogs.MsgBox("?", platform::vbYesNoInformation); });
     testing::TempFolder folder;
+    const std::string existing = folder.put("a.pdf", "x");
+    // Every text the save dialog shows, its question before replacing a file included.
+    QStringList shown;
     answering<QFileDialog>(
         [&](QFileDialog* dialog) {
             // Qt's own dialog: a system's would not take the program's language.
             EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
             buttonTexts(dialog);
             texts << dialog->findChild<QLabel*>("lookInLabel")->text();
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                shown << label->text();
+            }
+            for (const QComboBox* list : dialog->findChildren<QComboBox*>()) {
+                for (int item = 0; item < list->count(); ++item) {
+                    shown << list->itemText(item);
+                }
+            }
+            QTimer::singleShot(0, [&] {
+                auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(question, nullptr);
+                shown << question->text();
+                question->button(QMessageBox::No)->click();
+            });
+            dialog->selectFile(QString::fromStdString(existing));
+            static_cast<QDialog*>(dialog)->accept();
             static_cast<QDialog*>(dialog)->reject();
         },
         [&] {
@@ -183,6 +203,11 @@ TEST(QtDialogs, QtsOwnTextsAreSpanish)
     texts << QFileIconProvider().type(QFileInfo(QString::fromStdString(folder.path())));
     texts.sort();
     EXPECT_EQ(texts, QStringList({"Cancelar", "Carpeta", "Guardar", "No", "Sí", "Ver en:"}));
+    // "archivo", as the program says it, where Qt's Spanish says "fichero".
+    const QString all = shown.join('\n');
+    EXPECT_TRUE(all.contains("&Nombre de archivo:") && all.contains("El archivo a.pdf ya existe."))
+        << all.toStdString();
+    EXPECT_FALSE(all.contains("ficher", Qt::CaseInsensitive)) << all.toStdString();
 }
 
 } // namespace
