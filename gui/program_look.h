@@ -7,7 +7,7 @@ class QString;
 
 namespace sumafac::gui {
 
-// Sets the application's style, name, icon (which every window shows) and the font substitutes; call once the
+// Sets the application's style, name (which names its settings too), icon (which every window shows) and the font substitutes; call once the
 // QApplication exists, before any window is made.
 void setUpApplication();
 

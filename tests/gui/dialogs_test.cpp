@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,10 +20,12 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 namespace sumafac {
 namespace {
@@ -208,6 +211,78 @@ TEST(QtDialogs, QtsOwnTextsAreSpanishAsTheProgramSpeaksIt)
     EXPECT_TRUE(all.contains("&Nombre de archivo:") && all.contains("El archivo a.pdf ya existe."))
         << all.toStdString();
     EXPECT_FALSE(all.contains("ficher", Qt::CaseInsensitive)) << all.toStdString();
+}
+
+TEST(QtDialogs, EachKindStartsWhereItWasLastUsedAndShowsEveryColumnWhole)
+{
+    const testing::TempFolder program;
+    gui::QtDialogs dialogs;
+    // A dialog of each kind, asked to open in a folder; the taking of a file or folder in it.
+    struct Kind
+    {
+        std::function<std::string(gui::QtDialogs&, const std::string& title, const std::string& folder)> ask;
+        // The file taken in the folder the dialog is moved to, none for a folder, and whether it is there before.
+        std::string file;
+        bool there = false;
+    };
+    const Kind kinds[] = {
+        {[](gui::QtDialogs& shown, const std::string& title, const std::string& folder) {
+             return shown.ShowOpen({title, "Sumafac(*.Sa1)", "", ".sa1", folder});
+         },
+         "x.sa1", true},
+        {[](gui::QtDialogs& shown, const std::string& title, const std::string& folder) {
+             return shown.ShowSave({title, folder + "/x.pdf", "Informe PDF (*.pdf)"});
+         },
+         "x.pdf"},
+        {[](gui::QtDialogs& shown, const std::string& title, const std::string& folder) {
+             return shown.ChooseFolder(title, folder);
+         },
+         ""},
+    };
+    int asked = 0;
+    for (const Kind& kind : kinds) {
+        const std::string title = "Tipo " + std::to_string(++asked);
+        auto elsewhere = std::make_unique<testing::TempFolder>();
+        const QString taken = QString::fromStdString(
+            kind.file.empty() ? elsewhere->path()
+                              : (kind.there ? elsewhere->put(kind.file, "x") : elsewhere->file(kind.file)));
+        // Asks with the program's folder; returns where the dialog started, after taking what is in elsewhere when
+        // there is one.
+        const auto startedIn = [&](const std::string& askedTitle, bool take) {
+            QString started;
+            const std::string chosen = answering<QFileDialog>(
+                [&](QFileDialog* dialog) {
+                    started = dialog->directory().absolutePath();
+                    // Each column shows its title whole and none is cut off at the right.
+                    const auto* view = dialog->findChild<QTreeView*>("treeView");
+                    const QHeaderView* header = view->header();
+                    EXPECT_LE(header->length(), view->viewport()->width());
+                    for (int column = 0; column < header->count(); ++column) {
+                        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
+                    }
+                    if (!take) {
+                        static_cast<QDialog*>(dialog)->reject();
+                        return;
+                    }
+                    dialog->setDirectory(QString::fromStdString(elsewhere->path()));
+                    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(kind.file));
+                    static_cast<QDialog*>(dialog)->accept();
+                },
+                [&] { return kind.ask(dialogs, askedTitle, program.path()); });
+            if (take) {
+                EXPECT_EQ(QFileInfo(QString::fromStdString(chosen)), QFileInfo(taken)) << chosen;
+            }
+            return QFileInfo(started);
+        };
+        const QFileInfo programFolder(QString::fromStdString(program.path()));
+        // The first time where the program asks; then where the file was taken, for that title alone.
+        EXPECT_EQ(startedIn(title, true), programFolder) << title;
+        EXPECT_EQ(startedIn(title, false), QFileInfo(QString::fromStdString(elsewhere->path()))) << title;
+        EXPECT_EQ(startedIn(title + " otro", false), programFolder) << title;
+        // A folder gone is not opened.
+        elsewhere.reset();
+        EXPECT_EQ(startedIn(title, false), programFolder) << title;
+    }
 }
 
 } // namespace
