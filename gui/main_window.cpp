@@ -90,12 +90,13 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     createTables();
     createControls();
     createResultPanel();
+    createWrittenNote();
     setStatusBar(new CategoryLine(m_model, m_scale, m_today, this));
 
     // Everything the model holds now, then every change as it comes. Start-up below writes the captions and the
     // tables anew.
-    for (const Part part :
-         {Part::Cuit, Part::PanelGrey, Part::PanelVisible, Part::SaveEnabled, Part::DropText, Part::SelectedTab}) {
+    for (const Part part : {Part::Cuit, Part::PanelGrey, Part::PanelVisible, Part::SaveEnabled, Part::DropText,
+                            Part::SelectedTab, Part::WrittenFile}) {
         follow({part});
     }
     for (int line = 1; line <= PanelLineCount; ++line) {
@@ -333,6 +334,17 @@ void MainWindow::createResultPanel()
     }
 }
 
+void MainWindow::createWrittenNote()
+{
+    // Below the result panel, in the room the window has always left empty: nothing moves and the size stays.
+    m_writtenNote = new QLabel(centralWidget());
+    m_writtenNote->setObjectName("ArchivoEscrito");
+    m_writtenNote->setTextFormat(Qt::PlainText);
+    m_writtenNote->setWordWrap(true);
+    m_writtenNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_writtenNote->setGeometry(twipsRect(this, 6720, 3855, 3855, 2025));
+}
+
 void MainWindow::follow(const WindowModel::Change& change)
 {
     switch (change.part) {
@@ -368,6 +380,9 @@ void MainWindow::follow(const WindowModel::Change& change)
         m_Text1->setPromptText(qs(m_model.dropText()));
         // The handler runs to its end before the next event; show the path being imported meanwhile.
         m_Text1->repaint();
+        break;
+    case Part::WrittenFile:
+        m_writtenNote->setText(m_model.writtenFile().empty() ? QString() : writtenNote(m_model.writtenFile()));
         break;
     case Part::CategoryBasis:
         break; // the category line and the chart follow it
@@ -417,8 +432,11 @@ void MainWindow::showChart()
 void MainWindow::exportReport()
 {
     if (charts() != nullptr) {
-        gui::exportReport(m_model, m_scale, *m_charts, m_form1.context().dialogs, m_form1.context().files,
-                          m_form1.context().ProgramFolder);
+        const std::string written = gui::exportReport(m_model, m_scale, *m_charts, m_form1.context().dialogs,
+                                                      m_form1.context().files, m_form1.context().ProgramFolder);
+        if (!written.empty()) {
+            m_model.setWrittenFile(written);
+        }
     }
 }
 

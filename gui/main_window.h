@@ -85,6 +85,8 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     QTableView* createGrid(int tab);
     void createControls();
     void createResultPanel();
+    // Where the last file written went: "Guardado en:" and its path.
+    void createWrittenNote();
     QPushButton* button(const char* name, const char* text, int left, const QString& toolTip = {});
     // Brings the controls in line with one change of the model.
     void follow(const WindowModel::Change& change);
@@ -105,6 +107,7 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     DropArea* m_Text1 = nullptr;
     QFrame* m_Frame1 = nullptr;
     std::array<QLabel*, PanelLineCount> m_panelLines{};
+    QLabel* m_writtenNote = nullptr;
     QAction* m_MnGrabar = nullptr;
     QAction* m_MnInforme = nullptr;
     QTimer* m_Timer1 = nullptr;

@@ -16,6 +16,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -126,6 +127,9 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     EXPECT_EQ(dialogs.messages[2].prompt.rfind("No se pudo escribir el informe " + folder.file("no-existe"), 0), 0u);
     EXPECT_EQ(files->list(folder.path()), std::vector<std::string>{"informe.pdf"});
     EXPECT_EQ(folder.get("informe.pdf"), "anterior");
+    // Nothing went anywhere: nothing is said.
+    const auto* written = window.findChild<QLabel*>("ArchivoEscrito");
+    EXPECT_EQ(written->text(), "");
 
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
         GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el informe";
@@ -133,6 +137,9 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     model.setSelectedTab(SecondYearTab);
     action("MnInforme")->trigger();
     // A full path in a folder that exists, the user's documents or the program folder.
+    // Where it went, in a path that may wrap at its separators.
+    EXPECT_EQ(written->text().remove(QChar(0x200B)),
+              "Guardado en:\n" + QDir::toNativeSeparators(QString::fromStdString(report)));
     const QFileInfo proposed(QString::fromStdString(dialogs.saveRequests[3].proposedPath));
     EXPECT_EQ(proposed.fileName(), "20123456789_2023_2024.pdf");
     EXPECT_TRUE(proposed.isAbsolute() && proposed.dir().exists()) << proposed.filePath().toStdString();

@@ -87,6 +87,12 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
     EXPECT_TRUE(child<QLabel>("Text1")->wordWrap());
     EXPECT_TRUE(child("Frame1")->isHidden());
     EXPECT_GT(child("Frame1")->x(), child("SSTab1")->geometry().right());
+    // Where a file written is named: in the window's empty room, on no other control.
+    const QRect written = child("ArchivoEscrito")->geometry();
+    EXPECT_TRUE(child("client")->rect().contains(written));
+    for (const char* control : {"SSTab1", "Frame1", "Text1", "Command1"}) {
+        EXPECT_FALSE(written.intersects(child(control)->geometry())) << control;
+    }
     EXPECT_TRUE(child<QAction>("Mncargar")->isEnabled());
     EXPECT_FALSE(child<QAction>("MnGrabar")->isEnabled());
     EXPECT_TRUE(child<QTimer>("Timer1")->isActive());
