@@ -81,7 +81,6 @@ TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
         EXPECT_EQ(markerShape(series[line]), QLegend::MarkerShapeFromSeries) << line;
     }
     EXPECT_NE(totals->pen().color(), projection->pen().color());
-    EXPECT_NE(totals->pen().style(), projection->pen().style());
 
     drop("202403", "022", "0000002222222");
     EXPECT_EQ(bars->count(), 24);

@@ -5,7 +5,6 @@
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -26,6 +25,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace sumafac {
 namespace {
@@ -129,31 +129,6 @@ TEST(QtDialogs, TheOpenDialogListsOnlyTheTypedCuitsSavedFiles)
     EXPECT_EQ(listed, QStringList({"20123456786.sa1", "20123456786_2023.sa1", "20123456786_2024.SA1"}));
     EXPECT_EQ(chosen,
               QDir::toNativeSeparators(QString::fromStdString(folder.file("20123456786_2023.sa1"))).toStdString());
-    // Cancelled, it chooses nothing, whatever was selected.
-    EXPECT_EQ(answering<QFileDialog>(
-                  [](QFileDialog* dialog) {
-                      dialog->selectFile(dialog->directory().filePath("20123456786_2023.sa1"));
-                      static_cast<QDialog*>(dialog)->reject();
-                  },
-                  [&] { return dialogs.ShowOpen(request); }),
-              "");
-}
-
-TEST(QtDialogs, TheSaveDialogProposesTheNameAndAddsItsExtension)
-{
-    testing::TempFolder folder;
-    gui::QtDialogs dialogs;
-    const std::string chosen = answering<QFileDialog>(
-        [](QFileDialog* dialog) {
-            EXPECT_EQ(QFileInfo(dialog->selectedFiles().value(0)).fileName(), "20123456786_2023-2024.pdf");
-            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("otro");
-            static_cast<QDialog*>(dialog)->accept();
-        },
-        [&] {
-            return dialogs.ShowSave(
-                {"Exportar informe", folder.file("20123456786_2023-2024.pdf"), "Informe PDF (*.pdf)"});
-        });
-    EXPECT_EQ(QFileInfo(QString::fromStdString(chosen)).fileName(), "otro.pdf");
 }
 
 TEST(QtDialogs, QtsOwnTextsAreSpanishAsTheProgramSpeaksIt)
@@ -173,7 +148,6 @@ TEST(QtDialogs, QtsOwnTextsAreSpanishAsTheProgramSpeaksIt)
         },
         [&] { return dialogs.MsgBox("?", platform::vbYesNoInformation); });
     testing::TempFolder folder;
-    const std::string existing = folder.put("a.pdf", "x");
     // Every text the save dialog shows, its question before replacing a file included.
     QStringList shown;
     answering<QFileDialog>(
@@ -185,18 +159,13 @@ TEST(QtDialogs, QtsOwnTextsAreSpanishAsTheProgramSpeaksIt)
             for (const QLabel* label : dialog->findChildren<QLabel*>()) {
                 shown << label->text();
             }
-            for (const QComboBox* list : dialog->findChildren<QComboBox*>()) {
-                for (int item = 0; item < list->count(); ++item) {
-                    shown << list->itemText(item);
-                }
-            }
             QTimer::singleShot(0, [&] {
                 auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 ASSERT_NE(question, nullptr);
                 shown << question->text();
                 question->button(QMessageBox::No)->click();
             });
-            dialog->selectFile(QString::fromStdString(existing));
+            dialog->selectFile(QString::fromStdString(folder.put("a.pdf", "x")));
             static_cast<QDialog*>(dialog)->accept();
             static_cast<QDialog*>(dialog)->reject();
         },
@@ -213,73 +182,58 @@ TEST(QtDialogs, QtsOwnTextsAreSpanishAsTheProgramSpeaksIt)
     EXPECT_FALSE(all.contains("ficher", Qt::CaseInsensitive)) << all.toStdString();
 }
 
+// Each kind of file dialog starts where a file or folder was last taken in a dialog of its title, while that folder is
+// there, else where the program asks; a save proposes its name there and gives a name typed bare the type's extension.
+// Cancelled, a dialog chooses nothing, whatever was typed. Every column of the file list shows whole.
 TEST(QtDialogs, EachKindStartsWhereItWasLastUsedAndShowsEveryColumnWhole)
 {
     const testing::TempFolder program;
+    const QFileInfo programFolder(QString::fromStdString(program.path()));
     gui::QtDialogs dialogs;
-    // A dialog of each kind, asked to open in a folder; the taking of a file or folder in it.
-    struct Kind
-    {
-        std::function<std::string(gui::QtDialogs&, const std::string& title, const std::string& folder)> ask;
-        // The file taken in the folder the dialog is moved to, none for a folder, and whether it is there before.
-        std::string file;
-        bool there = false;
+    // How each kind is asked for in the program's folder, the name it proposes, the name typed (none takes the
+    // folder) and the name taken.
+    using Ask = std::function<std::string(const std::string& title)>;
+    const std::tuple<Ask, QString, QString, QString> kinds[] = {
+        {[&](const std::string& title) {
+             return dialogs.ShowOpen({title, "S", "", ".sa1", program.path()});
+         },
+         "", "x.sa1", "x.sa1"},
+        {[&](const std::string& title) {
+             return dialogs.ShowSave({title, program.file("propuesto.pdf"), "Informe PDF (*.pdf)"});
+         },
+         "propuesto.pdf", "otro", "otro.pdf"},
+        {[&](const std::string& title) { return dialogs.ChooseFolder(title, program.path()); }, "", "", ""},
     };
-    const Kind kinds[] = {
-        {[](gui::QtDialogs& shown, const std::string& title, const std::string& folder) {
-             return shown.ShowOpen({title, "Sumafac(*.Sa1)", "", ".sa1", folder});
-         },
-         "x.sa1", true},
-        {[](gui::QtDialogs& shown, const std::string& title, const std::string& folder) {
-             return shown.ShowSave({title, folder + "/x.pdf", "Informe PDF (*.pdf)"});
-         },
-         "x.pdf"},
-        {[](gui::QtDialogs& shown, const std::string& title, const std::string& folder) {
-             return shown.ChooseFolder(title, folder);
-         },
-         ""},
-    };
-    int asked = 0;
-    for (const Kind& kind : kinds) {
-        const std::string title = "Tipo " + std::to_string(++asked);
+    for (const auto& [ask, proposed, typed, taken] : kinds) {
         auto elsewhere = std::make_unique<testing::TempFolder>();
-        const QString taken = QString::fromStdString(
-            kind.file.empty() ? elsewhere->path()
-                              : (kind.there ? elsewhere->put(kind.file, "x") : elsewhere->file(kind.file)));
-        // Asks with the program's folder; returns where the dialog started, after taking what is in elsewhere when
-        // there is one.
-        const auto startedIn = [&](const std::string& askedTitle, bool take) {
+        elsewhere->put("x.sa1", "x");
+        const QFileInfo elsewhereFolder(QString::fromStdString(elsewhere->path()));
+        // Where a dialog of title starts; with take, what is typed is taken in elsewhere.
+        const auto startedIn = [&](const std::string& title, bool take) {
             QString started;
             const std::string chosen = answering<QFileDialog>(
                 [&](QFileDialog* dialog) {
                     started = dialog->directory().absolutePath();
-                    // Each column shows its title whole and none is cut off at the right.
+                    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                    EXPECT_EQ(name->text(), proposed);
                     const auto* view = dialog->findChild<QTreeView*>("treeView");
-                    const QHeaderView* header = view->header();
-                    EXPECT_LE(header->length(), view->viewport()->width());
-                    for (int column = 0; column < header->count(); ++column) {
-                        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
+                    EXPECT_LE(view->header()->length(), view->viewport()->width());
+                    for (int column = 0; column < view->header()->count(); ++column) {
+                        EXPECT_GE(view->header()->sectionSize(column), view->header()->sectionSizeHint(column));
                     }
-                    if (!take) {
-                        static_cast<QDialog*>(dialog)->reject();
-                        return;
-                    }
-                    dialog->setDirectory(QString::fromStdString(elsewhere->path()));
-                    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(kind.file));
-                    static_cast<QDialog*>(dialog)->accept();
+                    dialog->setDirectory(elsewhereFolder.filePath());
+                    name->setText(typed);
+                    take ? static_cast<QDialog*>(dialog)->accept() : static_cast<QDialog*>(dialog)->reject();
                 },
-                [&] { return kind.ask(dialogs, askedTitle, program.path()); });
-            if (take) {
-                EXPECT_EQ(QFileInfo(QString::fromStdString(chosen)), QFileInfo(taken)) << chosen;
-            }
+                [&] { return ask(title); });
+            EXPECT_EQ(QFileInfo(QString::fromStdString(chosen)).absoluteFilePath(),
+                      take ? QDir::cleanPath(elsewhereFolder.filePath() + "/" + taken) : "");
             return QFileInfo(started);
         };
-        const QFileInfo programFolder(QString::fromStdString(program.path()));
-        // The first time where the program asks; then where the file was taken, for that title alone.
+        const std::string title = "Elegir " + taken.toStdString();
         EXPECT_EQ(startedIn(title, true), programFolder) << title;
-        EXPECT_EQ(startedIn(title, false), QFileInfo(QString::fromStdString(elsewhere->path()))) << title;
+        EXPECT_EQ(startedIn(title, false), elsewhereFolder) << title;
         EXPECT_EQ(startedIn(title + " otro", false), programFolder) << title;
-        // A folder gone is not opened.
         elsewhere.reset();
         EXPECT_EQ(startedIn(title, false), programFolder) << title;
     }
