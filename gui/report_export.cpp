@@ -41,9 +41,9 @@ std::string reportFolder(const std::string& documents, const std::string& progra
 QString writtenNote(const std::string& path)
 {
     // A zero-width space after each separator: a long path wraps there instead of running out of its label.
-    return "Guardado en:\n" + QDir::toNativeSeparators(QString::fromStdString(path))
-                                  .replace('/', QStringLiteral("/\u200B"))
-                                  .replace('\\', QStringLiteral("\\\u200B"));
+    return "Guardado en: " + QDir::toNativeSeparators(QString::fromStdString(path))
+                                 .replace('/', QStringLiteral("/\u200B"))
+                                 .replace('\\', QStringLiteral("\\\u200B"));
 }
 
 std::string exportReport(const WindowModel& model,

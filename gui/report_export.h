@@ -21,7 +21,8 @@ std::string reportFileName(const WindowModel& model);
 // exists; else the program folder.
 std::string reportFolder(const std::string& documents, const std::string& programFolder);
 
-// "Guardado en:" and path, the word a window says where a file it wrote went; the path may break at its separators.
+// "Guardado en: " and the path, the word a window says where a file it wrote went; the path may break at its
+// separators.
 QString writtenNote(const std::string& path);
 
 // Does nothing without a CUIT or when the dialog is cancelled. A page that cannot be written is said in a message and

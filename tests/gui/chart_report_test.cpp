@@ -138,7 +138,7 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     // A full path in a folder that exists, the user's documents or the program folder.
     // Where it went, in a path that may wrap at its separators.
     EXPECT_EQ(written->text().remove(QChar(0x200B)),
-              "Guardado en:\n" + QDir::toNativeSeparators(QString::fromStdString(report)));
+              "Guardado en: " + QDir::toNativeSeparators(QString::fromStdString(report)));
     const QFileInfo proposed(QString::fromStdString(dialogs.saveRequests[3].proposedPath));
     EXPECT_EQ(proposed.fileName(), "20123456789_2023_2024.pdf");
     EXPECT_TRUE(proposed.isAbsolute() && proposed.dir().exists()) << proposed.filePath().toStdString();
