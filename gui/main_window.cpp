@@ -90,7 +90,6 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
     createTables();
     createControls();
     createResultPanel();
-    createWrittenNote();
     setStatusBar(new CategoryLine(m_model, m_scale, m_today, this));
 
     // Everything the model holds now, then every change as it comes. Start-up below writes the captions and the
@@ -343,6 +342,7 @@ void MainWindow::createWrittenNote()
     m_writtenNote->setWordWrap(true);
     m_writtenNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_writtenNote->setGeometry(twipsRect(this, 6720, 3855, 3855, 2025));
+    m_writtenNote->show();
 }
 
 void MainWindow::follow(const WindowModel::Change& change)
@@ -382,7 +382,12 @@ void MainWindow::follow(const WindowModel::Change& change)
         m_Text1->repaint();
         break;
     case Part::WrittenFile:
-        m_writtenNote->setText(m_model.writtenFile().empty() ? QString() : writtenNote(m_model.writtenFile()));
+        if (m_writtenNote == nullptr && !m_model.writtenFile().empty()) {
+            createWrittenNote();
+        }
+        if (m_writtenNote != nullptr) {
+            m_writtenNote->setText(m_model.writtenFile().empty() ? QString() : writtenNote(m_model.writtenFile()));
+        }
         break;
     case Part::CategoryBasis:
         break; // the category line and the chart follow it

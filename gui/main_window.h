@@ -85,7 +85,8 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     QTableView* createGrid(int tab);
     void createControls();
     void createResultPanel();
-    // Where the last file written went: "Guardado en:" and its path.
+    // Where the last file written went: "Guardado en:" and its path. Made with the first file written: at start-up an
+    // empty label would cost its making and painting.
     void createWrittenNote();
     QPushButton* button(const char* name, const char* text, int left, const QString& toolTip = {});
     // Brings the controls in line with one change of the model.

@@ -87,6 +87,8 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
     EXPECT_TRUE(child("Frame1")->isHidden());
     EXPECT_GT(child("Frame1")->x(), child("SSTab1")->geometry().right());
     // Where a file written is named: in the window's empty room, on no other control.
+    model.setWrittenFile(folder.file("x.sa1"));
+    EXPECT_FALSE(child("ArchivoEscrito")->isHidden());
     const QRect written = child("ArchivoEscrito")->geometry();
     EXPECT_TRUE(child("client")->rect().contains(written));
     for (const char* control : {"SSTab1", "Frame1", "Text1", "Command1"}) {
