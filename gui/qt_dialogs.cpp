@@ -71,8 +71,9 @@ void rememberFolder(const std::string& title, const QString& folder)
     QSettings().setValue("carpetas/" + QString::fromStdString(title), QDir::toNativeSeparators(folder));
 }
 
-// Widens the dialog, as it shows, until each column of its detail view shows its title and what it holds whole: Qt
-// lays them out for English, and at its own width cuts off Tamaño, Tipo and Última modificación.
+// Widens the dialog as it shows (once: it is shown by exec), until each column of its detail view shows its title and
+// what it holds whole: Qt lays them out for English, and at its own width cuts off Tamaño, Tipo and Última
+// modificación.
 class WideEnough final : public QObject
 {
   public:
@@ -89,7 +90,8 @@ class WideEnough final : public QObject
         QHeaderView* header = view->header();
         const QFontMetrics metrics(view->font());
         const QLocale locale = QLocale::system();
-        // What the size and the date columns show at their widest, written as the file list writes them.
+        // What the size, type and date columns show at their widest, the size and the date written as the file list
+        // writes them; a type is a word or two.
         const QString widest[] = {{},
                                   locale.formattedDataSize(1023 * 1024 - 1),
                                   QString(14, 'x'),
@@ -109,7 +111,6 @@ class WideEnough final : public QObject
         if (missing > 0) {
             dialog->resize(std::min(dialog->width() + missing, room), dialog->height());
         }
-        dialog->removeEventFilter(this);
         return false;
     }
 };
@@ -215,7 +216,7 @@ std::string QtDialogs::ChooseFolder(const std::string& title, const std::string&
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    // Opened again where it was left: in the folder chosen, which a click on Elegir takes at once.
+    // Opened again where it was left: in the folder chosen, which a click on Seleccionar takes at once.
     const QString chosen = dialog.selectedFiles().constFirst();
     rememberFolder(title, chosen);
     return QDir::toNativeSeparators(chosen).toStdString();

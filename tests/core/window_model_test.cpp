@@ -85,19 +85,5 @@ TEST(WindowModel, CopyAndAssignTakeEveryPartOfTheState)
     }
 }
 
-TEST(WindowModel, AFileWrittenIsNamedUntilACellChanges)
-{
-    WindowModel model;
-    fillEveryPart(model);
-    std::vector<Part> told;
-    model.subscribe([&told](const WindowModel::Change& change) { told.push_back(change.part); });
-    // Whatever else changes, the file still holds what the tables show.
-    model.setPanelGrey(0);
-    EXPECT_EQ(model.writtenFile(), "/documentos/20123456786_2025.pdf");
-    model.setCell(SecondYearTable, January, MonthTable::AmountColumn, "1,00");
-    EXPECT_EQ(model.writtenFile(), "");
-    EXPECT_EQ(told.back(), Part::WrittenFile);
-}
-
 } // namespace
 } // namespace sumafac

@@ -12,11 +12,13 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QThread>
 #include <QTimer>
 #include <QTreeView>
@@ -188,21 +190,22 @@ TEST(QtDialogs, QtsOwnTextsAreSpanishAsTheProgramSpeaksIt)
 TEST(QtDialogs, EachKindStartsWhereItWasLastUsedAndShowsEveryColumnWhole)
 {
     const testing::TempFolder program;
-    const QFileInfo programFolder(QString::fromStdString(program.path()));
+    const std::string folder = program.path();
+    const QFileInfo programFolder(QString::fromStdString(folder));
     gui::QtDialogs dialogs;
     // How each kind is asked for in the program's folder, the name it proposes, the name typed (none takes the
     // folder) and the name taken.
     using Ask = std::function<std::string(const std::string& title)>;
     const std::tuple<Ask, QString, QString, QString> kinds[] = {
-        {[&](const std::string& title) {
-             return dialogs.ShowOpen({title, "S", "", ".sa1", program.path()});
+        {[&](const std::string& t) {
+             return dialogs.ShowOpen({t, "S", "", ".sa1", folder});
          },
          "", "x.sa1", "x.sa1"},
-        {[&](const std::string& title) {
-             return dialogs.ShowSave({title, program.file("propuesto.pdf"), "Informe PDF (*.pdf)"});
+        {[&](const std::string& t) {
+             return dialogs.ShowSave({t, folder + "/propuesto.pdf", "PDF (*.pdf)"});
          },
          "propuesto.pdf", "otro", "otro.pdf"},
-        {[&](const std::string& title) { return dialogs.ChooseFolder(title, program.path()); }, "", "", ""},
+        {[&](const std::string& t) { return dialogs.ChooseFolder(t, folder); }, "", "", ""},
     };
     for (const auto& [ask, proposed, typed, taken] : kinds) {
         auto elsewhere = std::make_unique<testing::TempFolder>();
@@ -223,7 +226,13 @@ TEST(QtDialogs, EachKindStartsWhereItWasLastUsedAndShowsEveryColumnWhole)
                     }
                     dialog->setDirectory(elsewhereFolder.filePath());
                     name->setText(typed);
-                    take ? static_cast<QDialog*>(dialog)->accept() : static_cast<QDialog*>(dialog)->reject();
+                    // Return takes it, Escape cancels it, from where the focus is.
+                    QKeyEvent key(QEvent::KeyPress, take ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
+                    QApplication::sendEvent(dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog, &key);
+                    if (dialog->isVisible()) {
+                        ADD_FAILURE() << "the dialog stayed open";
+                        static_cast<QDialog*>(dialog)->reject();
+                    }
                 },
                 [&] { return ask(title); });
             EXPECT_EQ(QFileInfo(QString::fromStdString(chosen)).absoluteFilePath(),
@@ -237,6 +246,8 @@ TEST(QtDialogs, EachKindStartsWhereItWasLastUsedAndShowsEveryColumnWhole)
         elsewhere.reset();
         EXPECT_EQ(startedIn(title, false), programFolder) << title;
     }
+    // Kept in a file of the program's name, in the user's settings folder (here the run's own).
+    EXPECT_TRUE(QSettings().fileName().endsWith("/Sumafac/Sumafac.ini")) << QSettings().fileName().toStdString();
 }
 
 } // namespace

@@ -58,17 +58,19 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
         bool bold;
         bool italic;
         QString toolTip;
+        // None for the drop area, whose prompt takes the size that fits.
+        double points = 0;
     };
     const Expected controls[] = {
-        {"Label2", "CUIT:", true, false, ""},
-        {"Label3", "", true, false, ""},
+        {"Label2", "CUIT:", true, false, "", 13.5},
+        {"Label3", "", true, false, "", 13.5},
         {"Text1", "Arrastra aqui los archivos  bajados de la AFIP", false, true,
          "Arrastra aqui los archivos bajados de la AFIP"},
-        {"Command5", "&Salir", true, false, ""},
-        {"Command2", "&Copiar", true, false, "Copia o deja el año mas nuevo en la solapa 1 y borra las demas"},
-        {"Command1", "&Borrar", true, false, ""},
-        {"Label1", "", true, false, ""},
-        {"Label8", "", true, false, ""},
+        {"Command5", "&Salir", true, false, "", 9.75},
+        {"Command2", "&Copiar", true, false, "Copia o deja el año mas nuevo en la solapa 1 y borra las demas", 9.75},
+        {"Command1", "&Borrar", true, false, "", 9.75},
+        {"Label1", "", true, false, "", 12},
+        {"Label8", "", true, false, "", 12},
     };
     for (const Expected& expected : controls) {
         QWidget* control = child(expected.name);
@@ -76,6 +78,7 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
         EXPECT_EQ(shown.toString().toStdString(), expected.text.toStdString()) << expected.name;
         EXPECT_EQ(control->font().bold(), expected.bold) << expected.name;
         EXPECT_EQ(control->font().italic(), expected.italic) << expected.name;
+        EXPECT_TRUE(expected.points == 0 || control->font().pointSizeF() == expected.points) << expected.name;
         EXPECT_EQ(control->toolTip(), expected.toolTip) << expected.name;
     }
     EXPECT_EQ(color("Label3"), QColor(0, 0, 255));
