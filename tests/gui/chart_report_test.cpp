@@ -26,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -54,12 +55,17 @@ TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
     EXPECT_TRUE(chart->title().contains("Arrastre sobre el recuadro rosa")) << chart->title().toStdString();
     const QList<QAbstractSeries*> series = chart->series();
     EXPECT_FALSE(chart->axes(Qt::Vertical)[0]->isVisible() || chart->legend()->isVisible() || series[4]->isVisible());
+    const qreal emptyTitle = chart->titleFont().pointSizeF();
 
     drop("202307", "011", "0000001111111");
     QBarSet* bars = qobject_cast<QBarSeries*>(series[0])->barSets()[0];
     auto* totals = qobject_cast<QLineSeries*>(series[1]);
     EXPECT_EQ(bars->count(), 12);
     EXPECT_TRUE(chart->axes(Qt::Vertical)[0]->isVisible() && chart->legend()->isVisible());
+    EXPECT_LT(chart->titleFont().pointSizeF(), emptyTitle);
+    // Every series drawn against the months and the amounts.
+    EXPECT_TRUE(
+        std::all_of(series.begin(), series.end(), [](auto* shown) { return shown->attachedAxes().size() == 2; }));
     // 2023 serves January 2024, on the table from 1 January 2024. No twelve months reach past July, the last with an
     // amount; from there July's pace carried on gives December's.
     EXPECT_TRUE(totals->points().isEmpty());

@@ -312,11 +312,7 @@ TEST_F(WindowTest, EveryMenuAndItemAnswersTheKeyboard)
     // The items keys take, pressed in front of the main window alone as it stands after start-up. A key reaches the
     // open menu, which picks its item by the text a letter types, else the widget with the focus.
     const auto press = [&](std::initializer_list<QKeyCombination> keys) {
-        for (QWidget* shown : QApplication::topLevelWidgets()) {
-            if (shown != &window) {
-                shown->close();
-            }
-        }
+        QApplication::closeAllWindows();
         window.show();
         QApplication::setActiveWindow(&window);
         window.grid(0)->setFocus();
