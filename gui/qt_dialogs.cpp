@@ -92,25 +92,26 @@ class WideEnough final : public QObject
         const QLocale locale = QLocale::system();
         // What the size, type and date columns show at their widest, the size and the date written as the file list
         // writes them; a type is a word or two.
-        const QString widest[] = {{},
-                                  locale.formattedDataSize(1023 * 1024 - 1),
-                                  QString(14, 'x'),
+        const QString widest[] = {locale.formattedDataSize(1023 * 1024 - 1), QString(14, 'x'),
                                   locale.toString(QDateTime({2088, 12, 28}, {23, 58, 58}), QLocale::ShortFormat)};
-        int needed = 0;
-        for (int column = 0; column < header->count(); ++column) {
+        int others = 0;
+        for (int column = 1; column < header->count(); ++column) {
             // With room for the margins of a cell and its icon's gap.
-            const int content = column < std::ssize(widest) ? metrics.horizontalAdvance(widest[column]) + 16 : 0;
+            const int content = column <= std::ssize(widest) ? metrics.horizontalAdvance(widest[column - 1]) + 16 : 0;
             header->resizeSection(column,
                                   std::max({header->sectionSize(column), header->sectionSizeHint(column), content}));
-            needed += header->isSectionHidden(column) ? 0 : header->sectionSize(column);
+            others += header->isSectionHidden(column) ? 0 : header->sectionSize(column);
         }
+        const int names = header->sectionSize(0);
         const int room =
             dialog->screen()->availableGeometry().width() - (dialog->frameGeometry().width() - dialog->width());
-        const int missing = needed - view->viewport()->width();
         // Before the dialog places itself, centred on the window, at its new width.
-        if (missing > 0) {
-            dialog->resize(std::min(dialog->width() + missing, room), dialog->height());
-        }
+        const int wider =
+            std::min(std::max(dialog->width(), dialog->width() + names + others - view->viewport()->width()), room);
+        // On a screen too narrow for them all, the names give way, down to their title's width.
+        const int viewport = view->viewport()->width() + wider - dialog->width();
+        header->resizeSection(0, std::max(header->sectionSizeHint(0), std::min(names, viewport - others)));
+        dialog->resize(wider, dialog->height());
         return false;
     }
 };

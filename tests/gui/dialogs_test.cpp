@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QThread>
 #include <QTimer>
@@ -220,7 +221,9 @@ TEST(QtDialogs, EachKindStartsWhereItWasLastUsedAndShowsEveryColumnWhole)
                     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
                     EXPECT_EQ(name->text(), proposed);
                     const auto* view = dialog->findChild<QTreeView*>("treeView");
-                    EXPECT_LE(view->header()->length(), view->viewport()->width());
+                    // As wide as its columns, or as the screen (Wine's stand-in faces are wider than its 800 pixels).
+                    EXPECT_TRUE(view->header()->length() <= view->viewport()->width() ||
+                                dialog->frameGeometry().width() >= dialog->screen()->availableGeometry().width());
                     for (int column = 0; column < view->header()->count(); ++column) {
                         EXPECT_GE(view->header()->sectionSize(column), view->header()->sectionSizeHint(column));
                     }
