@@ -36,6 +36,7 @@ void WindowModel::assign(const WindowModel& other)
     setFadeLevel(other.fadeLevel());
     setSaveEnabled(other.saveEnabled());
     setDropText(other.dropText());
+    setWrittenFile(other.writtenFile());
 }
 
 void WindowModel::setCuit(const std::string& cuit)
@@ -60,6 +61,9 @@ void WindowModel::setCell(int table, int row, int column, const std::string& tex
 {
     m_tables.at(table - 1).setCell(row, column, text);
     changed({Part::Cell, table, row, column});
+    if (!m_writtenFile.empty()) {
+        setWrittenFile({});
+    }
 }
 
 void WindowModel::setPanelLine(int line, const std::string& text)
@@ -90,6 +94,12 @@ void WindowModel::setDropText(const std::string& text)
 {
     m_dropText = text;
     changed({Part::DropText});
+}
+
+void WindowModel::setWrittenFile(const std::string& path)
+{
+    m_writtenFile = path;
+    changed({Part::WrittenFile});
 }
 
 int WindowModel::subscribe(Listener listener)

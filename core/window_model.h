@@ -47,6 +47,7 @@ class WindowModel
             PanelVisible,
             SaveEnabled,
             DropText,
+            WrittenFile,
             // Nothing the model holds: what the category of a table is told against changed (the scale).
             CategoryBasis
         };
@@ -100,6 +101,11 @@ class WindowModel
     const std::string& dropText() const { return m_dropText; }
     void setDropText(const std::string& text);
 
+    // The last file the user had written (a save, a report), to be named on screen; empty before one is, and again
+    // once a cell changes, as that file no longer holds what the tables show.
+    const std::string& writtenFile() const { return m_writtenFile; }
+    void setWrittenFile(const std::string& path);
+
     // Tells the listeners that what the category of a table is told against changed, though no part of the model did.
     void categoryBasisChanged() const { changed({Change::Part::CategoryBasis}); }
 
@@ -120,6 +126,7 @@ class WindowModel
     bool m_panelVisible = false;
     bool m_saveEnabled = false;
     std::string m_dropText;
+    std::string m_writtenFile;
     std::map<int, Listener> m_listeners;
     int m_nextSubscription = 0;
 };

@@ -4,6 +4,8 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPen>
@@ -15,7 +17,9 @@ namespace sumafac::gui {
 namespace {
 
 const QString Title = "Facturación por mes y total de doce meses";
-const QString NoCeilings = "<br>Sin topes: la solapa a la vista no tiene categoría del monotributo";
+const QString NoCeilings = "Sin topes: la solapa a la vista no tiene categoría del monotributo";
+const QString NoMonths = "Todavía no hay meses para mostrar.<br>Arrastre sobre el recuadro rosa los archivos bajados "
+                         "de la AFIP,<br>o cargue un trabajo guardado con Archivo → Cargar.";
 
 // Drawing only: the exact cents become a place on the chart here and nowhere else. Every amount the user reads as
 // text (the legend, the tables, the category line) keeps its cents.
@@ -41,12 +45,20 @@ ChartOfMonths::ChartOfMonths(QGraphicsItem* parent) : QChart(parent)
     setLocalizeNumbers(true);
     setLocale(QLocale(QLocale::Spanish, QLocale::Argentina));
     legend()->setAlignment(Qt::AlignBottom);
+    m_titleFont = titleFont();
+    // Each line's own stroke in the legend, so that the dashed projection and the solid total, of one colour, are
+    // told apart there as on the chart.
+    legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
 
     auto* bars = new QBarSeries;
     m_months = new QBarSet("Importe del mes");
     m_months->setColor(QColor(70, 130, 180));
     bars->append(m_months);
     addSeries(bars);
+    // A bar's marker is its filled square; taken from the series it would be drawn hollow.
+    for (QLegendMarker* marker : legend()->markers(bars)) {
+        marker->setShape(QLegend::MarkerShapeRectangle);
+    }
     m_totals = lineSeries(QColor(0, 0, 128), 2.5, Qt::SolidLine);
     m_totals->setName("Total de doce meses");
     addSeries(m_totals);
@@ -56,7 +68,8 @@ ChartOfMonths::ChartOfMonths(QGraphicsItem* parent) : QChart(parent)
         ceiling->setPointLabelsClipping(false);
         addSeries(ceiling);
     }
-    m_projection = lineSeries(QColor(0, 0, 128), 2, Qt::DashLine);
+    // A colour of its own besides the dashes: at the report's size a dash can pass for a short solid line.
+    m_projection = lineSeries(QColor(120, 60, 170), 2, Qt::DashLine);
     m_projection->setName("Proyección");
     // With one year on screen only December has a twelve-month total: a point, where a line would show nothing.
     m_projection->setPointsVisible(true);
@@ -128,7 +141,16 @@ void ChartOfMonths::draw(const ChartSeries& series)
         take(pesos(ceiling->amount));
     }
 
-    setTitle(series.reached ? Title : Title + NoCeilings);
+    // Nothing to draw before the first month comes: what to do instead of an empty axis.
+    const bool empty = series.months.empty();
+    m_monthAxis->setVisible(!empty);
+    m_amountAxis->setVisible(!empty);
+    legend()->setVisible(!empty);
+    QFont titleFont = m_titleFont;
+    titleFont.setPointSizeF(titleFont.pointSizeF() * (empty ? 1.3 : 1));
+    setTitleFont(titleFont);
+    const QString caption = series.reached ? QString::fromStdString(ceilingsCaption(series)) : NoCeilings;
+    setTitle(empty ? NoMonths : Title + "<br>" + caption);
     m_amountAxis->setRange(lowest, highest > lowest ? highest : lowest + 1);
     m_amountAxis->applyNiceNumbers();
 }

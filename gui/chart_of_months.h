@@ -7,6 +7,7 @@
 #include "totals/chart_series.h"
 
 #include <QChart>
+#include <QFont>
 
 #include <array>
 
@@ -38,6 +39,8 @@ class ChartOfMonths final : public QChart
     std::array<QLineSeries*, 2> m_ceilings{};
     QBarCategoryAxis* m_monthAxis = nullptr;
     QValueAxis* m_amountAxis = nullptr;
+    // The theme's, larger for what to do when there is nothing to draw.
+    QFont m_titleFont;
 };
 
 } // namespace sumafac::gui

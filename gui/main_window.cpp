@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -107,8 +108,8 @@ MainWindow::MainWindow(WindowModel& model, Services services, QWidget* parent)
 
     // Everything the model holds now, then every change as it comes. Start-up below writes the captions and the
     // tables anew.
-    for (const Part part :
-         {Part::Cuit, Part::PanelGrey, Part::PanelVisible, Part::SaveEnabled, Part::DropText, Part::SelectedTab}) {
+    for (const Part part : {Part::Cuit, Part::PanelGrey, Part::PanelVisible, Part::SaveEnabled, Part::DropText,
+                            Part::SelectedTab, Part::WrittenFile}) {
         follow({part});
     }
     for (int line = 1; line <= PanelLineCount; ++line) {
@@ -208,30 +209,39 @@ void MainWindow::updateScale()
 
 void MainWindow::createMenu()
 {
-    QMenu* Mnarchivo = menuBar()->addMenu("Archivo");
+    // Alt opens each menu by its letter and a letter picks an item in it; A for Archivo, so Ayuda takes its y. None
+    // is taken by the buttons' Alt+S, Alt+C and Alt+B.
+    QMenu* Mnarchivo = menuBar()->addMenu("&Archivo");
     Mnarchivo->setObjectName("Mnarchivo");
-    QAction* Mncargar = Mnarchivo->addAction("Cargar", this, [this] { m_form1.Mncargar_Click(); });
+    QAction* Mncargar = Mnarchivo->addAction("&Cargar", this, [this] { m_form1.Mncargar_Click(); });
     Mncargar->setObjectName("Mncargar");
-    m_MnGrabar = Mnarchivo->addAction("Guardar", this, [this] { m_form1.MnGrabar_Click(); });
+    Mncargar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_MnGrabar = Mnarchivo->addAction("&Guardar", this, [this] { m_form1.MnGrabar_Click(); });
     m_MnGrabar->setObjectName("MnGrabar");
-    m_MnInforme = Mnarchivo->addAction("Exportar informe...", this, [this] { exportReport(); });
+    m_MnGrabar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_MnInforme = Mnarchivo->addAction("&Exportar informe...", this, [this] { exportReport(); });
     m_MnInforme->setObjectName("MnInforme");
-    m_MnDatos = Mnarchivo->addAction("Datos del contribuyente...", this, [this] { editTaxpayer(); });
+    m_MnDatos = Mnarchivo->addAction("&Datos del contribuyente...", this, [this] { editTaxpayer(); });
     m_MnDatos->setObjectName("MnContribuyente");
     Mnarchivo->addSeparator();
-    Mnarchivo->addAction("Abrir cartera...", this, [this] { openPortfolio(); })->setObjectName("MnCartera");
-    QMenu* Mnver = menuBar()->addMenu("Ver");
+    Mnarchivo->addAction("&Abrir cartera...", this, [this] { openPortfolio(); })->setObjectName("MnCartera");
+    Mnarchivo->addSeparator();
+    // The Salir button's, from the menu and the keyboard too.
+    QAction* MnSalir = Mnarchivo->addAction("&Salir", this, [this] { m_form1.Command5_Click(); });
+    MnSalir->setObjectName("MnSalir");
+    MnSalir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* Mnver = menuBar()->addMenu("&Ver");
     Mnver->setObjectName("Mnver");
-    QAction* Mngrafico = Mnver->addAction("Gráfico", this, [this] { showChart(); });
+    QAction* Mngrafico = Mnver->addAction("&Gráfico", this, [this] { showChart(); });
     Mngrafico->setObjectName("Mngrafico");
     Mnver
-        ->addAction("Detalle de la categoría", this, [this] { static_cast<CategoryLine*>(statusBar())->showDetails(); })
+        ->addAction("&Detalle de la categoría", this, [this] { static_cast<CategoryLine*>(statusBar())->showDetails(); })
         ->setObjectName("MnDetalle");
-    QMenu* Mnayuda = menuBar()->addMenu("Ayuda");
+    QMenu* Mnayuda = menuBar()->addMenu("A&yuda");
     Mnayuda->setObjectName("Mnayuda");
-    QAction* Mnacerca = Mnayuda->addAction("Acerca de", this, [this] { m_form1.Mnacerca_Click(); });
+    QAction* Mnacerca = Mnayuda->addAction("&Acerca de", this, [this] { m_form1.Mnacerca_Click(); });
     Mnacerca->setObjectName("Mnacerca");
-    Mnayuda->addAction("Actualizar escala...", this, [this] { updateScale(); })->setObjectName("MnEscala");
+    Mnayuda->addAction("Actualizar &escala...", this, [this] { updateScale(); })->setObjectName("MnEscala");
 }
 
 void MainWindow::createTables()
@@ -380,6 +390,18 @@ void MainWindow::createResultPanel()
     }
 }
 
+void MainWindow::createWrittenNote()
+{
+    // Below the result panel, in the room the window has always left empty: nothing moves and the size stays.
+    m_writtenNote = new QLabel(centralWidget());
+    m_writtenNote->setObjectName("ArchivoEscrito");
+    m_writtenNote->setTextFormat(Qt::PlainText);
+    m_writtenNote->setWordWrap(true);
+    m_writtenNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_writtenNote->setGeometry(twipsRect(this, 6720, 3855, 3855, 2025));
+    m_writtenNote->show();
+}
+
 void MainWindow::follow(const WindowModel::Change& change)
 {
     switch (change.part) {
@@ -416,6 +438,14 @@ void MainWindow::follow(const WindowModel::Change& change)
         m_Text1->setPromptText(qs(m_model.dropText()));
         // The handler runs to its end before the next event; show the path being imported meanwhile.
         m_Text1->repaint();
+        break;
+    case Part::WrittenFile:
+        if (m_writtenNote == nullptr && !m_model.writtenFile().empty()) {
+            createWrittenNote();
+        }
+        if (m_writtenNote != nullptr) {
+            m_writtenNote->setText(m_model.writtenFile().empty() ? QString() : writtenNote(m_model.writtenFile()));
+        }
         break;
     case Part::CategoryBasis:
         break; // the category line and the chart follow it
@@ -465,8 +495,12 @@ void MainWindow::showChart()
 void MainWindow::exportReport()
 {
     if (charts() != nullptr) {
-        gui::exportReport(m_model, scale(), taxpayerOf(m_taxpayers, m_model.cuit()), *m_charts,
-                          m_form1.context().dialogs, m_form1.context().files, m_form1.context().ProgramFolder);
+        const std::string written =
+            gui::exportReport(m_model, scale(), taxpayerOf(m_taxpayers, m_model.cuit()), *m_charts,
+                              m_form1.context().dialogs, m_form1.context().files, m_form1.context().ProgramFolder);
+        if (!written.empty()) {
+            m_model.setWrittenFile(written);
+        }
     }
 }
 

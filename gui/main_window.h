@@ -95,6 +95,9 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     QTableView* createGrid(int tab);
     void createControls();
     void createResultPanel();
+    // Where the last file written went: "Guardado en:" and its path. Made with the first file written: at start-up an
+    // empty label would cost its making and painting.
+    void createWrittenNote();
     QPushButton* button(const char* name, const char* text, int left, const QString& toolTip = {});
     // Brings the controls in line with one change of the model.
     void follow(const WindowModel::Change& change);
@@ -120,6 +123,7 @@ class MainWindow final : public QMainWindow, public platform::WindowSystem
     DropArea* m_Text1 = nullptr;
     QFrame* m_Frame1 = nullptr;
     std::array<QLabel*, PanelLineCount> m_panelLines{};
+    QLabel* m_writtenNote = nullptr;
     QAction* m_MnGrabar = nullptr;
     QAction* m_MnInforme = nullptr;
     QAction* m_MnDatos = nullptr;

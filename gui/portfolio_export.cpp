@@ -18,20 +18,20 @@ QString portfolioSubtitle(const std::string& folder, const Portfolio& portfolio)
         .arg(portfolio.unread.size());
 }
 
-void exportPortfolio(PortfolioModule& module,
-                     const Portfolio& portfolio,
-                     const QAbstractItemModel& table,
-                     const std::string& folder,
-                     platform::Dialogs& dialogs,
-                     platform::Files& files,
-                     const std::string& programFolder)
+std::string exportPortfolio(PortfolioModule& module,
+                            const Portfolio& portfolio,
+                            const QAbstractItemModel& table,
+                            const std::string& folder,
+                            platform::Dialogs& dialogs,
+                            platform::Files& files,
+                            const std::string& programFolder)
 {
     const QDir documents(QString::fromStdString(reportFolder(
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(), programFolder)));
     const std::string path = dialogs.ShowSave({"Exportar cartera", documents.filePath("cartera.csv").toStdString(),
                                                "Planilla CSV (*.csv);;Documento PDF (*.pdf)"});
     if (path.empty()) {
-        return;
+        return {};
     }
     const std::string bytes =
         QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive)
@@ -42,7 +42,9 @@ void exportPortfolio(PortfolioModule& module,
                            ": la carpeta no admite escritura, no existe o el disco está lleno. No quedó ningún "
                            "archivo a medias; si ya había uno con ese nombre, quedó como estaba.",
                        platform::vbCritical);
+        return {};
     }
+    return path;
 }
 
 } // namespace sumafac::gui

@@ -19,13 +19,13 @@ QString portfolioSubtitle(const std::string& folder, const Portfolio& portfolio)
 
 // table: every client in the order the window shows them, for the PDF; the CSV holds the portfolio by CUIT. Does
 // nothing when the dialog is cancelled; a file that cannot be written is said in a message and leaves no file
-// behind, a file it was to replace staying as it was.
-void exportPortfolio(PortfolioModule& module,
-                     const Portfolio& portfolio,
-                     const QAbstractItemModel& table,
-                     const std::string& folder,
-                     platform::Dialogs& dialogs,
-                     platform::Files& files,
-                     const std::string& programFolder);
+// behind, a file it was to replace staying as it was. Returns the path written, or "" for none.
+std::string exportPortfolio(PortfolioModule& module,
+                            const Portfolio& portfolio,
+                            const QAbstractItemModel& table,
+                            const std::string& folder,
+                            platform::Dialogs& dialogs,
+                            platform::Files& files,
+                            const std::string& programFolder);
 
 } // namespace sumafac::gui

@@ -4,6 +4,7 @@
 #include "gui/portfolio_export.h"
 #include "gui/portfolio_reader.h"
 #include "gui/portfolio_table_model.h"
+#include "gui/report_export.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -263,8 +264,11 @@ void PortfolioWindow::exportTable()
     ordered.setSortRole(PortfolioTableModel::SortRole);
     ordered.setSortCaseSensitivity(Qt::CaseInsensitive);
     ordered.sort(m_filter->sortColumn(), m_filter->sortOrder());
-    exportPortfolio(m_services.module, m_portfolio, ordered, m_folder, m_services.dialogs, m_services.files,
-                    m_services.programFolder);
+    const std::string written = exportPortfolio(m_services.module, m_portfolio, ordered, m_folder, m_services.dialogs,
+                                                m_services.files, m_services.programFolder);
+    if (!written.empty()) {
+        m_summary->setText(summary(m_portfolio) + "\n" + writtenNote(written));
+    }
 }
 
 void PortfolioWindow::closeEvent(QCloseEvent* event)

@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QResource>
+#include <QSettings>
 
 // The icons are compiled into a static library; nothing else would keep their resource in the executable.
 static void initialiseIconResource()
@@ -104,6 +105,10 @@ void setUpApplication()
 {
     QApplication::setStyle(new ProgramStyle(QApplication::style()));
     QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setOrganizationName(ApplicationTitle);
+    // Settings in a file of their own on every system (Sumafac/Sumafac.ini in the user's settings folder): the
+    // portable folder promises to leave the registry alone.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
     QApplication::setWindowIcon(programIcon());
     // The window's fonts where the system has no such faces.
     QFont::insertSubstitutions("MS Sans Serif", StandIns);

@@ -7,8 +7,8 @@ class QString;
 
 namespace sumafac::gui {
 
-// Sets the application's style, name, icon (which every window shows) and the font substitutes; call once the
-// QApplication exists, before any window is made.
+// Sets the application's style, name (which names its settings too), icon (which every window shows) and the font
+// substitutes; call once the QApplication exists, before any window is made.
 void setUpApplication();
 
 // The family to name for one of the window's faces, "MS Sans Serif" or "Arial": the face itself where the system

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Message box, input box, the file dialogs and the folder dialog as Qt shows them.
+// Message box, input box, the file dialogs and the folder dialog as Qt shows them. A file or folder dialog starts in
+// the folder where the user last took a file or folder in a dialog of the same title, kept in the settings, while
+// that folder exists; else where the program asks.
 #pragma once
 
 #include "platform/dialogs.h"

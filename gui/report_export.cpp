@@ -38,16 +38,24 @@ std::string reportFolder(const std::string& documents, const std::string& progra
     return !documents.empty() && folder.isAbsolute() && folder.isDir() ? documents : programFolder;
 }
 
-void exportReport(const WindowModel& model,
-                  const MonotributoScale& scale,
-                  const TaxpayerData& taxpayer,
-                  ChartModule& charts,
-                  platform::Dialogs& dialogs,
-                  platform::Files& files,
-                  const std::string& programFolder)
+QString writtenNote(const std::string& path)
+{
+    // A zero-width space after each separator: a long path wraps there instead of running out of its label.
+    return "Guardado en: " + QDir::toNativeSeparators(QString::fromStdString(path))
+                                 .replace('/', QStringLiteral("/\u200B"))
+                                 .replace('\\', QStringLiteral("\\\u200B"));
+}
+
+std::string exportReport(const WindowModel& model,
+                         const MonotributoScale& scale,
+                         const TaxpayerData& taxpayer,
+                         ChartModule& charts,
+                         platform::Dialogs& dialogs,
+                         platform::Files& files,
+                         const std::string& programFolder)
 {
     if (model.cuit().empty()) {
-        return;
+        return {};
     }
     const QDir folder(QString::fromStdString(reportFolder(
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(), programFolder)));
@@ -55,7 +63,7 @@ void exportReport(const WindowModel& model,
         {"Exportar informe", folder.filePath(QString::fromStdString(reportFileName(model))).toStdString(),
          "Informe PDF (*.pdf)"});
     if (path.empty()) {
-        return;
+        return {};
     }
     const QByteArray page = charts.reportPdf(model, scale, taxpayer, QDate::currentDate());
     if (!platform::writeWhole(files, path, page.toStdString())) {
@@ -63,7 +71,9 @@ void exportReport(const WindowModel& model,
                            ": la carpeta no admite escritura, no existe o el disco está lleno. No quedó ningún "
                            "archivo a medias; si ya había uno con ese nombre, quedó como estaba.",
                        platform::vbCritical);
+        return {};
     }
+    return path;
 }
 
 } // namespace sumafac::gui

@@ -10,6 +10,8 @@
 #include "platform/files.h"
 #include "scale/scale_file.h"
 
+#include <QString>
+
 namespace sumafac::gui {
 
 // The name the dialog proposes: the saved file's name, CUIT and years, ending in ".pdf".
@@ -19,14 +21,18 @@ std::string reportFileName(const WindowModel& model);
 // exists; else the program folder.
 std::string reportFolder(const std::string& documents, const std::string& programFolder);
 
+// "Guardado en: " and the path, the word a window says where a file it wrote went; the path may break at its
+// separators.
+QString writtenNote(const std::string& path);
+
 // Does nothing without a CUIT or when the dialog is cancelled. A page that cannot be written is said in a message and
-// leaves no file behind; a file it was to replace stays as it was.
-void exportReport(const WindowModel& model,
-                  const MonotributoScale& scale,
-                  const TaxpayerData& taxpayer,
-                  ChartModule& charts,
-                  platform::Dialogs& dialogs,
-                  platform::Files& files,
-                  const std::string& programFolder);
+// leaves no file behind; a file it was to replace stays as it was. Returns the path written, or "" for none.
+std::string exportReport(const WindowModel& model,
+                         const MonotributoScale& scale,
+                         const TaxpayerData& taxpayer,
+                         ChartModule& charts,
+                         platform::Dialogs& dialogs,
+                         platform::Files& files,
+                         const std::string& programFolder);
 
 } // namespace sumafac::gui

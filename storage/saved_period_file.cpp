@@ -240,6 +240,7 @@ void Grabarflex3(HandlerContext& context)
         return;
     }
     keepOneSpelling(context, name);
+    context.model.setWrittenFile(context.pathIn(name));
 }
 
 void chooseAndLoadSavedFile(HandlerContext& context)

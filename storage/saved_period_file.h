@@ -16,7 +16,8 @@ inline constexpr int SavedValueCount = 82;
 // "Guardar": saves under the CUIT and the years of tabs 0 and 1. Asks before replacing a file that has contents, also
 // one whose name differs only in letter case, which then gives way to the program's spelling. Writes a
 // temporary file and puts it in place only when complete, so a failed save never costs the former file.
-// Names that would leave the program folder, and texts the code page cannot hold, are refused with a message.
+// Names that would leave the program folder, and texts the code page cannot hold, are refused with a message. A file
+// written is named in the model's writtenFile.
 void Grabarflex3(HandlerContext& context);
 
 // "Cargar": asks for the CUIT, lets the user choose one of its files in the program folder and loads it.

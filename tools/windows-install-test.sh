@@ -150,10 +150,10 @@ wait_for_window() {
 (cd "$work" && exec wine "C:\\Program Files\\Sumafac\\sumafac.exe" >"$work/sumafac.log" 2>&1 </dev/null) &
 disown # it ends with the Wine server, below
 window=$(wait_for_window '^SumaFAC$') || fail "no apareció la ventana SumaFAC (registro: $work/sumafac.log)"
-# Archivo > Cargar: the CUIT in the "Sumafac" box, then the file's full name in Qt's file dialog.
+# Archivo > Cargar, by its letter: the CUIT in the "Sumafac" box, then the file's full name in Qt's file dialog.
 xdotool mousemove --window "$window" 25 10 click 1
 sleep 1
-xdotool key Down Return
+xdotool key c
 wait_for_window '^Sumafac$' >/dev/null || fail "Archivo > Cargar no pidió el CUIT"
 xdotool type --delay 50 20123456786
 xdotool key Return
@@ -176,12 +176,11 @@ sleep 1
 import -window "$window" "$work/sumafac-windows.png"
 [ -z "$screenshot" ] || cp "$work/sumafac-windows.png" "$screenshot"
 
-# 4. The report: Archivo > Exportar informe..., the last item before the separator and "Abrir cartera...", into the
-# user's folder.
+# 4. The report: Archivo > Exportar informe..., by its letter, into the user's folder.
 report="$user_folder_unix/informe.pdf"
 xdotool mousemove --window "$window" 25 10 click 1
 sleep 1
-xdotool key Up Up Return
+xdotool key e
 wait_for_window '^Exportar informe$' >/dev/null || fail "Archivo > Exportar informe... no abrió el diálogo"
 xdotool key ctrl+a
 xdotool type --delay 50 "$user_folder\\informe.pdf"
@@ -217,10 +216,10 @@ while IFS= read -r line; do
 done < <(sed -n '/^Monotributo$/,$p' "$work/cli.txt" | grep '^Solapa [0-9]: ')
 [ "$lines" -eq 3 ] || fail "sumafac-cli.exe mostró $lines líneas de la categoría, no 3: $work/cli.txt"
 
-# Ver > Gráfico: the menu to the right of Archivo, its first item; the chart window is found by its title.
+# Ver > Gráfico: the menu to the right of Archivo, its item by its letter; the chart window is found by its title.
 xdotool mousemove --window "$window" 25 10 click 1
 sleep 1
-xdotool key Right Down Return
+xdotool key Right g
 chart=$(wait_for_window '^Sumafac: gráfico de la facturación$') ||
     fail "Ver > Gráfico no abrió la ventana del gráfico"
 import -window "$chart" "$work/grafico.png"

@@ -65,14 +65,19 @@ ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale,
     // Months counted from year 0, to tell twelve months in a row from two years apart.
     std::vector<int> monthNumbers;
     const auto monthNumber = [](const YearMonth& when) { return when.year * MonthsInTable + when.month; };
+    // One past the last month with an amount.
+    std::size_t shownTotals = 0;
     for (const YearTable& yearTable : yearTablesInOrder(model)) {
         for (int month = January; month <= December; ++month) {
             series.months.push_back({std::string(ShortMonthNames.at(month - 1)) + " " + std::to_string(yearTable.year),
                                      monthAmount(model, yearTable.table, month), std::nullopt, std::nullopt});
             monthNumbers.push_back(monthNumber({yearTable.year, month}));
+            if (!model.cell(yearTable.table, month, MonthTable::AmountColumn).empty()) {
+                shownTotals = series.months.size();
+            }
         }
     }
-    for (std::size_t month = 0; month < series.months.size(); ++month) {
+    for (std::size_t month = 0; month < shownTotals; ++month) {
         series.months[month].twelveMonthTotal = twelveMonthTotal(series.months, monthNumbers, month);
     }
 
@@ -110,7 +115,17 @@ ChartSeries chartSeries(const WindowModel& model, const MonotributoScale& scale,
     if (*facts.category + 1 < CategoryCount) {
         series.next = ChartCeiling{categoryLetter(reached + 1), ceilings.at(reached + 1)};
     }
+    series.ceilingsFrom = *facts.scaleFrom;
+    series.ceilingsTab = model.tabCaption(model.selectedTab());
     return series;
+}
+
+std::string ceilingsCaption(const ChartSeries& series)
+{
+    if (!series.reached) {
+        return {};
+    }
+    return "Topes de la escala desde " + shownDate(series.ceilingsFrom) + " (solapa " + series.ceilingsTab + ")";
 }
 
 } // namespace sumafac

@@ -53,7 +53,7 @@ TEST_F(Faults, ASaveThatFailsKeepsTheFileItReplaces)
     form1.Text1_OLEDragDrop({archive()});
     // One byte: a file with anything in it is one to keep.
     folder.put("20123456789_2015.sa1", "a");
-    dialogs.questionAnswers = {platform::vbYes, platform::vbYes};
+    dialogs.questionAnswers = {platform::vbYes, platform::vbYes, platform::vbYes};
     for (std::string* fault : {&files.failWrite, &files.failReplace}) {
         *fault = ".sa1";
         form1.MnGrabar_Click();
@@ -62,7 +62,11 @@ TEST_F(Faults, ASaveThatFailsKeepsTheFileItReplaces)
                                  "archivo anterior quedó como estaba.");
         EXPECT_EQ(folder.get("20123456789_2015.sa1"), "a");
         EXPECT_EQ(files.list(folder.path()).size(), 1u);
+        // Nothing is said to be where nothing went.
+        EXPECT_EQ(model.writtenFile(), "");
     }
+    form1.MnGrabar_Click();
+    EXPECT_TRUE(std::filesystem::equivalent(model.writtenFile(), folder.file("20123456789_2015.sa1")));
 }
 
 TEST_F(Faults, ADropThatCannotBeCopiedOrWhoseHeaderCannotGoSaysWhy)

@@ -37,6 +37,7 @@ void fillEveryPart(WindowModel& model)
     model.setFadeLevel(120);
     model.setSaveEnabled(true);
     model.setDropText("/descargas/20123456786-2025-01.zip");
+    model.setWrittenFile("/documentos/20123456786_2025.pdf");
 }
 
 void expectSameWindow(const WindowModel& copy, const WindowModel& original)
@@ -62,6 +63,7 @@ void expectSameWindow(const WindowModel& copy, const WindowModel& original)
     EXPECT_EQ(copy.fadeLevel(), original.fadeLevel());
     EXPECT_EQ(copy.saveEnabled(), original.saveEnabled());
     EXPECT_EQ(copy.dropText(), original.dropText());
+    EXPECT_EQ(copy.writtenFile(), original.writtenFile());
 }
 
 TEST(WindowModel, CopyAndAssignTakeEveryPartOfTheState)
@@ -76,8 +78,9 @@ TEST(WindowModel, CopyAndAssignTakeEveryPartOfTheState)
     taken.assign(original);
     expectSameWindow(taken, original);
     // Each part a view shows is told, so that the window shows the state it took.
-    for (const Part part : {Part::Cuit, Part::TabCaption, Part::SelectedTab, Part::Cell, Part::PanelLine,
-                            Part::PanelGrey, Part::PanelVisible, Part::SaveEnabled, Part::DropText}) {
+    for (const Part part :
+         {Part::Cuit, Part::TabCaption, Part::SelectedTab, Part::Cell, Part::PanelLine, Part::PanelGrey,
+          Part::PanelVisible, Part::SaveEnabled, Part::DropText, Part::WrittenFile}) {
         EXPECT_NE(std::find(told.begin(), told.end(), part), told.end()) << static_cast<int>(part);
     }
 }

@@ -6,6 +6,7 @@
 #include "tests/gui/window_fixture.h"
 #include "tests/support/faulty_files.h"
 #include "totals/category_text.h"
+#include "totals/chart_series.h"
 
 #include <QAction>
 #include <QBarCategoryAxis>
@@ -15,6 +16,9 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QProcess>
 #include <QStandardPaths>
@@ -22,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -42,32 +47,50 @@ class ChartReportTest : public testing::WindowFixture
 
 TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
 {
-    drop("202307", "011", "0000001111111");
+    // Before any month: what to do, and no empty axis.
     action("Mngrafico")->trigger();
     action("Mngrafico")->trigger();
     ASSERT_EQ(window.findChildren<QChartView*>().size(), 1);
     QChart* chart = window.findChild<QChartView*>()->chart();
+    EXPECT_TRUE(chart->title().contains("Arrastre sobre el recuadro rosa")) << chart->title().toStdString();
     const QList<QAbstractSeries*> series = chart->series();
+    EXPECT_FALSE(chart->axes(Qt::Vertical)[0]->isVisible() || chart->legend()->isVisible() || series[4]->isVisible());
+    const qreal emptyTitle = chart->titleFont().pointSizeF();
+
+    drop("202307", "011", "0000001111111");
     QBarSet* bars = qobject_cast<QBarSeries*>(series[0])->barSets()[0];
     auto* totals = qobject_cast<QLineSeries*>(series[1]);
     EXPECT_EQ(bars->count(), 12);
-    EXPECT_EQ(totals->points(), QList<QPointF>{QPointF(11, 1111111.5)});
-    // 2023 serves January 2024, on the table from 1 January 2024. July's pace carried on gives December's
-    // twelve-month total, the only one a single year has.
+    EXPECT_TRUE(chart->axes(Qt::Vertical)[0]->isVisible() && chart->legend()->isVisible());
+    EXPECT_LT(chart->titleFont().pointSizeF(), emptyTitle);
+    // Every series drawn against the months and the amounts.
+    EXPECT_TRUE(
+        std::all_of(series.begin(), series.end(), [](auto* shown) { return shown->attachedAxes().size() == 2; }));
+    // 2023 serves January 2024, on the table from 1 January 2024. No twelve months reach past July, the last with an
+    // amount; from there July's pace carried on gives December's.
+    EXPECT_TRUE(totals->points().isEmpty());
     EXPECT_EQ(series[2]->name(), "Tope de la categoría A: 2.108.288,01");
+    EXPECT_TRUE(chart->title().endsWith("<br>Topes de la escala desde 01/01/2024 (solapa 2023)"))
+        << chart->title().toStdString();
     EXPECT_EQ(qobject_cast<QLineSeries*>(series[2])->points(),
               (QList<QPointF>{QPointF(-0.5, 2108288.01), QPointF(11.5, 2108288.01)}));
     const auto* projection = qobject_cast<QLineSeries*>(series[4]);
     EXPECT_EQ(projection->points(), QList<QPointF>{QPointF(11, 6666669.0)});
     EXPECT_TRUE(projection->pointsVisible());
+    // The legend draws each line's own stroke and the bars' filled square; the projection's is not the total's.
+    EXPECT_EQ(chart->legend()->markerShape(), QLegend::MarkerShapeFromSeries);
+    EXPECT_EQ(chart->legend()->markers(series[0]).constFirst()->shape(), QLegend::MarkerShapeRectangle);
+    EXPECT_NE(totals->pen().color(), projection->pen().color());
 
     drop("202403", "022", "0000002222222");
     EXPECT_EQ(bars->count(), 24);
-    EXPECT_EQ(totals->count(), 13);
+    // From December 2023 to March 2024.
+    EXPECT_EQ(totals->count(), 4);
     model.setSelectedTab(SecondYearTab);
     EXPECT_EQ(qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal)[0])->categories().first(), "ene 2023");
     EXPECT_EQ(series[2]->name(), "Tope de la categoría A: 7.813.063,45");
     EXPECT_EQ(series[3]->name(), "Tope de la categoría B: 11.447.046,44");
+    EXPECT_TRUE(chart->title().endsWith("(solapa 2024)")) << chart->title().toStdString();
     // The ceiling's letter is written at each end of its line.
     for (const int ceiling : {2, 3}) {
         EXPECT_TRUE(qobject_cast<QLineSeries*>(series[ceiling])->pointLabelsVisible()) << ceiling;
@@ -103,6 +126,8 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     EXPECT_EQ(dialogs.messages[2].prompt.rfind("No se pudo escribir el informe " + folder.file("no-existe"), 0), 0u);
     EXPECT_EQ(files->list(folder.path()), std::vector<std::string>{"informe.pdf"});
     EXPECT_EQ(folder.get("informe.pdf"), "anterior");
+    // Nothing went anywhere: nothing is said.
+    EXPECT_EQ(window.findChild<QLabel*>("ArchivoEscrito"), nullptr);
 
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
         GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el informe";
@@ -110,6 +135,11 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     model.setSelectedTab(SecondYearTab);
     action("MnInforme")->trigger();
     // A full path in a folder that exists, the user's documents or the program folder.
+    // Where it went, in a path that may wrap at its separators.
+    const auto* written = window.findChild<QLabel*>("ArchivoEscrito");
+    ASSERT_NE(written, nullptr);
+    EXPECT_EQ(written->text().remove(QChar(0x200B)),
+              "Guardado en: " + QDir::toNativeSeparators(QString::fromStdString(report)));
     const QFileInfo proposed(QString::fromStdString(dialogs.saveRequests[3].proposedPath));
     EXPECT_EQ(proposed.fileName(), "20123456789_2023_2024.pdf");
     EXPECT_TRUE(proposed.isAbsolute() && proposed.dir().exists()) << proposed.filePath().toStdString();
@@ -119,12 +149,14 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     const std::string text = pdftotext.readAllStandardOutput().simplified().toStdString();
     std::istringstream words(text);
     const std::set<std::string> wordSet{std::istream_iterator<std::string>(words), {}};
+    // The chart's axis starts at 0,00, written as in Argentina.
     for (const std::string& word : {std::string("20123456789"), std::string("2024/2023"), std::string("C.FACTURAS"),
-                                    QDate::currentDate().toString("dd/MM/yyyy").toStdString()}) {
+                                    QDate::currentDate().toString("dd/MM/yyyy").toStdString(), std::string("0,00")}) {
         EXPECT_TRUE(wordSet.contains(word)) << word;
     }
-    // The chart on the page, with the ceilings of the tab on screen.
+    // The chart on the page, with the ceilings of the tab on screen and where they come from.
     EXPECT_NE(text.find("Tope de la categoría B: 11.447.046,44"), std::string::npos);
+    EXPECT_NE(text.find(ceilingsCaption(chartSeries(model, shippedScale()))), std::string::npos);
     for (int table = FirstYearTable; table <= TableCount; ++table) {
         for (int row = 1; row < MonthTable::Rows; ++row) {
             for (const int column : FigureColumns) {
@@ -135,6 +167,9 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
         const std::string line = categoryLine(categoryFacts(model, table, shippedScale()), localToday());
         EXPECT_NE(text.find(QString::fromStdString(line).simplified().toStdString()), std::string::npos) << line;
     }
+    // Until a figure changes: the file no longer holds what the tables show.
+    drop("202412", "001", "0000000000001");
+    EXPECT_EQ(written->text(), "");
 }
 
 TEST(ReportFolder, IsTheDocumentsFolderWhenItExistsElseTheProgramFolder)

@@ -4,6 +4,8 @@
 #include "gui/program_look.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -15,5 +17,8 @@ int main(int argc, char* argv[])
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     sumafac::gui::setUpApplication();
+    // The folders the dialogs remember, and Qt's own, in settings of the run's: never the developer's.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     return RUN_ALL_TESTS();
 }

@@ -4,6 +4,7 @@
 #include "gui/chart_module_loader.h"
 #include "gui/portfolio_table_model.h"
 #include "gui/portfolio_window.h"
+#include "gui/report_export.h"
 #include "portfolio/portfolio_sheet.h"
 #include "tests/gui/window_fixture.h"
 #include "totals/category_text.h"
@@ -209,13 +210,18 @@ TEST_F(PortfolioWindowTest, ExportsTheTableWholeOrNotAtAll)
     dialogs.saveAnswers = {folder.file("no-existe/cartera.csv"), folder.file("cartera.csv"),
                            folder.file("cartera.pdf")};
     auto* exportButton = cartera->findChild<QPushButton*>("Exportar");
+    const auto* summary = cartera->findChild<QLabel*>("Resumen");
+    const QString read = summary->text();
     exportButton->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(summary->text(), read);
     EXPECT_EQ(dialogs.messages[0].prompt.rfind("No se pudo escribir " + folder.file("no-existe"), 0), 0u);
     EXPECT_EQ(dialogs.saveRequests[0].filter, "Planilla CSV (*.csv);;Documento PDF (*.pdf)");
 
     exportButton->click();
     EXPECT_EQ(folder.get("cartera.csv"), portfolioSheet(cartera->portfolio()));
+    // Where it went, under what was read.
+    EXPECT_EQ(summary->text(), read + "\n" + gui::writtenNote(folder.file("cartera.csv")));
 
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
         GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el PDF";

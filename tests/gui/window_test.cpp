@@ -12,6 +12,8 @@
 #include <QDropEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
@@ -56,17 +58,19 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
         bool bold;
         bool italic;
         QString toolTip;
+        // None for the drop area, whose prompt takes the size that fits.
+        double points = 0;
     };
     const Expected controls[] = {
-        {"Label2", "CUIT:", true, false, ""},
-        {"Label3", "", true, false, ""},
+        {"Label2", "CUIT:", true, false, "", 13.5},
+        {"Label3", "", true, false, "", 13.5},
         {"Text1", "Arrastra aqui los archivos  bajados de la AFIP", false, true,
          "Arrastra aqui los archivos bajados de la AFIP"},
-        {"Command5", "&Salir", true, false, ""},
-        {"Command2", "&Copiar", true, false, "Copia o deja el año mas nuevo en la solapa 1 y borra las demas"},
-        {"Command1", "&Borrar", true, false, ""},
-        {"Label1", "", true, false, ""},
-        {"Label8", "", true, false, ""},
+        {"Command5", "&Salir", true, false, "", 9.75},
+        {"Command2", "&Copiar", true, false, "Copia o deja el año mas nuevo en la solapa 1 y borra las demas", 9.75},
+        {"Command1", "&Borrar", true, false, "", 9.75},
+        {"Label1", "", true, false, "", 12},
+        {"Label8", "", true, false, "", 12},
     };
     for (const Expected& expected : controls) {
         QWidget* control = child(expected.name);
@@ -74,6 +78,7 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
         EXPECT_EQ(shown.toString().toStdString(), expected.text.toStdString()) << expected.name;
         EXPECT_EQ(control->font().bold(), expected.bold) << expected.name;
         EXPECT_EQ(control->font().italic(), expected.italic) << expected.name;
+        EXPECT_TRUE(expected.points == 0 || control->font().pointSizeF() == expected.points) << expected.name;
         EXPECT_EQ(control->toolTip(), expected.toolTip) << expected.name;
     }
     EXPECT_EQ(color("Label3"), QColor(0, 0, 255));
@@ -84,6 +89,14 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
     EXPECT_TRUE(child<QLabel>("Text1")->wordWrap());
     EXPECT_TRUE(child("Frame1")->isHidden());
     EXPECT_GT(child("Frame1")->x(), child("SSTab1")->geometry().right());
+    // Where a file written is named: in the window's empty room, on no other control.
+    model.setWrittenFile(folder.file("x.sa1"));
+    EXPECT_FALSE(child("ArchivoEscrito")->isHidden());
+    const QRect written = child("ArchivoEscrito")->geometry();
+    EXPECT_TRUE(child("client")->rect().contains(written));
+    for (const char* control : {"SSTab1", "Frame1", "Text1", "Command1"}) {
+        EXPECT_FALSE(written.intersects(child(control)->geometry())) << control;
+    }
     EXPECT_TRUE(child<QAction>("Mncargar")->isEnabled());
     EXPECT_FALSE(child<QAction>("MnGrabar")->isEnabled());
     EXPECT_TRUE(child<QTimer>("Timer1")->isActive());
@@ -285,6 +298,54 @@ TEST_F(WindowTest, AcercaDeShowsOneAboutBoxAndItsButtons)
     EXPECT_EQ(dialogs.messages[0].prompt, "La información del sistema no está disponible en este momento");
     ok->click();
     EXPECT_FALSE(box->isVisible());
+}
+
+TEST_F(WindowTest, EveryMenuAndItemAnswersTheKeyboard)
+{
+    // Guardar and Exportar informe enabled.
+    drop(month("2024", "03"));
+    std::vector<QString> triggered;
+    for (QAction* action : window.findChildren<QAction*>()) {
+        QObject::connect(action, &QAction::triggered,
+                         [&triggered, action] { triggered.push_back(action->objectName()); });
+    }
+    // The items keys take, pressed in front of the main window alone as it stands after start-up. A key reaches the
+    // open menu, which picks its item by the text a letter types, else the widget with the focus.
+    const auto press = [&](std::initializer_list<QKeyCombination> keys) {
+        QApplication::closeAllWindows();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.grid(0)->setFocus();
+        triggered.clear();
+        for (const QKeyCombination key : keys) {
+            const bool letter = key.keyboardModifiers() == Qt::NoModifier;
+            QKeyEvent event(QEvent::KeyPress, key.key(), key.keyboardModifiers(),
+                            letter ? QString(QChar(key.key())).toLower() : QString());
+            QWidget* menu = QApplication::activePopupWidget();
+            QApplication::sendEvent(menu != nullptr ? menu : QApplication::focusWidget(), &event);
+        }
+        return triggered;
+    };
+    // Alt and a menu's letter open it and an item's letter takes it: each has a letter no other one, nor a button,
+    // takes.
+    for (QAction* menu : window.menuBar()->actions()) {
+        for (QAction* item : menu->menu()->actions()) {
+            const QKeySequence menuKey = QKeySequence::mnemonic(menu->text());
+            const QKeySequence itemKey = QKeySequence::mnemonic(item->text());
+            if (!item->isSeparator()) {
+                ASSERT_FALSE(menuKey.isEmpty() || itemKey.isEmpty()) << item->text().toStdString();
+                EXPECT_EQ(press({menuKey[0], itemKey[0].key()}), std::vector<QString>{item->objectName()})
+                    << item->text().toStdString();
+            }
+        }
+    }
+    // The usual shortcuts.
+    for (const auto& [key, item] : {std::pair{QKeyCombination(Qt::CTRL, Qt::Key_O), "Mncargar"},
+                                    {QKeyCombination(Qt::CTRL, Qt::Key_S), "MnGrabar"},
+                                    {QKeyCombination(Qt::CTRL, Qt::Key_Q), "MnSalir"}}) {
+        EXPECT_EQ(press({key}), std::vector<QString>{item}) << item;
+    }
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace

@@ -41,7 +41,8 @@ std::string summary(const ChartSeries& series)
     for (const std::optional<ChartCeiling>* ceiling : {&series.reached, &series.next}) {
         text += *ceiling ? ", " + std::string(1, (*ceiling)->letter) + " " + std::to_string((*ceiling)->amount) : "";
     }
-    return text;
+    const std::string caption = ceilingsCaption(series);
+    return caption.empty() ? text : text + "; " + caption;
 }
 
 TEST(ChartSeries, MonthsOldestFirstTotalsFromTheTwelfthMonthAndTheCeilingsAroundTheCategory)
@@ -58,6 +59,8 @@ TEST(ChartSeries, MonthsOldestFirstTotalsFromTheTwelfthMonthAndTheCeilingsAround
         std::string caption;
         std::string everyMonth;
         int months = December;
+        // A month left empty before the last.
+        int gap = 0;
     };
     const struct
     {
@@ -68,11 +71,13 @@ TEST(ChartSeries, MonthsOldestFirstTotalsFromTheTwelfthMonthAndTheCeilingsAround
         {{}, 0, "0 meses"},
         {{{1, "2024", "1000000,00"}},
          0,
-         "12 meses ene 2024..dic 2024, 1 totales desde el 11: 1200000000..1200000000, B 2000000000, C 3000000000"},
+         "12 meses ene 2024..dic 2024, 1 totales desde el 11: 1200000000..1200000000, B 2000000000, C 3000000000; "
+         "Topes de la escala desde 01/02/2025 (solapa 2024)"},
         // The second table older than the first, its tab on screen.
         {{{1, "2025", "1000000,00"}, {2, "2024", "2000000,00"}},
          1,
-         "24 meses ene 2024..dic 2025, 13 totales desde el 11: 2400000000..1200000000, C 3000000000, D 4000000000"},
+         "24 meses ene 2024..dic 2025, 13 totales desde el 11: 2400000000..1200000000, C 3000000000, D 4000000000; "
+         "Topes de la escala desde 01/02/2025 (solapa 2024)"},
         // Two years apart: no twelve months in a row but each year's own; no scale for 2023.
         {{{1, "2023", "1,00"}, {2, "2020", "2,00"}},
          0,
@@ -81,25 +86,38 @@ TEST(ChartSeries, MonthsOldestFirstTotalsFromTheTwelfthMonthAndTheCeilingsAround
         {{{1, "2024", "1.000,00"}}, 0, "12 meses ene 2024..dic 2024"},
         {{{1, "2024", "10000000,00"}},
          0,
-         "12 meses ene 2024..dic 2024, 1 totales desde el 11: 12000000000..12000000000, K 11000000000"},
+         "12 meses ene 2024..dic 2024, 1 totales desde el 11: 12000000000..12000000000, K 11000000000; "
+         "Topes de la escala desde 01/02/2025 (solapa 2024)"},
         {{{1, "2024", "8000000,00"}},
          0,
-         "12 meses ene 2024..dic 2024, 1 totales desde el 11: 9600000000..9600000000, J 10000000000, K 11000000000"},
-        // January to March 2025 at their pace to December: the twelve-month totals from March on.
+         "12 meses ene 2024..dic 2024, 1 totales desde el 11: 9600000000..9600000000, J 10000000000, K 11000000000; "
+         "Topes de la escala desde 01/02/2025 (solapa 2024)"},
+        // January to March 2025 at their pace to December: the running totals stop at March, where the projected
+        // ones take over. Seen from 2024, whose year is whole, nothing is projected.
         {{{1, "2024", "1000000,00"}, {2, "2025", "2000000,00", 3}},
          1,
-         "24 meses ene 2024..dic 2025, 13 totales desde el 11: 1200000000..600000000, 10 proyectados: "
-         "1500000000..2400000000, A 1000000000, B 2000000000"},
+         "24 meses ene 2024..dic 2025, 4 totales desde el 11: 1200000000..1500000000, 10 proyectados: "
+         "1500000000..2400000000, A 1000000000, B 2000000000; Topes de la escala desde 01/02/2025 (solapa 2025)"},
+        {{{1, "2024", "1000000,00"}, {2, "2025", "2000000,00", 3}},
+         0,
+         "24 meses ene 2024..dic 2025, 4 totales desde el 11: 1200000000..1500000000, B 2000000000, C 3000000000; "
+         "Topes de la escala desde 01/02/2025 (solapa 2024)"},
+        // An empty month before the last with an amount is a month of nothing.
+        {{{1, "2024", "1000000,00"}, {2, "2025", "2000000,00", 5, 4}},
+         1,
+         "24 meses ene 2024..dic 2025, 6 totales desde el 11: 1200000000..1500000000, 8 proyectados: "
+         "1500000000..2200000000, A 1000000000, B 2000000000; Topes de la escala desde 01/02/2025 (solapa 2025)"},
         {{{1, "2024", "9000000,00"}, {2, "2025", "1,00"}},
          0,
-         "24 meses ene 2024..dic 2025, 13 totales desde el 11: 10800000000..1200, K 11000000000"},
+         "24 meses ene 2024..dic 2025, 13 totales desde el 11: 10800000000..1200, K 11000000000; "
+         "Topes de la escala desde 01/02/2025 (solapa 2024)"},
     };
     for (const auto& c : cases) {
         WindowModel model;
         for (const Year& year : c.years) {
             model.setTabCaption(year.table - 1, year.caption);
             for (int month = January; month <= year.months; ++month) {
-                model.setCell(year.table, month, MonthTable::AmountColumn, year.everyMonth);
+                model.setCell(year.table, month, MonthTable::AmountColumn, month == year.gap ? "" : year.everyMonth);
             }
         }
         SumarLosFlex(model);
