@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Archivo → Abrir cartera..." on the real window over a folder of exports made for real: the table sorted, filtered
 // and double-clicked, the reading cancelled, and the export as CSV and PDF written whole or not at all.
+#include "core/cuit.h"
 #include "gui/chart_module_loader.h"
 #include "gui/portfolio_table_model.h"
+#include "gui/portfolio_table_view.h"
 #include "gui/portfolio_window.h"
 #include "portfolio/portfolio_sheet.h"
 #include "tests/gui/window_fixture.h"
@@ -11,13 +13,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
-#include <QTableView>
-#include <QTreeWidget>
+#include <QTableWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -38,20 +45,35 @@ const Export Exports[] = {{"20184639271", "2025-03-10", "12000000,00"},
                           {"27314578622", "2025-04-10", "9000000,00"},
                           {"20281940350", "2025-05-10", "500000,00"}};
 
+// An export of one voucher, number 1 of point of sale 1 unless told.
+std::string exportOf(const Export& each, const std::string& number = "1")
+{
+    return "\"Fecha de Emisión\";\"Tipo de Comprobante\";\"Punto de Venta\";\"Número Desde\";\"Número "
+           "Hasta\";\"Tipo Cambio\";\"Imp. Total\"\n" +
+           each.date + ";11;1;" + number + ";" + number + ";1;" + each.amount + "\n";
+}
+
+// pdftotext's text of a PDF; the arguments go before the file.
+QString pdfText(const std::string& path, QStringList arguments = {})
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", arguments << QString::fromStdString(path) << "-");
+    EXPECT_TRUE(pdftotext.waitForFinished() && pdftotext.exitCode() == 0);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
 class PortfolioWindowTest : public testing::WindowFixture
 {
   protected:
     PortfolioWindowTest()
     {
         for (const Export& each : Exports) {
-            downloads.put("Mis Comprobantes Emitidos - CUIT " + each.cuit + ".csv",
-                          "\"Fecha de Emisión\";\"Tipo de Comprobante\";\"Punto de Venta\";\"Número Desde\";\"Número "
-                          "Hasta\";\"Tipo Cambio\";\"Imp. Total\"\n" +
-                              each.date + ";11;1;1;1;1;" + each.amount + "\n");
+            downloads.put("Mis Comprobantes Emitidos - CUIT " + each.cuit + ".csv", exportOf(each));
         }
         // The last client is in the list alone, without figures.
         downloads.put("cartera.csv", "cuit;nombre;categoria\n27314578622;Acosta, Lucía;C\n27441852636;López, Ana;B\n");
         downloads.put("Mis Comprobantes Emitidos - CUIT 20267384518.zip", "no es un zip");
+        downloads.put("Mis Comprobantes Recibidos - CUIT 20184639271.csv", exportOf(Exports[0]));
     }
 
     // Opens the portfolio from the menu, the folder dialog answered with the downloads, and waits for the reading.
@@ -75,7 +97,7 @@ class PortfolioWindowTest : public testing::WindowFixture
             QApplication::processEvents(QEventLoop::AllEvents, 50);
         }
         EXPECT_FALSE(shown.reading());
-        table = shown.findChild<QTableView*>("Clientes");
+        table = shown.findChild<gui::PortfolioTableView*>("Clientes");
         return &shown;
     }
     std::vector<std::string> cuits() const
@@ -97,7 +119,16 @@ class PortfolioWindowTest : public testing::WindowFixture
         return 0;
     }
 
-    QTableView* table = nullptr;
+    QStringList column(int index) const
+    {
+        QStringList cells;
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            cells << table->model()->index(row, index).data().toString();
+        }
+        return cells;
+    }
+
+    gui::PortfolioTableView* table = nullptr;
 };
 
 TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
@@ -108,27 +139,29 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
     EXPECT_EQ(cartera->windowTitle(), "Sumafac: cartera");
     EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "20281940350", "27314578622", "27441852636"}));
     const QModelIndex acosta = table->model()->index(2, gui::PortfolioTableModel::Status);
-    EXPECT_EQ(acosta.data().toString(), statusWord(cartera->portfolio().clients[2].status));
-    EXPECT_EQ(acosta.data(Qt::DecorationRole).value<QColor>(),
-              gui::statusColor(cartera->portfolio().clients[2].status));
+    // The status's word, then what it compared.
+    const Client& compared = cartera->portfolio().clients[2];
+    EXPECT_FALSE(compared.comparison.empty());
+    EXPECT_TRUE(acosta.data().toString().startsWith(statusWord(compared.status)));
+    EXPECT_TRUE(acosta.data().toString().contains(QString::fromStdString(compared.comparison)));
+    EXPECT_FALSE(
+        table->model()->headerData(gui::PortfolioTableModel::Status, Qt::Horizontal, Qt::ToolTipRole).isNull());
+    EXPECT_TRUE(table->model()->headerData(gui::PortfolioTableModel::Cuit, Qt::Horizontal, Qt::ToolTipRole).isNull());
+    EXPECT_EQ(acosta.data(Qt::DecorationRole).value<QColor>(), gui::statusColor(compared.status));
     EXPECT_EQ(table->model()->index(2, gui::PortfolioTableModel::Name).data().toString(), "Acosta, Lucía");
     // The fee of the latest July to June period.
-    EXPECT_EQ(
-        table->model()->index(2, column("Cuota\njul.–jun.")).data().toString(),
-        QString::fromStdString(feeCellText(cartera->portfolio().clients[2].julyToJune->facts, groupedAmountText)));
+    EXPECT_EQ(table->model()->index(2, column("Cuota\njul.–jun.")).data().toString(),
+              QString::fromStdString(feeCellText(compared.julyToJune->facts, groupedAmountText)));
     EXPECT_FALSE(table->model()->index(2, column("Cuota\njul.–jun.")).data().toString().isEmpty());
 
-    const auto* unread = cartera->findChild<QTreeWidget*>("NoLeidos");
-    // Both file lists are flat: no branch marks in front of a file.
-    for (const auto* list : cartera->findChildren<QTreeWidget*>()) {
-        EXPECT_FALSE(list->rootIsDecorated()) << list->objectName().toStdString();
-    }
-    ASSERT_EQ(unread->topLevelItemCount(), 1);
-    EXPECT_EQ(unread->topLevelItem(0)->text(0), "Mis Comprobantes Emitidos - CUIT 20267384518.zip");
-    EXPECT_FALSE(unread->topLevelItem(0)->text(1).isEmpty());
+    const auto* unread = cartera->findChild<QTableWidget*>("NoLeidos");
+    ASSERT_EQ(unread->rowCount(), 2);
+    EXPECT_EQ(unread->item(0, 0)->text(), "Mis Comprobantes Emitidos - CUIT 20267384518.zip");
+    EXPECT_EQ(unread->item(1, 0)->text(), "Mis Comprobantes Recibidos - CUIT 20184639271.csv");
+    EXPECT_EQ(unread->item(1, 1)->text().toStdString(), cartera->portfolio().unread[1].message);
 
     EXPECT_EQ(cartera->findChild<QLabel*>("Resumen")->text(),
-              "4 clientes. 1 archivo no se pudo leer: ver abajo por qué.");
+              "4 clientes. 2 archivos no se pudieron leer: ver abajo por qué.");
 
     // Amounts sort as numbers, both ways, a client without figures below any.
     for (const char* total : {"Total\njul.–jun.", "Total\naño"}) {
@@ -139,18 +172,132 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
     }
 
     table->setCurrentIndex(table->model()->index(1, 0));
-    const auto* clientFiles = cartera->findChild<QTreeWidget*>("ArchivosCliente");
-    ASSERT_EQ(clientFiles->topLevelItemCount(), 1);
-    EXPECT_EQ(clientFiles->topLevelItem(0)->text(0), "Mis Comprobantes Emitidos - CUIT 27314578622.csv");
+    const auto* clientFiles = cartera->findChild<QTableWidget*>("ArchivosCliente");
+    ASSERT_EQ(clientFiles->rowCount(), 1);
+    EXPECT_EQ(clientFiles->item(0, 0)->text(), "Mis Comprobantes Emitidos - CUIT 27314578622.csv");
 
+    // Accents and letter case aside; the count beside the box while something is typed.
     auto* filter = cartera->findChild<QLineEdit*>("Filtro");
-    for (const auto& [typed, expected] : {std::pair{"3145786", std::vector<std::string>{"27314578622"}},
-                                          {"20-18463927-1", {"20184639271"}},
-                                          {"lucía", {"27314578622"}},
-                                          {"nadie", {}},
-                                          {"", {"20184639271", "27314578622", "20281940350", "27441852636"}}}) {
+    const auto* count = cartera->findChild<QLabel*>("Mostrados");
+    for (const auto& [typed, expected, counted] :
+         {std::tuple{"3145786", std::vector<std::string>{"27314578622"}, "1 de 4 clientes"},
+          {"20-18463927-1", {"20184639271"}, "1 de 4 clientes"},
+          {"lucía", {"27314578622"}, "1 de 4 clientes"},
+          {"LUCIA", {"27314578622"}, "1 de 4 clientes"},
+          {" lopez ", {"27441852636"}, "1 de 4 clientes"},
+          {"a", {"27314578622", "27441852636"}, "2 de 4 clientes"},
+          {"nadie", {}, "0 de 4 clientes"},
+          {"", {"20184639271", "27314578622", "20281940350", "27441852636"}, ""}}) {
         filter->setText(typed);
         EXPECT_EQ(cuits(), expected) << typed;
+        EXPECT_EQ(count->text(), counted) << typed;
+        EXPECT_EQ(count->isVisible(), !count->text().isEmpty()) << typed;
+    }
+}
+
+// Every reason is read whole, wrapped in its column, however narrow the window gets; so is every path.
+TEST_F(PortfolioWindowTest, UnreadFilesShowTheirReasonsWhole)
+{
+    gui::PortfolioWindow* cartera = openPortfolio();
+    const auto* unread = cartera->findChild<QTableWidget*>("NoLeidos");
+    for (const int width : {1100, 700}) {
+        cartera->resize(width, 700);
+        QApplication::processEvents();
+        for (int row = 0; row < unread->rowCount(); ++row) {
+            for (int column = 0; column < unread->columnCount(); ++column) {
+                const QRect room = unread->visualItemRect(unread->item(row, column)).adjusted(3, 0, -3, 0);
+                const QRect needed = unread->fontMetrics().boundingRect(room.adjusted(0, 0, 0, 1000), Qt::TextWordWrap,
+                                                                        unread->item(row, column)->text());
+                EXPECT_LE(needed.height(), room.height()) << width << " " << row << " " << column;
+                EXPECT_LE(room.right(), unread->viewport()->width()) << width << " " << row << " " << column;
+            }
+        }
+    }
+}
+
+// The CUIT and the name stay at the left, over the table, while its other columns scroll sideways under them.
+TEST_F(PortfolioWindowTest, TheCuitAndTheNameStayInView)
+{
+    gui::PortfolioWindow* cartera = openPortfolio();
+    cartera->resize(700, 400);
+    QApplication::processEvents();
+    QTableView* frozen = table->frozenView();
+    ASSERT_TRUE(frozen->isVisible());
+    for (int index = 0; index < table->model()->columnCount(); ++index) {
+        EXPECT_EQ(frozen->isColumnHidden(index), index > gui::PortfolioTableModel::Name) << index;
+    }
+    const int frozenWidth =
+        table->columnWidth(gui::PortfolioTableModel::Cuit) + table->columnWidth(gui::PortfolioTableModel::Name);
+    EXPECT_EQ(frozen->geometry(), QRect(table->viewport()->x(), table->horizontalHeader()->y(), frozenWidth,
+                                        table->horizontalHeader()->height() + table->viewport()->height()));
+    EXPECT_EQ(frozen->horizontalHeader()->height(), table->horizontalHeader()->height());
+
+    // The last column and one in the middle come into view beside the frozen ones, never under them; a frozen cell
+    // moves no column.
+    const int last = table->model()->columnCount() - 1;
+    for (const int shown : {last, int{gui::PortfolioTableModel::Status}, last, int{gui::PortfolioTableModel::Cuit}}) {
+        const int before = table->horizontalScrollBar()->value();
+        table->scrollTo(table->model()->index(3, shown));
+        const QRect cell = table->visualRect(table->model()->index(3, shown));
+        if (shown == gui::PortfolioTableModel::Cuit) {
+            EXPECT_EQ(table->horizontalScrollBar()->value(), before);
+        } else {
+            EXPECT_GE(cell.left(), frozenWidth) << shown;
+            EXPECT_LE(cell.right(), table->viewport()->width()) << shown;
+        }
+    }
+    EXPECT_GT(table->horizontalScrollBar()->value(), 0);
+    // Both scroll down together.
+    cartera->resize(700, 250);
+    QApplication::processEvents();
+    table->verticalScrollBar()->setValue(table->verticalScrollBar()->maximum());
+    EXPECT_GT(frozen->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(frozen->verticalScrollBar()->value(), table->verticalScrollBar()->value());
+
+    // A click on the frozen Nombre sorts the table by name, its header showing it too; a double click opens the client.
+    const QPoint name(frozen->columnViewportPosition(gui::PortfolioTableModel::Name) + 10, 5);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, name, frozen->horizontalHeader()->viewport()->mapToGlobal(name), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(frozen->horizontalHeader()->viewport(), &click);
+    }
+    EXPECT_EQ(table->horizontalHeader()->sortIndicatorSection(), gui::PortfolioTableModel::Name);
+    EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "20281940350", "27314578622", "27441852636"}));
+    table->sortByColumn(gui::PortfolioTableModel::Cuit, Qt::DescendingOrder);
+    EXPECT_EQ(frozen->horizontalHeader()->sortIndicatorSection(), gui::PortfolioTableModel::Cuit);
+    EXPECT_EQ(frozen->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    emit frozen->doubleClicked(table->model()->index(1, gui::PortfolioTableModel::Name));
+    EXPECT_EQ(model.cuit(), "27314578622");
+}
+
+// With Qt's own dialogs, the message of a client without figures shows over the portfolio, its error a sentence.
+TEST_F(PortfolioWindowTest, AClientsMessageShowsOverThePortfolio)
+{
+    // One voucher with two amounts.
+    downloads.put("Mis Comprobantes Emitidos - CUIT 20281940350 - otra.csv", exportOf(Exports[1]));
+    QString problem;
+    gui::PortfolioModule* module = gui::loadPortfolioModule(gui::chartModuleFolders(), problem);
+    ASSERT_NE(module, nullptr) << problem.toStdString();
+    gui::QtDialogs qtDialogs(&window);
+    gui::PortfolioWindow shown({*module, qtDialogs, *files, folder.path(), shippedScale(), {}});
+    shown.open(downloads.path());
+    shown.show();
+    waitForReading(shown);
+    for (const auto& [row, expected] :
+         {std::pair{1, QString("El CUIT 20281940350 no tiene meses con cifras para mostrar. El comprobante tipo 11")},
+          {3, QString("El CUIT 27441852636 no tiene meses con cifras para mostrar.")}}) {
+        QWidget* over = nullptr;
+        QString said;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            over = box->parentWidget();
+            said = box->text();
+            box->accept();
+        });
+        emit table->doubleClicked(table->model()->index(row, 0));
+        EXPECT_EQ(over, &shown) << row;
+        EXPECT_TRUE(said.startsWith(expected)) << said.toStdString();
     }
 }
 
@@ -223,10 +370,7 @@ TEST_F(PortfolioWindowTest, ExportsTheTableWholeOrNotAtAll)
     // The PDF in the order on screen.
     table->sortByColumn(gui::PortfolioTableModel::Cuit, Qt::DescendingOrder);
     exportButton->click();
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {QString::fromStdString(folder.file("cartera.pdf")), "-"});
-    ASSERT_TRUE(pdftotext.waitForFinished() && pdftotext.exitCode() == 0);
-    const QString text = pdftotext.readAllStandardOutput();
+    const QString text = pdfText(folder.file("cartera.pdf"));
     for (const Export& each : Exports) {
         EXPECT_TRUE(text.contains(QString::fromStdString(each.cuit))) << each.cuit;
     }
