@@ -364,20 +364,92 @@ TEST_F(PortfolioWindowTest, ExportsTheTableWholeOrNotAtAll)
     exportButton->click();
     EXPECT_EQ(folder.get("cartera.csv"), portfolioSheet(cartera->portfolio()));
 
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+// Both exports list every client in the order on screen, the filter aside; the CSV writes months as the table does.
+// The PDF takes the pages it needs, in a type read at arm's length, its headings atop each, then the client in error
+// and the files that could not be read, with why.
+TEST_F(PortfolioWindowTest, TheExportsFollowTheScreen)
+{
+    std::vector<std::string> more;
+    for (long long number = 20300000000; more.size() < 40; ++number) {
+        const std::string cuit = std::to_string(number);
+        if (validCuit(cuit)) {
+            more.push_back(cuit);
+            downloads.put("Mis Comprobantes Emitidos - CUIT " + cuit + ".csv",
+                          exportOf({cuit, "2025-0" + std::to_string(more.size() % 9 + 1) + "-10",
+                                    std::to_string(more.size() * 250000) + ",00"}));
+        }
+    }
+    // One voucher with two amounts.
+    downloads.put("Mis Comprobantes Emitidos - CUIT 20281940350 - otra.csv", exportOf(Exports[1]));
+    gui::PortfolioWindow* cartera = openPortfolio();
+    table->sortByColumn(column("Total\naño"), Qt::DescendingOrder);
+    const std::vector<std::string> order = cuits();
+    const QStringList firstMonths = column(gui::PortfolioTableModel::FirstMonth);
+    const QStringList crosses =
+        column(gui::PortfolioTableModel::column(gui::PortfolioTableModel::Year, gui::PortfolioTableModel::Crosses));
+    const QString acostaStatus =
+        table->model()
+            ->index(static_cast<int>(std::find(order.begin(), order.end(), "27314578622") - order.begin()),
+                    gui::PortfolioTableModel::Status)
+            .data()
+            .toString();
+    cartera->findChild<QLineEdit*>("Filtro")->setText("acosta");
+    dialogs.saveAnswers = {folder.file("cartera.csv"), folder.file("cartera.pdf")};
+    cartera->findChild<QPushButton*>("Exportar")->click();
+    QStringList rows = QString::fromStdString(folder.get("cartera.csv")).split("\r\n", Qt::SkipEmptyParts).mid(1);
+    ASSERT_EQ(rows.size(), static_cast<qsizetype>(order.size()));
+    for (std::size_t row = 0; row < order.size(); ++row) {
+        const QStringList fields = rows[static_cast<qsizetype>(row)].split(';');
+        EXPECT_EQ(fields[0].toStdString(), order[row]);
+        EXPECT_EQ(fields[3], firstMonths[static_cast<qsizetype>(row)]) << order[row];
+        EXPECT_EQ(fields[18], crosses[static_cast<qsizetype>(row)]) << order[row];
+    }
+
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
         GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el PDF";
     }
-    // The PDF in the order on screen.
-    table->sortByColumn(gui::PortfolioTableModel::Cuit, Qt::DescendingOrder);
-    exportButton->click();
-    const QString text = pdfText(folder.file("cartera.pdf"));
-    for (const Export& each : Exports) {
-        EXPECT_TRUE(text.contains(QString::fromStdString(each.cuit))) << each.cuit;
+    cartera->findChild<QPushButton*>("Exportar")->click();
+    const QString text = pdfText(folder.file("cartera.pdf")).simplified();
+    const QStringList pages = pdfText(folder.file("cartera.pdf")).split('\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2);
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        for (const QString& heading : {QString("CUIT"), QString("Estado"), QString("Período"), QString("Margen"),
+                                       QString("Página %1").arg(page + 1)}) {
+            EXPECT_TRUE(pages[page].contains(heading)) << page << " " << heading.toStdString();
+        }
     }
-    EXPECT_TRUE(text.contains("12.000.000,00"));
-    EXPECT_TRUE(text.contains("Acosta, Lucía"));
-    EXPECT_LT(text.indexOf("27314578622"), text.indexOf("20184639271"));
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    qsizetype at = 0;
+    for (const std::string& cuit : order) {
+        EXPECT_GT(text.indexOf(QString::fromStdString(cuit), at), at) << cuit;
+        at = std::max(at, text.indexOf(QString::fromStdString(cuit), at));
+    }
+    for (const QString& word : acostaStatus.split(' ')) {
+        EXPECT_TRUE(text.contains(word)) << word.toStdString();
+    }
+    const auto& portfolio = cartera->portfolio();
+    const auto error = std::find_if(portfolio.clients.begin(), portfolio.clients.end(),
+                                    [](const Client& client) { return !client.error.empty(); });
+    ASSERT_NE(error, portfolio.clients.end());
+    QStringList after{"Clientes con error", QString::fromStdString(error->cuit), gui::errorSentence(*error),
+                      "Archivos que no se pudieron leer"};
+    for (const UnreadFile& file : portfolio.unread) {
+        after << QString::fromStdString(file.path) << QString::fromStdString(file.message);
+    }
+    for (const QString& expected : after) {
+        EXPECT_GT(text.indexOf(expected, at), at) << expected.toStdString();
+        at = std::max(at, text.indexOf(expected, at));
+    }
+    // Each figure's box as tall as a 9-point type's.
+    const QRegularExpression box(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(\d{11})</word>)re");
+    int measured = 0;
+    for (const auto& word : box.globalMatch(pdfText(folder.file("cartera.pdf"), {"-bbox"}))) {
+        EXPECT_GE(word.captured(2).toDouble() - word.captured(1).toDouble(), 9.0) << word.captured(3).toStdString();
+        ++measured;
+    }
+    EXPECT_GE(measured, static_cast<int>(order.size()));
 }
 
 } // namespace
