@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace sumafac::gui {
 
 PortfolioTableView::PortfolioTableView(int frozen, QWidget* parent)
@@ -13,13 +15,10 @@ PortfolioTableView::PortfolioTableView(int frozen, QWidget* parent)
     for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
         view->setSelectionBehavior(SelectRows);
         view->setSelectionMode(SingleSelection);
-        view->setEditTriggers(NoEditTriggers);
-        view->setVerticalScrollMode(ScrollPerPixel);
         view->verticalHeader()->hide();
     }
     // Per pixel, so that a cell can be brought out from under the frozen columns exactly.
     setHorizontalScrollMode(ScrollPerPixel);
-    m_frozen->setObjectName("ColumnasFijas");
     // The keys go to the table below; a click on the frozen part selects through the shared selection.
     m_frozen->setFocusPolicy(Qt::NoFocus);
     m_frozen->setFrameShape(QFrame::NoFrame);
@@ -28,7 +27,6 @@ PortfolioTableView::PortfolioTableView(int frozen, QWidget* parent)
     // Its header sorts as the table's does: a click flips the indicator, which the table's header takes up below.
     m_frozen->horizontalHeader()->setSectionsClickable(true);
     m_frozen->horizontalHeader()->setSortIndicatorShown(true);
-    viewport()->stackUnder(m_frozen);
 
     connect(verticalScrollBar(), &QAbstractSlider::valueChanged, m_frozen->verticalScrollBar(),
             &QAbstractSlider::setValue);
@@ -36,18 +34,13 @@ PortfolioTableView::PortfolioTableView(int frozen, QWidget* parent)
             &QAbstractSlider::setValue);
     connect(verticalHeader(), &QHeaderView::sectionResized, m_frozen,
             [this](int row, int, int size) { m_frozen->setRowHeight(row, size); });
-    // A frozen column is as wide in both views, whichever header the user drags.
+    // A column is as wide in both views, whichever header the user drags (the frozen view's others are hidden).
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
-        if (column < m_frozenColumns) {
-            m_frozen->setColumnWidth(column, size);
-            placeFrozen();
-        }
+        m_frozen->setColumnWidth(column, size);
+        placeFrozen();
     });
-    connect(m_frozen->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
-        if (column < m_frozenColumns) {
-            setColumnWidth(column, size);
-        }
-    });
+    connect(m_frozen->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int size) { setColumnWidth(column, size); });
     connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, m_frozen, [this](int column, Qt::SortOrder order) {
         const QSignalBlocker quiet(m_frozen->horizontalHeader());
         m_frozen->horizontalHeader()->setSortIndicator(column, order);
@@ -65,7 +58,6 @@ void PortfolioTableView::setModel(QAbstractItemModel* model)
     // The model's columns are fixed: hidden once, they stay hidden through its resets.
     for (int column = 0; model != nullptr && column < model->columnCount(); ++column) {
         m_frozen->setColumnHidden(column, column >= m_frozenColumns);
-        m_frozen->setColumnWidth(column, columnWidth(column));
     }
     placeFrozen();
 }
@@ -79,9 +71,7 @@ void PortfolioTableView::scrollTo(const QModelIndex& index, ScrollHint hint)
         return;
     }
     const int covered = frozenWidth() - visualRect(index).left();
-    if (covered > 0) {
-        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - covered);
-    }
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - std::max(covered, 0));
 }
 
 void PortfolioTableView::resizeEvent(QResizeEvent* event)
