@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <limits>
@@ -127,6 +128,19 @@ class PortfolioFileList final : public QTableWidget
     }
 
   private:
+    // The capped column is never narrower than its longest word, which would be cut.
+    int longestWord(int column) const
+    {
+        int longest = 0;
+        for (int row = 0; row < rowCount(); ++row) {
+            for (const QString& word : item(row, column)->text().split(' ')) {
+                longest = std::max(longest, fontMetrics().horizontalAdvance(word));
+            }
+        }
+        // The margins a cell's text keeps on each side.
+        return longest + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    }
+
     void fit()
     {
         const int width = viewport()->width();
@@ -134,8 +148,8 @@ class PortfolioFileList final : public QTableWidget
         for (int column = 0; column < columnCount(); ++column) {
             if (column != m_stretched) {
                 const int wanted = std::max(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column));
-                setColumnWidth(column,
-                               column == m_capped ? std::min(wanted, static_cast<int>(width * m_share)) : wanted);
+                const int share = std::max(static_cast<int>(width * m_share), longestWord(column));
+                setColumnWidth(column, column == m_capped ? std::min(wanted, share) : wanted);
                 left -= columnWidth(column);
             }
         }
@@ -193,8 +207,8 @@ PortfolioWindow::PortfolioWindow(PortfolioServices services, QWidget* parent)
     progress->addWidget(m_cancel);
 
     m_filter->setSourceModel(m_clients);
-    // The CUIT and the name stay in view while the periods' columns scroll.
-    m_table = new PortfolioTableView(PortfolioTableModel::Status);
+    // The CUIT and the name stay in view while the other columns scroll.
+    m_table = new PortfolioTableView(PortfolioTableModel::Name + 1);
     m_table->setObjectName("Clientes");
     m_table->setModel(m_filter);
     m_table->setSortingEnabled(true);
@@ -202,7 +216,7 @@ PortfolioWindow::PortfolioWindow(PortfolioServices services, QWidget* parent)
     m_table->setToolTip("Doble clic: ver el cliente en la ventana principal");
 
     // A kind may take two lines ("exportación de / Mis Comprobantes"), leaving the path room.
-    m_clientFiles = new PortfolioFileList("ArchivosCliente", {"Archivo", "Tipo", "Meses tomados"}, 0, 1, 0.25);
+    m_clientFiles = new PortfolioFileList("ArchivosCliente", {"Archivo", "Tipo", "Meses\ntomados"}, 0, 1, 0.25);
     m_clientError = new QLabel;
     m_clientError->setObjectName("ErrorCliente");
     m_clientError->setTextFormat(Qt::PlainText);

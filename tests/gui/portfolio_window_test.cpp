@@ -195,21 +195,27 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
     }
 }
 
-// Every reason is read whole, wrapped in its column, however narrow the window gets; so is every path.
+// Every reason is read whole, wrapped in its column, however narrow the window gets; so is every path and kind.
 TEST_F(PortfolioWindowTest, UnreadFilesShowTheirReasonsWhole)
 {
     gui::PortfolioWindow* cartera = openPortfolio();
-    const auto* unread = cartera->findChild<QTableWidget*>("NoLeidos");
+    table->setCurrentIndex(table->model()->index(0, 0));
     for (const int width : {1100, 700}) {
         cartera->resize(width, 700);
         QApplication::processEvents();
-        for (int row = 0; row < unread->rowCount(); ++row) {
-            for (int column = 0; column < unread->columnCount(); ++column) {
-                const QRect room = unread->visualItemRect(unread->item(row, column)).adjusted(3, 0, -3, 0);
-                const QRect needed = unread->fontMetrics().boundingRect(room.adjusted(0, 0, 0, 1000), Qt::TextWordWrap,
-                                                                        unread->item(row, column)->text());
-                EXPECT_LE(needed.height(), room.height()) << width << " " << row << " " << column;
-                EXPECT_LE(room.right(), unread->viewport()->width()) << width << " " << row << " " << column;
+        for (const auto* list : cartera->findChildren<QTableWidget*>()) {
+            ASSERT_GT(list->rowCount(), 0) << list->objectName().toStdString();
+            for (int row = 0; row < list->rowCount(); ++row) {
+                for (int column = 0; column < list->columnCount(); ++column) {
+                    const QRect room = list->visualItemRect(list->item(row, column)).adjusted(3, 0, -3, 0);
+                    const QRect needed = list->fontMetrics().boundingRect(
+                        room.adjusted(0, 0, 0, 1000), Qt::TextWordWrap, list->item(row, column)->text());
+                    const std::string where = list->objectName().toStdString() + " " + std::to_string(width) + " " +
+                                              std::to_string(row) + " " + std::to_string(column);
+                    EXPECT_LE(needed.height(), room.height()) << where;
+                    EXPECT_LE(needed.width(), room.width()) << where;
+                    EXPECT_LE(room.right(), list->viewport()->width()) << where;
+                }
             }
         }
     }
