@@ -29,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <thread>
 
 namespace sumafac {
 namespace {
@@ -169,6 +170,24 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
         EXPECT_EQ(cuits(), (std::vector<std::string>{"27441852636", "20281940350", "27314578622", "20184639271"}));
         table->sortByColumn(column(total), Qt::DescendingOrder);
         EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "27314578622", "20281940350", "27441852636"}));
+    }
+
+    // Figures (amounts, counts, months) line up at the right; words, the CUIT and the periods' names at the left.
+    const QRegularExpression figure("^[\\d.,/ ]+$");
+    for (int index = 0; index < table->model()->columnCount(); ++index) {
+        const bool name = index == gui::PortfolioTableModel::Cuit ||
+                          index == gui::PortfolioTableModel::column(gui::PortfolioTableModel::Year,
+                                                                    gui::PortfolioTableModel::Caption) ||
+                          index == gui::PortfolioTableModel::column(gui::PortfolioTableModel::JulyToJune,
+                                                                    gui::PortfolioTableModel::Caption);
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            const QModelIndex cell = table->model()->index(row, index);
+            if (!cell.data().toString().isEmpty()) {
+                EXPECT_EQ((cell.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight) != 0,
+                          !name && figure.match(cell.data().toString()).hasMatch())
+                    << index << " " << cell.data().toString().toStdString();
+            }
+        }
     }
 
     table->setCurrentIndex(table->model()->index(1, 0));
@@ -324,6 +343,28 @@ TEST_F(PortfolioWindowTest, AClientsMessageShowsOverThePortfolio)
         EXPECT_EQ(over, &shown) << row;
         EXPECT_TRUE(said.startsWith(expected)) << said.toStdString();
     }
+}
+
+// A reading under way gives way to a new one, whose end alone shows, and a window closed while reading waits for it to
+// stop.
+TEST_F(PortfolioWindowTest, ANewReadingOrTheWindowsEndStopsTheOneUnderWay)
+{
+    PortfolioOptions slow;
+    slow.progress = [](std::size_t, std::size_t) { std::this_thread::sleep_for(std::chrono::milliseconds(20)); };
+    QString problem;
+    gui::PortfolioModule* module = gui::loadPortfolioModule(gui::chartModuleFolders(), problem);
+    ASSERT_NE(module, nullptr) << problem.toStdString();
+    auto shown = std::make_unique<gui::PortfolioWindow>(
+        gui::PortfolioServices{*module, dialogs, *files, folder.path(), shippedScale(), slow});
+    testing::TempFolder other;
+    other.put("Mis Comprobantes Emitidos - CUIT 20184639271.csv", exportOf(Exports[0]));
+    shown->open(downloads.path());
+    shown->open(other.path());
+    waitForReading(*shown);
+    EXPECT_EQ(cuits(), std::vector<std::string>{"20184639271"});
+    shown->open(downloads.path());
+    EXPECT_TRUE(shown->reading());
+    shown.reset();
 }
 
 TEST(PortfolioColours, EachStatusHasTheColourTheReadmeNames)
