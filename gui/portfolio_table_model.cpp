@@ -255,8 +255,11 @@ QString PortfolioFilter::folded(const QString& text)
 
 bool PortfolioFilter::filterAcceptsRow(int row, const QModelIndex&) const
 {
+    if (m_text.isEmpty()) {
+        return true;
+    }
     const auto* clients = qobject_cast<const PortfolioTableModel*>(sourceModel());
-    if (m_text.isEmpty() || clients == nullptr) {
+    if (clients == nullptr) {
         return true;
     }
     const Client& client = clients->client(row);

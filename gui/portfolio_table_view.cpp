@@ -22,7 +22,6 @@ PortfolioTableView::PortfolioTableView(int frozen, QWidget* parent)
     // The keys go to the table below; a click on the frozen part selects through the shared selection.
     m_frozen->setFocusPolicy(Qt::NoFocus);
     m_frozen->setFrameShape(QFrame::NoFrame);
-    m_frozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_frozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Its header sorts as the table's does: a click flips the indicator, which the table's header takes up below.
     m_frozen->horizontalHeader()->setSectionsClickable(true);

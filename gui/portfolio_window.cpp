@@ -99,8 +99,8 @@ class PortfolioFileList final : public QTableWidget
         horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         verticalHeader()->hide();
+        // A table view wraps its cells' text already.
         setShowGrid(false);
-        setWordWrap(true);
         setEditTriggers(NoEditTriggers);
         setSelectionBehavior(SelectRows);
     }

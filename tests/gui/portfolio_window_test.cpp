@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -302,15 +303,21 @@ TEST_F(PortfolioWindowTest, TheCuitAndTheNameStayInView)
     click(frozen->viewport(), frozen->visualRect(frozen->model()->index(0, 0)).center(), Qt::ControlModifier);
     ASSERT_EQ(table->selectionModel()->selectedRows().size(), 1);
     EXPECT_EQ(table->selectionModel()->selectedIndexes().size(), table->model()->columnCount());
-    // The frozen Nombre sorts the table by name, its header showing it too, and the other way round.
-    click(frozen->horizontalHeader()->viewport(),
-          QPoint(frozen->columnViewportPosition(gui::PortfolioTableModel::Name) + 10, 5));
-    EXPECT_EQ(table->horizontalHeader()->sortIndicatorSection(), gui::PortfolioTableModel::Name);
-    EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "20281940350", "27314578622", "27441852636"}));
+    // The frozen part is headed by the CUIT and the name, rows having no heading; its Nombre sorts the table by name,
+    // the nameless first, the table's header showing it too, and the other way round.
+    EXPECT_EQ(frozen->model()->headerData(gui::PortfolioTableModel::Cuit, Qt::Horizontal).toString(), "CUIT");
+    EXPECT_EQ(frozen->model()->headerData(gui::PortfolioTableModel::Name, Qt::Horizontal).toString(), "Nombre");
+    EXPECT_EQ(frozen->model()->headerData(gui::PortfolioTableModel::Cuit, Qt::Vertical).toInt(), 1);
     table->sortByColumn(gui::PortfolioTableModel::Cuit, Qt::DescendingOrder);
     EXPECT_EQ(frozen->horizontalHeader()->sortIndicatorSection(), gui::PortfolioTableModel::Cuit);
     EXPECT_EQ(frozen->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
-    emit frozen->doubleClicked(table->model()->index(1, gui::PortfolioTableModel::Name));
+    click(frozen->horizontalHeader()->viewport(),
+          QPoint(frozen->columnViewportPosition(gui::PortfolioTableModel::Name) + 10, 5));
+    EXPECT_EQ(table->horizontalHeader()->sortIndicatorSection(), gui::PortfolioTableModel::Name);
+    const std::vector<std::string> byName = cuits();
+    EXPECT_EQ(std::vector<std::string>(byName.begin() + 2, byName.end()),
+              (std::vector<std::string>{"27314578622", "27441852636"}));
+    emit frozen->doubleClicked(table->model()->index(2, gui::PortfolioTableModel::Name));
     EXPECT_EQ(model.cuit(), "27314578622");
 }
 
@@ -343,10 +350,21 @@ TEST_F(PortfolioWindowTest, AClientsMessageShowsOverThePortfolio)
         EXPECT_EQ(over, &shown) << row;
         EXPECT_TRUE(said.startsWith(expected)) << said.toStdString();
     }
+    // Chosen, the client shows its error under its files, wrapped within the window, until no client is chosen.
+    const auto* error = shown.findChild<QLabel*>("ErrorCliente");
+    table->setCurrentIndex(table->model()->index(1, 0));
+    EXPECT_EQ(error->text(), gui::errorSentence(shown.portfolio().clients[1]));
+    EXPECT_FALSE(error->isHidden());
+    QApplication::processEvents();
+    EXPECT_LE(
+        error->fontMetrics().boundingRect(QRect(0, 0, error->width(), 1000), Qt::TextWordWrap, error->text()).height(),
+        error->height());
+    shown.findChild<QLineEdit*>("Filtro")->setText("nadie");
+    EXPECT_TRUE(error->isHidden());
 }
 
-// A reading under way gives way to a new one, whose end alone shows, and a window closed while reading waits for it to
-// stop.
+// A reading tells its progress; one under way gives way to a new one, whose end alone shows; closing the window cancels
+// it, and a window that goes while reading waits for it to stop.
 TEST_F(PortfolioWindowTest, ANewReadingOrTheWindowsEndStopsTheOneUnderWay)
 {
     PortfolioOptions slow;
@@ -362,6 +380,21 @@ TEST_F(PortfolioWindowTest, ANewReadingOrTheWindowsEndStopsTheOneUnderWay)
     shown->open(other.path());
     waitForReading(*shown);
     EXPECT_EQ(cuits(), std::vector<std::string>{"20184639271"});
+    const auto* summary = shown->findChild<QLabel*>("Resumen");
+    EXPECT_EQ(summary->text(), "1 cliente.");
+    EXPECT_TRUE(shown->findChild<QProgressBar*>("Progreso")->isHidden());
+
+    shown->open(downloads.path());
+    EXPECT_EQ(shown->findChild<QProgressBar*>("Progreso")->maximum(), 0);
+    QElapsedTimer waited;
+    waited.start();
+    while (!summary->text().startsWith("Leyendo archivos: ") && waited.elapsed() < 20000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_TRUE(summary->text().startsWith("Leyendo archivos: ")) << summary->text().toStdString();
+    shown->close();
+    waitForReading(*shown);
+    EXPECT_TRUE(shown->portfolio().cancelled);
     shown->open(downloads.path());
     EXPECT_TRUE(shown->reading());
     shown.reset();
