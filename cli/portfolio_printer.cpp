@@ -40,8 +40,9 @@ void printJson(const Portfolio& portfolio, std::ostream& out)
         out << separator << "{\"cuit\": " << jsonString(client.cuit)
             << ", \"name\": " << jsonString(client.taxpayer.name)
             << ", \"registered_category\": " << jsonString(categoryCode(client.taxpayer.registeredCategory))
-            << ", \"status\": " << jsonString(statusWord(client.status)) << ", \"error\": " << jsonString(client.error)
-            << ", \"months\": {";
+            << ", \"status\": " << jsonString(statusWord(client.status))
+            << ", \"status_comparison\": " << jsonString(client.comparison)
+            << ", \"error\": " << jsonString(client.error) << ", \"months\": {";
         const char* monthSeparator = "";
         for (const auto& [when, figures] : client.months) {
             out << monthSeparator << jsonString(yearMonthCode(when)) << ": {\"count\": " << figures.count
@@ -89,7 +90,8 @@ void printText(const Portfolio& portfolio, std::ostream& out, const CalendarDate
         if (client.taxpayer.registeredCategory) {
             out << ", inscripto en la " << categoryLetter(*client.taxpayer.registeredCategory);
         }
-        out << ": " << statusWord(client.status) << '\n';
+        out << ": " << statusWord(client.status)
+            << (client.comparison.empty() ? std::string() : " (" + client.comparison + ")") << '\n';
         if (!client.error.empty()) {
             out << "  ERROR, " << client.error << '\n';
         }

@@ -26,13 +26,6 @@ QLabel* newLabel(QWidget* parent, const char* name, const QRect& geometry)
     return label;
 }
 
-// Qt's message boxes are modal to the window they are given, and the program's are given the main window: the
-// box's own message goes over the box. Other dialogs (the tests' recording ones) are used as they come.
-platform::Dialogs& dialogsOver(platform::Dialogs& given, QtDialogs& overBox)
-{
-    return dynamic_cast<QtDialogs*>(&given) != nullptr ? overBox : given;
-}
-
 } // namespace
 
 AboutBox::AboutBox(SysInfoServices services, QWidget* parent)

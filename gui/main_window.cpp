@@ -235,7 +235,8 @@ void MainWindow::createMenu()
     QAction* Mngrafico = Mnver->addAction("&Gráfico", this, [this] { showChart(); });
     Mngrafico->setObjectName("Mngrafico");
     Mnver
-        ->addAction("&Detalle de la categoría", this, [this] { static_cast<CategoryLine*>(statusBar())->showDetails(); })
+        ->addAction("&Detalle de la categoría", this,
+                    [this] { static_cast<CategoryLine*>(statusBar())->showDetails(); })
         ->setObjectName("MnDetalle");
     QMenu* Mnayuda = menuBar()->addMenu("A&yuda");
     Mnayuda->setObjectName("Mnayuda");

@@ -17,7 +17,15 @@ namespace sumafac::gui {
 // What the PDF prints under its title: the folder, the date and how many clients.
 QString portfolioSubtitle(const std::string& folder, const Portfolio& portfolio);
 
-// table: every client in the order the window shows them, for the PDF; the CSV holds the portfolio by CUIT. Does
+// The portfolio with its clients in the order of table, a view of a PortfolioTableModel given portfolio's clients.
+Portfolio inTableOrder(const Portfolio& portfolio, const QAbstractItemModel& table);
+
+// The portfolio for the client file: every client of table in its order, the columns that matter, each client's two
+// periods on two lines of its row; then the clients in error with their messages and the files that could not be read
+// with why. portfolio: its clients in the table's order.
+QByteArray portfolioPdf(const QAbstractItemModel& table, const Portfolio& portfolio, const std::string& folder);
+
+// table: every client in the order the window shows them, for the CSV and the PDF alike (see inTableOrder). Does
 // nothing when the dialog is cancelled; a file that cannot be written is said in a message and leaves no file
 // behind, a file it was to replace staying as it was. Returns the path written, or "" for none.
 std::string exportPortfolio(PortfolioModule& module,

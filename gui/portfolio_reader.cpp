@@ -18,7 +18,6 @@ void PortfolioReader::stop()
         m_cancel = true;
         m_thread.join();
     }
-    m_reading = false;
 }
 
 void PortfolioReader::start(PortfolioModule& module,

@@ -57,7 +57,8 @@ Cell month(const std::optional<YearMonth>& value)
 
 using Period = std::optional<PeriodSummary> Client::*;
 
-// The columns of one period, each header with the period's name on a line of its own.
+// The columns of one period in the order of PortfolioTableModel::PeriodField, each header with the period's name on a
+// line of its own.
 void addPeriodColumns(std::vector<ColumnSpec>& columns, const QString& caption, const QString& name, Period period)
 {
     // A cell of the period's facts; empty for a client whose figures do not reach one.
@@ -129,6 +130,8 @@ const std::vector<ColumnSpec>& columns()
         };
         addPeriodColumns(columns, "Año", "año", &Client::year);
         addPeriodColumns(columns, "Julio a junio", "jul.–jun.", &Client::julyToJune);
+        Q_ASSERT(columns.size() == static_cast<std::size_t>(PortfolioTableModel::column(
+                                       PortfolioTableModel::JulyToJune, PortfolioTableModel::PeriodFieldCount)));
         return columns;
     }();
     return all;
@@ -156,6 +159,15 @@ QColor statusColor(ClientStatus status)
     return {150, 150, 150};
 }
 
+QString errorSentence(const Client& client)
+{
+    QString sentence = QString::fromStdString(client.error);
+    if (!sentence.isEmpty()) {
+        sentence[0] = sentence[0].toUpper();
+    }
+    return sentence;
+}
+
 void PortfolioTableModel::setClients(std::vector<Client> clients)
 {
     beginResetModel();
@@ -180,7 +192,11 @@ QVariant PortfolioTableModel::data(const QModelIndex& index, int role) const
     }
     const Client& shown = client(index.row());
     const ColumnSpec& column = columns()[static_cast<std::size_t>(index.column())];
-    const auto cell = [&] { return column.cell ? column.cell(shown) : text(m_module.statusWord(shown.status)); };
+    const auto cell = [&] {
+        return column.cell ? column.cell(shown)
+                           : text(m_module.statusWord(shown.status) +
+                                  (shown.comparison.empty() ? std::string() : " (" + shown.comparison + ")"));
+    };
     switch (role) {
     case Qt::DisplayRole:
         return cell().text;
@@ -191,7 +207,9 @@ QVariant PortfolioTableModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return int((column.numeric ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::ToolTipRole:
-        return shown.error.empty() ? QVariant() : QVariant(QString::fromStdString(shown.error));
+        return shown.error.empty() ? QVariant() : QVariant(errorSentence(shown));
+    case ClientRole:
+        return index.row();
     default:
         return {};
     }
@@ -199,10 +217,17 @@ QVariant PortfolioTableModel::data(const QModelIndex& index, int role) const
 
 QVariant PortfolioTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount()) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    return columns()[static_cast<std::size_t>(section)].header;
+    if (role == Qt::ToolTipRole && section == Status) {
+        return "Compara la categoría de la próxima recategorización (la del año calendario desde julio, la del "
+               "período de julio a junio antes; la proyectada mientras el período sigue abierto) con la inscripta "
+               "o, sin ella, con la del mismo tipo de período anterior.\nEntre paréntesis, lo comparado: "
+               "\"inscripta C → E en 2026/2025\", \"B en 2025 → C en 2026\".";
+    }
+    return role == Qt::DisplayRole ? QVariant(columns()[static_cast<std::size_t>(section)].header)
+                                   : QAbstractTableModel::headerData(section, orientation, role);
 }
 
 PortfolioFilter::PortfolioFilter(QObject* parent) : QSortFilterProxyModel(parent)
@@ -213,21 +238,35 @@ PortfolioFilter::PortfolioFilter(QObject* parent) : QSortFilterProxyModel(parent
 
 void PortfolioFilter::setText(const QString& text)
 {
-    m_text = text.trimmed();
+    m_text = folded(text.trimmed());
     invalidateFilter();
+}
+
+QString PortfolioFilter::folded(const QString& text)
+{
+    QString plain;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            plain += c;
+        }
+    }
+    return plain.toCaseFolded();
 }
 
 bool PortfolioFilter::filterAcceptsRow(int row, const QModelIndex&) const
 {
+    if (m_text.isEmpty()) {
+        return true;
+    }
     const auto* clients = qobject_cast<const PortfolioTableModel*>(sourceModel());
-    if (m_text.isEmpty() || clients == nullptr) {
+    if (clients == nullptr) {
         return true;
     }
     const Client& client = clients->client(row);
     QString digits = m_text;
     digits.remove('-').remove(' ');
     return (!digits.isEmpty() && QString::fromStdString(client.cuit).contains(digits)) ||
-           QString::fromStdString(client.taxpayer.name).contains(m_text, Qt::CaseInsensitive);
+           folded(QString::fromStdString(client.taxpayer.name)).contains(m_text);
 }
 
 } // namespace sumafac::gui

@@ -19,7 +19,30 @@ class PortfolioTableModel final : public QAbstractTableModel
   public:
     // What the proxy sorts by: a number for amounts, counts, categories and months, the text for the rest.
     static constexpr int SortRole = Qt::UserRole;
-    enum Column { Cuit, Name, Status };
+    // The row's place in the clients given, through any proxy.
+    static constexpr int ClientRole = Qt::UserRole + 1;
+    enum Column { Cuit, Name, Status, Registered, FirstMonth, LastMonth, FirstPeriodColumn };
+    // The columns of each period, the calendar year's first and then the July to June period's, in this order.
+    enum PeriodField {
+        Caption,
+        Total,
+        Months,
+        Category,
+        ServicesCategory,
+        ExcludedBy,
+        Fee,
+        Ceiling,
+        Headroom,
+        Projection,
+        ProjectedCategory,
+        Crosses,
+        PeriodFieldCount
+    };
+    enum Period { Year, JulyToJune };
+    static constexpr int column(Period period, PeriodField field)
+    {
+        return int{FirstPeriodColumn} + int{period} * int{PeriodFieldCount} + int{field};
+    }
 
     // The module gives the status words; it must outlive the model.
     explicit PortfolioTableModel(PortfolioModule& module, QObject* parent = nullptr)
@@ -43,7 +66,11 @@ class PortfolioTableModel final : public QAbstractTableModel
 // The status's colour, shown beside its word.
 QColor statusColor(ClientStatus status);
 
-// Keeps the clients whose CUIT holds the text (dashes and blanks aside) or whose name holds it, in any letter case.
+// A client's error as a sentence of its own: the portfolio writes it in lower case, to follow a colon.
+QString errorSentence(const Client& client);
+
+// Keeps the clients whose CUIT holds the text (dashes and blanks aside) or whose name holds it, whatever the accents
+// and the letter case: "gimenez" finds Giménez.
 class PortfolioFilter final : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -51,6 +78,8 @@ class PortfolioFilter final : public QSortFilterProxyModel
   public:
     explicit PortfolioFilter(QObject* parent = nullptr);
     void setText(const QString& text);
+    // Text without accents and in one case, as names are compared: "Núñez" and "NUNEZ" fold alike.
+    static QString folded(const QString& text);
 
   protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;

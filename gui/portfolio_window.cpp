@@ -4,6 +4,7 @@
 #include "gui/portfolio_export.h"
 #include "gui/portfolio_reader.h"
 #include "gui/portfolio_table_model.h"
+#include "gui/portfolio_table_view.h"
 #include "gui/report_export.h"
 
 #include <QCloseEvent>
@@ -15,8 +16,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTableView>
-#include <QTreeWidget>
+#include <QStyle>
+#include <QTableWidget>
 
 #include <limits>
 
@@ -39,16 +40,6 @@ const char* kindWord(SourceKind kind)
         return "archivo guardado (.sa1)";
     }
     return "";
-}
-
-QTreeWidget* fileList(const char* name, const QStringList& headers)
-{
-    auto* list = new QTreeWidget;
-    list->setObjectName(name);
-    list->setHeaderLabels(headers);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    return list;
 }
 
 QWidget* group(const QString& title, QWidget* first, QWidget* second = nullptr)
@@ -94,9 +85,93 @@ QString summary(const Portfolio& portfolio)
 
 } // namespace
 
+// A list of files that shows every text whole: a long path or reason wraps within its column and its row grows to hold
+// it, so that nothing scrolls away sideways. The columns are laid out again whenever the list changes width: the capped
+// one as wide as its texts up to its share of the width, the stretched one taking what the others leave.
+class PortfolioFileList final : public QTableWidget
+{
+  public:
+    PortfolioFileList(const char* name, const QStringList& headers, int stretched, int capped, double share)
+        : QTableWidget(0, static_cast<int>(headers.size())), m_stretched(stretched), m_capped(capped), m_share(share)
+    {
+        setObjectName(name);
+        setHorizontalHeaderLabels(headers);
+        horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        verticalHeader()->hide();
+        // A table view wraps its cells' text already.
+        setShowGrid(false);
+        setEditTriggers(NoEditTriggers);
+        setSelectionBehavior(SelectRows);
+    }
+
+    void setRows(const std::vector<QStringList>& rows)
+    {
+        setRowCount(0);
+        for (const QStringList& cells : rows) {
+            const int row = rowCount();
+            insertRow(row);
+            for (int column = 0; column < cells.size(); ++column) {
+                setItem(row, column, new QTableWidgetItem(cells[column]));
+            }
+        }
+        fit();
+    }
+
+  protected:
+    bool viewportEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize) {
+            fit();
+        }
+        return QTableWidget::viewportEvent(event);
+    }
+
+  private:
+    // The capped column is never narrower than its longest word, which would be cut.
+    int longestWord(int column) const
+    {
+        int longest = 0;
+        for (int row = 0; row < rowCount(); ++row) {
+            for (const QString& word : item(row, column)->text().split(' ')) {
+                longest = std::max(longest, fontMetrics().horizontalAdvance(word));
+            }
+        }
+        // The margins a cell's text keeps on each side.
+        return longest + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    }
+
+    void fit()
+    {
+        const int width = viewport()->width();
+        int left = width;
+        for (int column = 0; column < columnCount(); ++column) {
+            if (column != m_stretched) {
+                const int wanted = std::max(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column));
+                const int share = std::max(static_cast<int>(width * m_share), longestWord(column));
+                setColumnWidth(column, column == m_capped ? std::min(wanted, share) : wanted);
+                left -= columnWidth(column);
+            }
+        }
+        setColumnWidth(m_stretched, std::max(left, horizontalHeader()->sectionSizeHint(m_stretched)));
+        resizeRowsToContents();
+    }
+
+    int m_stretched;
+    int m_capped;
+    double m_share;
+};
+
 PortfolioWindow::PortfolioWindow(PortfolioServices services, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_services(std::move(services)), m_reader(new PortfolioReader(this)),
-      m_clients(new PortfolioTableModel(m_services.module, this)), m_filter(new PortfolioFilter(this))
+    : QWidget(parent, Qt::Window), m_ownDialogs(this), m_services{services.module,
+                                                                  dialogsOver(services.dialogs, m_ownDialogs),
+                                                                  services.files,
+                                                                  std::move(services.programFolder),
+                                                                  std::move(services.scale),
+                                                                  std::move(services.options)},
+      m_reader(new PortfolioReader(this)), m_clients(new PortfolioTableModel(m_services.module, this)),
+      m_filter(new PortfolioFilter(this))
 {
     setObjectName("Cartera");
     setWindowTitle("Sumafac: cartera");
@@ -109,11 +184,14 @@ PortfolioWindow::PortfolioWindow(PortfolioServices services, QWidget* parent)
     m_filterText->setPlaceholderText("Filtrar por CUIT o nombre");
     m_filterText->setClearButtonEnabled(true);
     m_filterText->setMinimumWidth(m_filterText->fontMetrics().horizontalAdvance(m_filterText->placeholderText()) + 40);
+    m_count = new QLabel;
+    m_count->setObjectName("Mostrados");
     m_export = new QPushButton("&Exportar...");
     m_export->setObjectName("Exportar");
     auto* top = new QHBoxLayout;
     top->addWidget(m_folderLabel, 1);
     top->addWidget(m_filterText);
+    top->addWidget(m_count);
     top->addWidget(m_export);
 
     m_progress = new QProgressBar;
@@ -130,25 +208,24 @@ PortfolioWindow::PortfolioWindow(PortfolioServices services, QWidget* parent)
     progress->addWidget(m_cancel);
 
     m_filter->setSourceModel(m_clients);
-    m_table = new QTableView;
+    // The CUIT and the name stay in view while the other columns scroll.
+    m_table = new PortfolioTableView(PortfolioTableModel::Name + 1);
     m_table->setObjectName("Clientes");
     m_table->setModel(m_filter);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(PortfolioTableModel::Cuit, Qt::AscendingOrder);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->verticalHeader()->hide();
     m_table->setToolTip("Doble clic: ver el cliente en la ventana principal");
 
-    m_clientFiles = fileList("ArchivosCliente", {"Archivo", "Tipo", "Meses tomados"});
+    // A kind may take two lines ("exportación de / Mis Comprobantes"), leaving the path room.
+    m_clientFiles = new PortfolioFileList("ArchivosCliente", {"Archivo", "Tipo", "Meses\ntomados"}, 0, 1, 0.25);
     m_clientError = new QLabel;
     m_clientError->setObjectName("ErrorCliente");
     m_clientError->setTextFormat(Qt::PlainText);
     m_clientError->setWordWrap(true);
     m_clientError->setStyleSheet("color: rgb(180, 0, 0)");
     m_clientError->hide();
-    m_unread = fileList("NoLeidos", {"Archivo", "Motivo"});
+    // The paths take what they need up to two fifths of the list, the reasons the rest.
+    m_unread = new PortfolioFileList("NoLeidos", {"Archivo", "Motivo"}, 1, 0, 0.4);
     auto* files = new QSplitter(Qt::Horizontal);
     files->addWidget(group("Archivos del cliente elegido", m_clientFiles, m_clientError));
     files->addWidget(group("Archivos que no se pudieron leer", m_unread));
@@ -164,7 +241,10 @@ PortfolioWindow::PortfolioWindow(PortfolioServices services, QWidget* parent)
     layout->addWidget(m_summary);
     layout->addWidget(panes, 1);
 
-    connect(m_filterText, &QLineEdit::textChanged, m_filter, &PortfolioFilter::setText);
+    connect(m_filterText, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_filter->setText(text);
+        showCount();
+    });
     connect(m_export, &QPushButton::clicked, this, &PortfolioWindow::exportTable);
     connect(m_cancel, &QPushButton::clicked, m_reader, &PortfolioReader::cancel);
     connect(m_reader, &PortfolioReader::progressed, this, &PortfolioWindow::showProgress);
@@ -179,7 +259,7 @@ PortfolioWindow::PortfolioWindow(PortfolioServices services, QWidget* parent)
         // The main window would be emptied for nothing.
         if (client.months.empty()) {
             m_services.dialogs.MsgBox("El CUIT " + client.cuit + " no tiene meses con cifras para mostrar." +
-                                          (client.error.empty() ? "" : " " + client.error),
+                                          (client.error.empty() ? "" : " " + errorSentence(client).toStdString()),
                                       platform::vbCritical);
             return;
         }
@@ -199,8 +279,9 @@ void PortfolioWindow::open(const std::string& folder)
     m_folder = folder;
     m_portfolio = {};
     m_clients->setClients({});
-    m_unread->clear();
+    m_unread->setRows({});
     showClientFiles();
+    showCount();
     m_folderLabel->setText("Carpeta: " + qs(folder));
     m_summary->setText("Buscando archivos...");
     m_export->setEnabled(false);
@@ -226,39 +307,49 @@ void PortfolioWindow::showPortfolio()
     m_cancel->hide();
     m_clients->setClients(m_portfolio.clients);
     m_table->resizeColumnsToContents();
+    std::vector<QStringList> unread;
     for (const UnreadFile& file : m_portfolio.unread) {
-        auto* item = new QTreeWidgetItem({qs(file.path), qs(file.message)});
-        // A message is longer than its column.
-        item->setToolTip(1, qs(file.message));
-        m_unread->addTopLevelItem(item);
+        unread.push_back({qs(file.path), qs(file.message)});
     }
-    m_unread->resizeColumnToContents(0);
+    m_unread->setRows(unread);
     m_export->setEnabled(!m_portfolio.cancelled && m_portfolio.folderProblem.empty());
 
     m_summary->setText(summary(m_portfolio));
+    showCount();
+}
+
+void PortfolioWindow::showCount()
+{
+    // While a filter is typed: how many clients it leaves of how many.
+    const int all = m_clients->rowCount();
+    m_count->setText(
+        m_filterText->text().trimmed().isEmpty()
+            ? QString()
+            : QString("%1 de %2 %3").arg(m_filter->rowCount()).arg(all).arg(all == 1 ? "cliente" : "clientes"));
+    m_count->setVisible(!m_count->text().isEmpty());
 }
 
 void PortfolioWindow::showClientFiles()
 {
-    m_clientFiles->clear();
+    m_clientFiles->setRows({});
     m_clientError->hide();
     const QModelIndex current = m_table->selectionModel()->currentIndex();
     if (!current.isValid()) {
         return;
     }
     const Client& client = m_clients->client(m_filter->mapToSource(current).row());
+    std::vector<QStringList> files;
     for (const SourceFile& file : client.files) {
-        m_clientFiles->addTopLevelItem(
-            new QTreeWidgetItem({qs(file.path), kindWord(file.kind), QString::number(file.monthsUsed)}));
+        files.push_back({qs(file.path), kindWord(file.kind), QString::number(file.monthsUsed)});
     }
-    m_clientFiles->resizeColumnToContents(0);
-    m_clientError->setText(qs(client.error));
+    m_clientFiles->setRows(files);
+    m_clientError->setText(errorSentence(client));
     m_clientError->setVisible(!client.error.empty());
 }
 
 void PortfolioWindow::exportTable()
 {
-    // The PDF lists every client, the filter aside, in the order on screen.
+    // The CSV and the PDF list every client, the filter aside, in the order on screen.
     QSortFilterProxyModel ordered;
     ordered.setSourceModel(m_clients);
     ordered.setSortRole(PortfolioTableModel::SortRole);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "gui/portfolio_module.h"
+#include "gui/qt_dialogs.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "portfolio/portfolio.h"
@@ -15,14 +16,14 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTableView;
-class QTreeWidget;
 
 namespace sumafac::gui {
 
+class PortfolioFileList;
 class PortfolioFilter;
 class PortfolioReader;
 class PortfolioTableModel;
+class PortfolioTableView;
 
 struct PortfolioServices
 {
@@ -59,10 +60,13 @@ class PortfolioWindow final : public QWidget
 
   private:
     void showProgress(qint64 done, qint64 found);
+    void showCount();
     void showPortfolio();
     void showClientFiles();
     void exportTable();
 
+    // Its messages and its export's dialog show over this window, not the main one.
+    QtDialogs m_ownDialogs;
     PortfolioServices m_services;
     std::string m_folder;
     Portfolio m_portfolio;
@@ -71,14 +75,15 @@ class PortfolioWindow final : public QWidget
     PortfolioFilter* m_filter = nullptr;
     QLabel* m_folderLabel = nullptr;
     QLineEdit* m_filterText = nullptr;
+    QLabel* m_count = nullptr;
     QPushButton* m_export = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancel = nullptr;
     QLabel* m_summary = nullptr;
-    QTableView* m_table = nullptr;
-    QTreeWidget* m_clientFiles = nullptr;
+    PortfolioTableView* m_table = nullptr;
+    PortfolioFileList* m_clientFiles = nullptr;
     QLabel* m_clientError = nullptr;
-    QTreeWidget* m_unread = nullptr;
+    PortfolioFileList* m_unread = nullptr;
 };
 
 } // namespace sumafac::gui

@@ -27,4 +27,12 @@ class QtDialogs final : public platform::Dialogs
     QWidget* m_parent;
 };
 
+// Qt's message boxes are modal to the window they are given, and the program's are given the main window: a window
+// of its own (the About box, the portfolio) shows its messages over itself through own, made for it. Other dialogs
+// (the tests' recording ones) are used as they come.
+inline platform::Dialogs& dialogsOver(platform::Dialogs& given, QtDialogs& own)
+{
+    return dynamic_cast<QtDialogs*>(&given) != nullptr ? own : given;
+}
+
 } // namespace sumafac::gui

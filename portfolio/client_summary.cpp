@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portfolio/client_summary.h"
 
+#include "scale/scale_table.h"
 #include "totals/annual_totals.h"
 #include "totals/year_roll.h"
 
@@ -32,6 +33,38 @@ ClientStatus statusOf(const CategoryFacts& nearest, std::optional<int> basis)
         return ClientStatus::NoBasis;
     }
     return *category > *basis ? ClientStatus::Up : *category < *basis ? ClientStatus::Down : ClientStatus::Same;
+}
+
+std::string letterOf(int category)
+{
+    return category == ExcludedCategory ? "excluido" : std::string(1, categoryLetter(category));
+}
+
+// The row's account of the status: the period of the nearest recategorization and where it is heading, against the
+// registered category (basisPeriod "") or the same kind of period before.
+std::string comparisonOf(ClientStatus status,
+                         const PeriodSummary& nearest,
+                         std::optional<int> basis,
+                         const std::string& basisPeriod)
+{
+    const auto category = headingFor(nearest.facts);
+    const std::string where = (nearest.facts.projection ? "proyectada en " : "en ") + nearest.caption;
+    switch (status) {
+    case ClientStatus::NoScale:
+        return nearest.caption;
+    case ClientStatus::Excluded:
+        return (nearest.facts.projection ? "proyectado en " : "en ") + nearest.caption;
+    case ClientStatus::NoBasis:
+        return letterOf(*category) + " " + where;
+    case ClientStatus::Up:
+    case ClientStatus::Down:
+    case ClientStatus::Same:
+        return (basisPeriod.empty() ? "inscripta " + letterOf(*basis) : letterOf(*basis) + " en " + basisPeriod) +
+               " → " + letterOf(*category) + " " + where;
+    case ClientStatus::Error:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -75,14 +108,17 @@ void summarize(Client& client, const MonotributoScale& scale)
     const PeriodSummary& nearest = secondHalf ? *client.year : *client.julyToJune;
 
     std::optional<int> basis = client.taxpayer.registeredCategory;
+    std::string basisPeriod;
     if (!basis) {
         // The same kind of period before: the year before, or the July to June period a year earlier.
         const WindowModel before = secondHalf ? lastTwo : yearsModel(client.months, last.year - 2);
-        const CategoryFacts previous =
-            categoryFacts(before, secondHalf ? FirstYearTable : TwelveMonthTable, scale, client.taxpayer);
-        basis = previous.months > 0 ? previous.category : std::nullopt;
+        const PeriodSummary previous =
+            summaryOf(before, secondHalf ? FirstYearTable : TwelveMonthTable, scale, client.taxpayer);
+        basis = previous.facts.months > 0 ? previous.facts.category : std::nullopt;
+        basisPeriod = previous.caption;
     }
     client.status = statusOf(nearest.facts, basis);
+    client.comparison = comparisonOf(client.status, nearest, basis, basisPeriod);
 }
 
 const char* statusWord(ClientStatus status)

@@ -92,6 +92,26 @@ FileReading failed(SourceKind kind, std::string message)
     return reading;
 }
 
+// The reason in the portfolio's words where the drop's would tell the user to drop something.
+std::string inPortfolioWords(std::string message)
+{
+    for (const auto& [drop, portfolio] : {std::pair{ReceivedMessage, ReceivedInPortfolioMessage},
+                                          {NoCuitMessage, NoCuitInPortfolioMessage},
+                                          {NoCuitInTitleMessage, NoCuitInTitleInPortfolioMessage},
+                                          {SeveralCsvMessage, SeveralCsvInPortfolioMessage}}) {
+        if (message == drop) {
+            return portfolio;
+        }
+    }
+    // "...trae adentro otro .zip (NAME): descomprimalo y arrastre lo que trae": the name stays.
+    const std::string nested = nestedZipMessage("");
+    const std::string nestedEnd = nested.substr(nested.find(')'));
+    if (message.starts_with(nested.substr(0, nested.find('('))) && message.ends_with(nestedEnd)) {
+        return message.substr(0, message.size() - nestedEnd.size()) + NestedZipInPortfolioEnd;
+    }
+    return message;
+}
+
 } // namespace
 
 std::map<YearMonth, MonthFigures> monthsOfYearTables(const WindowModel& model)
@@ -149,6 +169,7 @@ FileReading FileReader::read(const FoundFile& file)
         break;
     }
     reading.modified = modifiedTime(file.path);
+    reading.error = inPortfolioWords(std::move(reading.error));
     return reading;
 }
 

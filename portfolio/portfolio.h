@@ -78,6 +78,9 @@ struct Client
     std::optional<PeriodSummary> year;
     std::optional<PeriodSummary> julyToJune;
     ClientStatus status = ClientStatus::NoBasis;
+    // What the status weighed, told after its word: "inscripta C → E en 2026/2025", "B en 2025 → C en 2026", with
+    // "proyectada" when the period is still open; "" for an error or a client without months.
+    std::string comparison;
 };
 
 struct Portfolio

@@ -41,9 +41,10 @@ std::string amountOf(const std::optional<Cents>& amount)
     return amount ? amountText(*amount) : std::string();
 }
 
+// As the window's table writes a month: "03/2025".
 std::string monthOf(const YearMonth& when)
 {
-    return std::to_string(when.month) + "/" + std::to_string(when.year);
+    return (when.month < 10 ? "0" : "") + std::to_string(when.month) + "/" + std::to_string(when.year);
 }
 
 std::string periodFields(const std::optional<PeriodSummary>& summary)
@@ -59,7 +60,7 @@ std::string periodFields(const std::optional<PeriodSummary>& summary)
            ";" + amountOf(facts.ceiling) + ";" + amountOf(facts.headroom) + ";" +
            (projection ? amountText(projection->period.total) : "") + ";" +
            (projection ? letterOf(projection->category) : "") + ";" +
-           (projection && projection->crosses ? monthYearText(*projection->crosses) : "");
+           (projection && projection->crosses ? monthOf(*projection->crosses) : "");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The portfolio as a table for a spreadsheet in Argentina: UTF-8 with a byte-order mark, ";" between columns and
-// amounts with a decimal comma, one row per client.
+// amounts with a decimal comma, one row per client in the portfolio's order, months as the window writes them.
 #pragma once
 
 #include "portfolio/portfolio.h"

@@ -21,6 +21,20 @@ inline constexpr const char* NestedClientListMessage =
     "es la lista de clientes de una subcarpeta: sólo se usa la cartera.csv de la carpeta elegida";
 inline constexpr const char* NoDownloadInZipMessage =
     "el .zip no trae ni Cabecera.txt ni una exportación de Mis Comprobantes";
+// A drop's refusals tell the user what to drop instead; in the portfolio the same faults say what the portfolio reads.
+inline constexpr const char* ReceivedInPortfolioMessage =
+    "ERROR, es una exportación de Mis Comprobantes Recibidos (compras): la cartera lee las de Emitidos";
+inline constexpr const char* NoCuitInPortfolioMessage =
+    "ERROR, no se encuentra el CUIT en el nombre del archivo: la cartera lee las exportaciones de Mis Comprobantes con "
+    "el nombre que les da ARCA (\"Mis Comprobantes Emitidos - CUIT\" y las once cifras)";
+inline constexpr const char* NoCuitInTitleInPortfolioMessage =
+    "ERROR, no se encuentra el CUIT en el título de la hoja de Excel (fila 1): la cartera lee el libro tal como lo "
+    "exporta ARCA";
+inline constexpr const char* SeveralCsvInPortfolioMessage =
+    "ERROR, este archivo trae más de una planilla CSV: la cartera lee cada exportación de Mis Comprobantes en un "
+    "archivo aparte";
+// After the name of the zip found inside.
+inline constexpr const char* NestedZipInPortfolioEnd = "): descomprímalo en la carpeta de la cartera";
 inline constexpr const char* EmptySavedFileMessage = "el archivo guardado está vacío";
 inline constexpr const char* NoCuitInSavedFileMessage = "el archivo guardado no tiene un CUIT válido";
 
