@@ -2,6 +2,7 @@
 #include "scale/agency_page.h"
 
 #include "core/text.h"
+#include "scale/page_encoding.h"
 #include "scale/page_text.h"
 #include "scale/scale_checks.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A web page as text and tables, as a browser shows it: for the agency's page of categories, served or saved by a
-// browser in whatever encoding it wrote.
+// A web page's tables, as a browser shows them: for the agency's page of categories, once read as UTF-8 (see
+// page_encoding.h).
 #pragma once
 
 #include <string>
@@ -8,11 +8,6 @@
 #include <vector>
 
 namespace sumafac {
-
-// The bytes of a page as UTF-8: the encoding told by a byte-order mark (UTF-8, UTF-16), else by the page's own
-// charset declaration, else UTF-8 when the bytes are well-formed UTF-8 and Windows-1252 (which browsers read for
-// ISO-8859-1) otherwise.
-std::string pageAsUtf8(std::string_view bytes);
 
 struct PageTable
 {

@@ -5,6 +5,7 @@
 #include "platform/native.h"
 #include "scale/agency_page.h"
 #include "scale/page_download.h"
+#include "scale/page_encoding.h"
 #include "scale/page_text.h"
 #include "scale/scale_file.h"
 #include "scale/scale_update.h"
