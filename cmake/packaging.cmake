@@ -8,10 +8,12 @@ if(WIN32)
     install(TARGETS sumafac-cli RUNTIME DESTINATION .)
     if(SUMAFAC_GUI)
         install(TARGETS sumafac RUNTIME DESTINATION .)
-        # The chart and the report, loaded by sumafac.exe from its own folder the first time they are asked for.
+        # The chart and report module and the portfolio module, loaded by sumafac.exe from its own folder the first
+        # time they are asked for.
         if(TARGET sumafac_charts)
             install(TARGETS sumafac_charts LIBRARY DESTINATION .)
         endif()
+        install(TARGETS sumafac_portfolio_window LIBRARY DESTINATION .)
         # The icon that Explorer, the Start menu and the taskbar show, as a resource of sumafac.exe: the program's
         # pictures in the sizes Windows asks for, drawn into one .ico (the installer's own icon too).
         set(icon_pictures "")
@@ -38,10 +40,11 @@ endif()
 install(TARGETS sumafac-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(SUMAFAC_GUI)
     install(TARGETS sumafac RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    # The chart and the report, loaded by sumafac the first time they are asked for.
+    # The chart and report module and the portfolio module, loaded by sumafac the first time they are asked for.
     if(TARGET sumafac_charts)
         install(TARGETS sumafac_charts LIBRARY DESTINATION ${SUMAFAC_CHART_MODULE_DIR})
     endif()
+    install(TARGETS sumafac_portfolio_window LIBRARY DESTINATION ${SUMAFAC_CHART_MODULE_DIR})
 endif()
 
 # The shipped monotributo scale, for people to read and to copy when a new table comes out; the program has its

@@ -45,6 +45,11 @@ for path in "${expected[@]}"; do
     grep -qxF "$path" <<<"$contents" || fail "el paquete no tiene $path"
 done
 
+# The window's two modules, where the program looks for them.
+for module in sumafac_charts.so sumafac_portfolio_window.so; do
+    grep -qE "^\./usr/lib/(.*/)?sumafac/$module$" <<<"$contents" || fail "el paquete no tiene el módulo $module"
+done
+
 depends=$(dpkg-deb -f "$package" Depends)
 for dependency in p7zip-full libqt6widgets6 libqt6gui6 libqt6core6 libzip4 libcurl4; do
     grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends no nombra $dependency: $depends"

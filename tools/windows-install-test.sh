@@ -66,7 +66,7 @@ wine "$setup" /S >>"$work/wine.log" 2>&1 </dev/null || fail "el instalador termi
 wineserver -w
 program="$WINEPREFIX/drive_c/Program Files/Sumafac"
 for file in sumafac.exe sumafac-cli.exe 7z.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
-    sumafac_charts.dll Qt6Charts.dll translations/qtbase_es.qm libstdc++-6.dll README.md sumafac.ico \
+    sumafac_charts.dll sumafac_portfolio_window.dll Qt6Charts.dll translations/qtbase_es.qm libstdc++-6.dll README.md sumafac.ico \
     desinstalar.exe; do
     [ -f "$program/$file" ] || fail "falta $file en la carpeta del programa"
 done

@@ -2,10 +2,10 @@
 // The real main window, built as gui/main.cpp builds it, leaving at its first paint.
 #include "app/program_folder.h"
 #include "first_paint.h"
-#include "gui/main_window.h"
-#include "gui/program_look.h"
-#include "gui/qt_dialogs.h"
-#include "gui/qt_translations.h"
+#include "gui/shared/program_look.h"
+#include "gui/shared/qt_dialogs.h"
+#include "gui/shared/qt_translations.h"
+#include "gui/window/main_window.h"
 #include "platform/native.h"
 
 int main(int argc, char* argv[])

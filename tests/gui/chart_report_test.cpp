@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Ver → Gráfico" and "Archivo → Exportar informe..." on the real window after real drops: what the chart draws,
 // and the report read back from its PDF, written whole or not at all.
-#include "gui/chart_module_loader.h"
-#include "gui/report_export.h"
+#include "gui/window/module_loader.h"
+#include "gui/window/report_export.h"
 #include "tests/gui/window_fixture.h"
 #include "tests/support/faulty_files.h"
 #include "totals/category_text.h"
@@ -108,7 +108,7 @@ TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWhol
     QString problem;
     EXPECT_EQ(gui::loadChartModule({"/sin-modulo"}, problem), nullptr);
     EXPECT_TRUE(problem.endsWith("en /sin-modulo. Vuelva a instalar Sumafac.")) << problem.toStdString();
-    gui::ChartModule* charts = gui::loadChartModule(gui::chartModuleFolders(), problem);
+    gui::ChartModule* charts = gui::loadChartModule(gui::moduleFolders(), problem);
     ASSERT_NE(charts, nullptr) << problem.toStdString();
 
     // Half a page written, or a page that cannot take the place of the old one, or no folder: a message, and the
@@ -179,7 +179,7 @@ TEST(ReportFolder, IsTheDocumentsFolderWhenItExistsElseTheProgramFolder)
                                           {documents.file("no-existe"), std::string("programa")},
                                           {std::string("."), std::string("programa")},
                                           {std::string(), std::string("programa")}}) {
-        EXPECT_EQ(gui::reportFolder(given, "programa"), expected) << given;
+        EXPECT_EQ(gui::startFolder(given, "programa"), expected) << given;
     }
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's message box, input box and file dialog as Qt shows them, answered by the test while they are open.
-#include "gui/qt_dialogs.h"
-#include "gui/qt_translations.h"
+#include "gui/shared/qt_dialogs.h"
+#include "gui/shared/qt_translations.h"
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>

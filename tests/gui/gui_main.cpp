@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The GUI tests' own main: a QApplication on the offscreen platform unless told otherwise, so that listing the
 // tests needs no display.
-#include "gui/program_look.h"
+#include "gui/shared/program_look.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -2,11 +2,11 @@
 // "Archivo → Abrir cartera..." on the real window over a folder of exports made for real: the table sorted, filtered
 // and double-clicked, the reading cancelled, and the export as CSV and PDF written whole or not at all.
 #include "core/cuit.h"
-#include "gui/chart_module_loader.h"
-#include "gui/portfolio_table_model.h"
-#include "gui/portfolio_table_view.h"
-#include "gui/portfolio_window.h"
-#include "gui/report_export.h"
+#include "gui/portfolio/portfolio_table_model.h"
+#include "gui/shared/file_places.h"
+#include "gui/shared/program_look.h"
+#include "gui/shared/qt_dialogs.h"
+#include "gui/window/module_loader.h"
 #include "portfolio/portfolio_sheet.h"
 #include "tests/gui/window_fixture.h"
 #include "totals/category_text.h"
@@ -57,6 +57,16 @@ std::string exportOf(const Export& each, const std::string& number = "1")
 }
 
 // pdftotext's text of a PDF; the arguments go before the file.
+// A client's error as the portfolio window writes it: a sentence, its first letter a capital.
+QString errorSentence(const Client& client)
+{
+    QString sentence = QString::fromStdString(client.error);
+    if (!sentence.isEmpty()) {
+        sentence[0] = sentence[0].toUpper();
+    }
+    return sentence;
+}
+
 QString pdfText(const std::string& path, QStringList arguments = {})
 {
     QProcess pdftotext;
@@ -80,19 +90,25 @@ class PortfolioWindowTest : public testing::WindowFixture
     }
 
     // Opens the portfolio from the menu, the folder dialog answered with the downloads, and waits for the reading.
-    gui::PortfolioWindow* openPortfolio()
+    gui::PortfolioView* openPortfolio()
     {
         dialogs.folderAnswers = {downloads.path()};
         window.findChild<QAction*>("MnCartera")->trigger();
-        gui::PortfolioWindow* shown = nullptr;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            shown = shown != nullptr ? shown : qobject_cast<gui::PortfolioWindow*>(widget);
-        }
+        gui::PortfolioView* shown = window.portfolioWindow();
         EXPECT_NE(shown, nullptr);
-        EXPECT_TRUE(shown->isVisible());
+        EXPECT_TRUE(shown->widget()->isVisible());
         return waitForReading(*shown);
     }
-    gui::PortfolioWindow* waitForReading(gui::PortfolioWindow& shown)
+    // The module's window, made as the main window makes it.
+    std::unique_ptr<gui::PortfolioView> portfolioWindow(platform::Dialogs& shownDialogs, PortfolioOptions options = {})
+    {
+        QString problem;
+        gui::PortfolioModule* module = gui::loadPortfolioModule(gui::moduleFolders(), problem);
+        EXPECT_NE(module, nullptr) << problem.toStdString();
+        return module->makePortfolioWindow(
+            {shownDialogs, *files, folder.path(), shippedScale(), std::move(options), {}});
+    }
+    gui::PortfolioView* waitForReading(gui::PortfolioView& shown)
     {
         QElapsedTimer waited;
         waited.start();
@@ -100,7 +116,7 @@ class PortfolioWindowTest : public testing::WindowFixture
             QApplication::processEvents(QEventLoop::AllEvents, 50);
         }
         EXPECT_FALSE(shown.reading());
-        table = shown.findChild<gui::PortfolioTableView*>("Clientes");
+        table = shown.widget()->findChild<QTableView*>("Clientes");
         return &shown;
     }
     std::vector<std::string> cuits() const
@@ -131,15 +147,15 @@ class PortfolioWindowTest : public testing::WindowFixture
         return cells;
     }
 
-    gui::PortfolioTableView* table = nullptr;
+    QTableView* table = nullptr;
 };
 
 TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
 {
     window.findChild<QAction*>("MnCartera")->trigger();
     EXPECT_EQ(dialogs.folderTitles, std::vector<std::string>{"Abrir cartera"});
-    gui::PortfolioWindow* cartera = openPortfolio();
-    EXPECT_EQ(cartera->windowTitle(), "Sumafac: cartera");
+    gui::PortfolioView* cartera = openPortfolio();
+    EXPECT_EQ(cartera->widget()->windowTitle(), "Sumafac: cartera");
     EXPECT_EQ(cuits(), (std::vector<std::string>{"20184639271", "20281940350", "27314578622", "27441852636"}));
     const QModelIndex acosta = table->model()->index(2, gui::PortfolioTableModel::Status);
     // The status's word, then what it compared.
@@ -157,13 +173,13 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
               QString::fromStdString(feeCellText(compared.julyToJune->facts, groupedAmountText)));
     EXPECT_FALSE(table->model()->index(2, column("Cuota\njul.–jun.")).data().toString().isEmpty());
 
-    const auto* unread = cartera->findChild<QTableWidget*>("NoLeidos");
+    const auto* unread = cartera->widget()->findChild<QTableWidget*>("NoLeidos");
     ASSERT_EQ(unread->rowCount(), 2);
     EXPECT_EQ(unread->item(0, 0)->text(), "Mis Comprobantes Emitidos - CUIT 20267384518.zip");
     EXPECT_EQ(unread->item(1, 0)->text(), "Mis Comprobantes Recibidos - CUIT 20184639271.csv");
     EXPECT_EQ(unread->item(1, 1)->text().toStdString(), cartera->portfolio().unread[1].message);
 
-    EXPECT_EQ(cartera->findChild<QLabel*>("Resumen")->text(),
+    EXPECT_EQ(cartera->widget()->findChild<QLabel*>("Resumen")->text(),
               "4 clientes. 2 archivos no se pudieron leer: ver abajo por qué.");
 
     // Amounts sort as numbers, both ways, a client without figures below any.
@@ -193,13 +209,13 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
     }
 
     table->setCurrentIndex(table->model()->index(1, 0));
-    const auto* clientFiles = cartera->findChild<QTableWidget*>("ArchivosCliente");
+    const auto* clientFiles = cartera->widget()->findChild<QTableWidget*>("ArchivosCliente");
     ASSERT_EQ(clientFiles->rowCount(), 1);
     EXPECT_EQ(clientFiles->item(0, 0)->text(), "Mis Comprobantes Emitidos - CUIT 27314578622.csv");
 
     // Accents and letter case aside; the count beside the box while something is typed.
-    auto* filter = cartera->findChild<QLineEdit*>("Filtro");
-    const auto* count = cartera->findChild<QLabel*>("Mostrados");
+    auto* filter = cartera->widget()->findChild<QLineEdit*>("Filtro");
+    const auto* count = cartera->widget()->findChild<QLabel*>("Mostrados");
     for (const auto& [typed, expected, counted] :
          {std::tuple{"3145786", std::vector<std::string>{"27314578622"}, "1 de 4 clientes"},
           {"20-18463927-1", {"20184639271"}, "1 de 4 clientes"},
@@ -219,12 +235,12 @@ TEST_F(PortfolioWindowTest, ShowsSortsAndFiltersTheClientsAndTheirFiles)
 // Every reason is read whole, wrapped in its column, however narrow the window gets; so is every path and kind.
 TEST_F(PortfolioWindowTest, UnreadFilesShowTheirReasonsWhole)
 {
-    gui::PortfolioWindow* cartera = openPortfolio();
+    gui::PortfolioView* cartera = openPortfolio();
     table->setCurrentIndex(table->model()->index(0, 0));
     for (const int width : {1100, 700}) {
-        cartera->resize(width, 700);
+        cartera->widget()->resize(width, 700);
         QApplication::processEvents();
-        for (const auto* list : cartera->findChildren<QTableWidget*>()) {
+        for (const auto* list : cartera->widget()->findChildren<QTableWidget*>()) {
             ASSERT_GT(list->rowCount(), 0) << list->objectName().toStdString();
             for (int row = 0; row < list->rowCount(); ++row) {
                 for (int column = 0; column < list->columnCount(); ++column) {
@@ -256,10 +272,10 @@ void click(QWidget* widget, const QPoint& point, Qt::KeyboardModifiers modifiers
 // sideways under them; clicks on them select, sort and open as on the table.
 TEST_F(PortfolioWindowTest, TheCuitAndTheNameStayInView)
 {
-    gui::PortfolioWindow* cartera = openPortfolio();
-    cartera->resize(700, 250);
+    gui::PortfolioView* cartera = openPortfolio();
+    cartera->widget()->resize(700, 250);
     QApplication::processEvents();
-    QTableView* frozen = table->frozenView();
+    QTableView* frozen = table->findChild<QTableView*>("ClientesFijos");
     ASSERT_TRUE(frozen->isVisible());
     for (int index = 0; index < table->model()->columnCount(); ++index) {
         EXPECT_EQ(frozen->isColumnHidden(index), index > gui::PortfolioTableModel::Name) << index;
@@ -298,7 +314,7 @@ TEST_F(PortfolioWindowTest, TheCuitAndTheNameStayInView)
     EXPECT_GT(table->horizontalScrollBar()->value(), 0);
 
     // A click selects the whole row, one row only.
-    cartera->resize(700, 400);
+    cartera->widget()->resize(700, 400);
     QApplication::processEvents();
     click(frozen->viewport(), frozen->visualRect(frozen->model()->index(1, 0)).center());
     click(frozen->viewport(), frozen->visualRect(frozen->model()->index(0, 0)).center(), Qt::ControlModifier);
@@ -327,14 +343,11 @@ TEST_F(PortfolioWindowTest, AClientsMessageShowsOverThePortfolio)
 {
     // One voucher with two amounts.
     downloads.put("Mis Comprobantes Emitidos - CUIT 20281940350 - otra.csv", exportOf(Exports[1]));
-    QString problem;
-    gui::PortfolioModule* module = gui::loadPortfolioModule(gui::chartModuleFolders(), problem);
-    ASSERT_NE(module, nullptr) << problem.toStdString();
     gui::QtDialogs qtDialogs(&window);
-    gui::PortfolioWindow shown({*module, qtDialogs, *files, folder.path(), shippedScale(), {}});
-    shown.open(downloads.path());
-    shown.show();
-    waitForReading(shown);
+    const auto shown = portfolioWindow(qtDialogs);
+    shown->open(downloads.path());
+    shown->widget()->show();
+    waitForReading(*shown);
     for (const auto& [row, expected] :
          {std::pair{1, QString("El CUIT 20281940350 no tiene meses con cifras para mostrar. El comprobante tipo 11")},
           {3, QString("El CUIT 27441852636 no tiene meses con cifras para mostrar.")}}) {
@@ -348,19 +361,19 @@ TEST_F(PortfolioWindowTest, AClientsMessageShowsOverThePortfolio)
             box->accept();
         });
         emit table->doubleClicked(table->model()->index(row, 0));
-        EXPECT_EQ(over, &shown) << row;
+        EXPECT_EQ(over, shown->widget()) << row;
         EXPECT_TRUE(said.startsWith(expected)) << said.toStdString();
     }
     // Chosen, the client shows its error under its files, wrapped within the window, until no client is chosen.
-    const auto* error = shown.findChild<QLabel*>("ErrorCliente");
+    const auto* error = shown->widget()->findChild<QLabel*>("ErrorCliente");
     table->setCurrentIndex(table->model()->index(1, 0));
-    EXPECT_EQ(error->text(), gui::errorSentence(shown.portfolio().clients[1]));
+    EXPECT_EQ(error->text(), errorSentence(shown->portfolio().clients[1]));
     EXPECT_FALSE(error->isHidden());
     QApplication::processEvents();
     EXPECT_LE(
         error->fontMetrics().boundingRect(QRect(0, 0, error->width(), 1000), Qt::TextWordWrap, error->text()).height(),
         error->height());
-    shown.findChild<QLineEdit*>("Filtro")->setText("nadie");
+    shown->widget()->findChild<QLineEdit*>("Filtro")->setText("nadie");
     EXPECT_TRUE(error->isHidden());
 }
 
@@ -370,30 +383,26 @@ TEST_F(PortfolioWindowTest, ANewReadingOrTheWindowsEndStopsTheOneUnderWay)
 {
     PortfolioOptions slow;
     slow.progress = [](std::size_t, std::size_t) { std::this_thread::sleep_for(std::chrono::milliseconds(20)); };
-    QString problem;
-    gui::PortfolioModule* module = gui::loadPortfolioModule(gui::chartModuleFolders(), problem);
-    ASSERT_NE(module, nullptr) << problem.toStdString();
-    auto shown = std::make_unique<gui::PortfolioWindow>(
-        gui::PortfolioServices{*module, dialogs, *files, folder.path(), shippedScale(), slow});
+    auto shown = portfolioWindow(dialogs, slow);
     testing::TempFolder other;
     other.put("Mis Comprobantes Emitidos - CUIT 20184639271.csv", exportOf(Exports[0]));
     shown->open(downloads.path());
     shown->open(other.path());
     waitForReading(*shown);
     EXPECT_EQ(cuits(), std::vector<std::string>{"20184639271"});
-    const auto* summary = shown->findChild<QLabel*>("Resumen");
+    const auto* summary = shown->widget()->findChild<QLabel*>("Resumen");
     EXPECT_EQ(summary->text(), "1 cliente.");
-    EXPECT_TRUE(shown->findChild<QProgressBar*>("Progreso")->isHidden());
+    EXPECT_TRUE(shown->widget()->findChild<QProgressBar*>("Progreso")->isHidden());
 
     shown->open(downloads.path());
-    EXPECT_EQ(shown->findChild<QProgressBar*>("Progreso")->maximum(), 0);
+    EXPECT_EQ(shown->widget()->findChild<QProgressBar*>("Progreso")->maximum(), 0);
     QElapsedTimer waited;
     waited.start();
     while (!summary->text().startsWith("Leyendo archivos: ") && waited.elapsed() < 20000) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     EXPECT_TRUE(summary->text().startsWith("Leyendo archivos: ")) << summary->text().toStdString();
-    shown->close();
+    shown->widget()->close();
     waitForReading(*shown);
     EXPECT_TRUE(shown->portfolio().cancelled);
     shown->open(downloads.path());
@@ -421,18 +430,16 @@ TEST_F(PortfolioWindowTest, CancelledAtOnceShowsNothing)
     std::promise<void> clicked;
     PortfolioOptions options;
     options.progress = [gate = clicked.get_future().share()](std::size_t, std::size_t) { gate.wait(); };
-    QString problem;
-    gui::PortfolioModule* module = gui::loadPortfolioModule(gui::chartModuleFolders(), problem);
-    ASSERT_NE(module, nullptr) << problem.toStdString();
-    gui::PortfolioWindow shown({*module, dialogs, *files, folder.path(), shippedScale(), options});
-    shown.open(downloads.path());
-    shown.findChild<QPushButton*>("Cancelar")->click();
+    const auto shown = portfolioWindow(dialogs, options);
+    shown->open(downloads.path());
+    shown->widget()->findChild<QPushButton*>("Cancelar")->click();
     clicked.set_value();
-    gui::PortfolioWindow* cartera = waitForReading(shown);
+    gui::PortfolioView* cartera = waitForReading(*shown);
     EXPECT_TRUE(cartera->portfolio().cancelled);
     EXPECT_EQ(table->model()->rowCount(), 0);
-    EXPECT_FALSE(cartera->findChild<QPushButton*>("Exportar")->isEnabled());
-    EXPECT_EQ(cartera->findChild<QLabel*>("Resumen")->text(), "Lectura cancelada: no se muestra ningún cliente.");
+    EXPECT_FALSE(cartera->widget()->findChild<QPushButton*>("Exportar")->isEnabled());
+    EXPECT_EQ(cartera->widget()->findChild<QLabel*>("Resumen")->text(),
+              "Lectura cancelada: no se muestra ningún cliente.");
 }
 
 TEST_F(PortfolioWindowTest, DoubleClickShowsTheClientInTheMainWindow)
@@ -452,11 +459,11 @@ TEST_F(PortfolioWindowTest, DoubleClickShowsTheClientInTheMainWindow)
 
 TEST_F(PortfolioWindowTest, ExportsTheTableWholeOrNotAtAll)
 {
-    gui::PortfolioWindow* cartera = openPortfolio();
+    gui::PortfolioView* cartera = openPortfolio();
     dialogs.saveAnswers = {folder.file("no-existe/cartera.csv"), folder.file("cartera.csv"),
                            folder.file("cartera.pdf")};
-    auto* exportButton = cartera->findChild<QPushButton*>("Exportar");
-    const auto* summary = cartera->findChild<QLabel*>("Resumen");
+    auto* exportButton = cartera->widget()->findChild<QPushButton*>("Exportar");
+    const auto* summary = cartera->widget()->findChild<QLabel*>("Resumen");
     const QString read = summary->text();
     exportButton->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -489,15 +496,15 @@ TEST_F(PortfolioWindowTest, TheExportsFollowTheScreen)
     }
     // One voucher with two amounts.
     downloads.put("Mis Comprobantes Emitidos - CUIT 20281940350 - otra.csv", exportOf(Exports[1]));
-    gui::PortfolioWindow* cartera = openPortfolio();
+    gui::PortfolioView* cartera = openPortfolio();
     table->sortByColumn(column("Total\naño"), Qt::DescendingOrder);
     const std::vector<std::string> order = cuits();
     const QStringList firstMonths = column(gui::PortfolioTableModel::FirstMonth);
     const QStringList crosses =
         column(gui::PortfolioTableModel::column(gui::PortfolioTableModel::Year, gui::PortfolioTableModel::Crosses));
-    cartera->findChild<QLineEdit*>("Filtro")->setText("acosta");
+    cartera->widget()->findChild<QLineEdit*>("Filtro")->setText("acosta");
     dialogs.saveAnswers = {folder.file("cartera.csv"), folder.file("cartera.pdf")};
-    cartera->findChild<QPushButton*>("Exportar")->click();
+    cartera->widget()->findChild<QPushButton*>("Exportar")->click();
     QStringList rows = QString::fromStdString(folder.get("cartera.csv")).split("\r\n", Qt::SkipEmptyParts).mid(1);
     ASSERT_EQ(rows.size(), static_cast<qsizetype>(order.size()));
     for (std::size_t row = 0; row < order.size(); ++row) {
@@ -510,7 +517,7 @@ TEST_F(PortfolioWindowTest, TheExportsFollowTheScreen)
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
         GTEST_SKIP() << "pdftotext (poppler-utils) no está instalado: no se puede leer el PDF";
     }
-    cartera->findChild<QPushButton*>("Exportar")->click();
+    cartera->widget()->findChild<QPushButton*>("Exportar")->click();
     const QString text = pdfText(folder.file("cartera.pdf")).simplified();
     const QStringList pages = pdfText(folder.file("cartera.pdf")).split('\f', Qt::SkipEmptyParts);
     ASSERT_GE(pages.size(), 2);
@@ -531,7 +538,7 @@ TEST_F(PortfolioWindowTest, TheExportsFollowTheScreen)
     const auto error = std::find_if(portfolio.clients.begin(), portfolio.clients.end(),
                                     [](const Client& client) { return !client.error.empty(); });
     ASSERT_NE(error, portfolio.clients.end());
-    QStringList after{"Clientes con error", QString::fromStdString(error->cuit), gui::errorSentence(*error),
+    QStringList after{"Clientes con error", QString::fromStdString(error->cuit), errorSentence(*error),
                       "Archivos que no se pudieron leer"};
     for (const UnreadFile& file : portfolio.unread) {
         after << QString::fromStdString(file.path) << QString::fromStdString(file.message);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ayuda → Actualizar escala on the real window: the agency's page saved by a browser, and downloaded from a server
 // on this computer; what it brings is saved only when the user says so, and the category line follows.
-#include "gui/category_line.h"
-#include "gui/scale_update_dialog.h"
+#include "gui/window/category_line.h"
+#include "gui/window/scale_update_dialog.h"
 #include "tests/gui/window_fixture.h"
 #include "tests/support/page_server.h"
 

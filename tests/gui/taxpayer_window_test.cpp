@@ -2,7 +2,7 @@
 // Archivo → Datos del contribuyente on the real window: a value that cannot be read is refused by its field and
 // nothing is kept; what is kept reaches the category area's summary and its details at once, and a window started
 // later over the same folder.
-#include "gui/category_line.h"
+#include "gui/window/category_line.h"
 #include "tests/gui/window_fixture.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // the test, and month archives made for real to drop on it.
 #pragma once
 
-#include "gui/main_window.h"
+#include "gui/window/main_window.h"
 #include "tests/support/archive_builder.h"
 #include "tests/support/header_builder.h"
 #include "tests/support/recording_dialogs.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window over a temporary program folder: its controls as the window is created, and how they follow
 // the model through drops, the fade, the buttons, the tabs and the About box.
-#include "gui/about_box.h"
-#include "gui/drop_area.h"
+#include "gui/shared/about_box.h"
+#include "gui/window/drop_area.h"
 #include "tests/gui/window_fixture.h"
 
 #include <QAction>

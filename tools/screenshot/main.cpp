@@ -5,10 +5,9 @@
 //   sumafac-screenshot OUTPUT [--tab N] [--chart | --report | --cartera FOLDER] [ARCHIVE...]
 // The window runs over a temporary program folder, so the user's own files are never touched, and every message
 // box is written to the standard error instead of waiting for a click.
-#include "gui/main_window.h"
-#include "gui/portfolio_table_model.h"
-#include "gui/portfolio_window.h"
-#include "gui/program_look.h"
+#include "gui/portfolio/portfolio_table_model.h"
+#include "gui/shared/program_look.h"
+#include "gui/window/main_window.h"
 #include "platform/native.h"
 
 #include <QAction>
@@ -132,14 +131,12 @@ int main(int argc, char* argv[])
     if (!portfolio.isEmpty()) {
         dialogs.portfolioFolder = portfolio.toStdString();
         window.findChild<QAction*>("MnCartera")->trigger();
-        sumafac::gui::PortfolioWindow* cartera = nullptr;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            cartera = cartera != nullptr ? cartera : qobject_cast<sumafac::gui::PortfolioWindow*>(widget);
-        }
-        while (cartera->reading()) {
+        sumafac::gui::PortfolioView* view = window.portfolioWindow();
+        while (view->reading()) {
             QApplication::processEvents(QEventLoop::AllEvents, 50);
         }
         // A client chosen, so that its files show below the table: the first with an error, whose message shows too.
+        QWidget* cartera = view->widget();
         auto* table = cartera->findChild<QTableView*>("Clientes");
         int chosen = 0;
         for (int row = table->model()->rowCount() - 1; row >= 0; --row) {

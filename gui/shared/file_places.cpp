@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/shared/file_places.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace sumafac::gui {
+
+std::string startFolder(const std::string& documents, const std::string& programFolder)
+{
+    const QFileInfo folder(QString::fromStdString(documents));
+    // A relative path would be taken from wherever the dialog starts, and a missing folder shown as part of the name.
+    return !documents.empty() && folder.isAbsolute() && folder.isDir() ? documents : programFolder;
+}
+
+std::string documentsOr(const std::string& programFolder)
+{
+    return startFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
+                       programFolder);
+}
+
+QString writtenNote(const std::string& path)
+{
+    // A zero-width space after each separator: a long path wraps there instead of running out of its label.
+    return "Guardado en: " + QDir::toNativeSeparators(QString::fromStdString(path))
+                                 .replace('/', QStringLiteral("/\u200B"))
+                                 .replace('\\', QStringLiteral("\\\u200B"));
+}
+
+} // namespace sumafac::gui
