@@ -10,6 +10,7 @@
 #include "cli/state_printer.h"
 #include "core/window_texts.h"
 #include "scale/scale_file.h"
+#include "scale/scale_in_use.h"
 #include "taxpayer/taxpayer_list.h"
 #include "zip/libzip_reader.h"
 

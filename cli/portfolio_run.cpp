@@ -5,6 +5,7 @@
 #include "core/window_texts.h"
 #include "portfolio/portfolio.h"
 #include "scale/scale_file.h"
+#include "scale/scale_in_use.h"
 
 namespace sumafac::cli {
 

@@ -4,6 +4,7 @@
 #include "core/window_texts.h"
 #include "scale/agency_page.h"
 #include "scale/page_download.h"
+#include "scale/scale_in_use.h"
 #include "scale/scale_update.h"
 
 namespace sumafac::cli {

@@ -208,12 +208,6 @@ std::string expectedFields(std::size_t columns)
     return "se esperaban tres, cuatro o catorce datos separados por punto y coma, " + std::string(ScaleFileHeader);
 }
 
-ScaleReading readScaleFile(const platform::Files& files, const std::string& path)
-{
-    const auto text = files.read(path);
-    return text ? readScale(*text) : ScaleReading{{}, "no se puede leer el archivo"};
-}
-
 std::string plainNumber(std::int64_t value)
 {
     return std::to_string(value);
@@ -308,6 +302,12 @@ ScaleReading readScale(std::string_view text)
     return reading;
 }
 
+ScaleReading readScaleFile(const platform::Files& files, const std::string& path)
+{
+    const auto text = files.read(path);
+    return text ? readScale(*text) : ScaleReading{{}, "no se puede leer el archivo"};
+}
+
 std::string scaleFileRows(const CalendarDate& date, const ScaleTable& table)
 {
     std::string rows;
@@ -327,43 +327,6 @@ std::string scaleFileRows(const CalendarDate& date, const ScaleTable& table)
         rows += "\n";
     }
     return rows;
-}
-
-MonotributoScale mergeScales(MonotributoScale base, const MonotributoScale& added)
-{
-    for (const auto& [date, table] : added) {
-        base.insert_or_assign(date, table);
-    }
-    return base;
-}
-
-const MonotributoScale& shippedScale()
-{
-    static const MonotributoScale scale = readScale(shippedScaleText()).scale;
-    return scale;
-}
-
-ScaleInUse scaleForProgramFolder(const platform::Files& files, const std::string& programFolder)
-{
-    const std::string path = pathAnyCase(files, programFolder, ScaleFileName);
-    if (path.empty()) {
-        return {shippedScale(), {}};
-    }
-    const ScaleReading reading = readScaleFile(files, path);
-    if (!reading.error.empty()) {
-        return {shippedScale(), "ERROR, la escala del monotributo " + path + " no se usa, " + reading.error +
-                                    ". Se usan las escalas que trae el programa."};
-    }
-    return {mergeScales(shippedScale(), reading.scale), {}};
-}
-
-ScaleInUse scaleFromFile(const platform::Files& files, const std::string& path)
-{
-    const ScaleReading reading = readScaleFile(files, path);
-    if (!reading.error.empty()) {
-        return {{}, "ERROR, la escala del monotributo " + path + " no se puede usar, " + reading.error + "."};
-    }
-    return {reading.scale, {}};
 }
 
 } // namespace sumafac

@@ -2,6 +2,7 @@
 #include "gui/portfolio/portfolio_window.h"
 
 #include "gui/portfolio/portfolio_export.h"
+#include "gui/portfolio/portfolio_file_list.h"
 #include "gui/portfolio/portfolio_reader.h"
 #include "gui/portfolio/portfolio_table_model.h"
 #include "gui/portfolio/portfolio_table_view.h"
@@ -88,81 +89,6 @@ QString summary(const Portfolio& portfolio)
 // A list of files that shows every text whole: a long path or reason wraps within its column and its row grows to hold
 // it, so that nothing scrolls away sideways. The columns are laid out again whenever the list changes width: the capped
 // one as wide as its texts up to its share of the width, the stretched one taking what the others leave.
-class PortfolioFileList final : public QTableWidget
-{
-  public:
-    PortfolioFileList(const char* name, const QStringList& headers, int stretched, int capped, double share)
-        : QTableWidget(0, static_cast<int>(headers.size())), m_stretched(stretched), m_capped(capped), m_share(share)
-    {
-        setObjectName(name);
-        setHorizontalHeaderLabels(headers);
-        horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        verticalHeader()->hide();
-        // A table view wraps its cells' text already.
-        setShowGrid(false);
-        setEditTriggers(NoEditTriggers);
-        setSelectionBehavior(SelectRows);
-    }
-
-    void setRows(const std::vector<QStringList>& rows)
-    {
-        setRowCount(0);
-        for (const QStringList& cells : rows) {
-            const int row = rowCount();
-            insertRow(row);
-            for (int column = 0; column < cells.size(); ++column) {
-                setItem(row, column, new QTableWidgetItem(cells[column]));
-            }
-        }
-        fit();
-    }
-
-  protected:
-    bool viewportEvent(QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize) {
-            fit();
-        }
-        return QTableWidget::viewportEvent(event);
-    }
-
-  private:
-    // The capped column is never narrower than its longest word, which would be cut.
-    int longestWord(int column) const
-    {
-        int longest = 0;
-        for (int row = 0; row < rowCount(); ++row) {
-            for (const QString& word : item(row, column)->text().split(' ')) {
-                longest = std::max(longest, fontMetrics().horizontalAdvance(word));
-            }
-        }
-        // The margins a cell's text keeps on each side.
-        return longest + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    }
-
-    void fit()
-    {
-        const int width = viewport()->width();
-        int left = width;
-        for (int column = 0; column < columnCount(); ++column) {
-            if (column != m_stretched) {
-                const int wanted = std::max(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column));
-                const int share = std::max(static_cast<int>(width * m_share), longestWord(column));
-                setColumnWidth(column, column == m_capped ? std::min(wanted, share) : wanted);
-                left -= columnWidth(column);
-            }
-        }
-        setColumnWidth(m_stretched, std::max(left, horizontalHeader()->sectionSizeHint(m_stretched)));
-        resizeRowsToContents();
-    }
-
-    int m_stretched;
-    int m_capped;
-    double m_share;
-};
-
 PortfolioWindow::PortfolioWindow(PortfolioServices services, QWidget* parent)
     : QWidget(parent, Qt::Window), m_ownDialogs(this), m_services{dialogsOver(services.dialogs, m_ownDialogs),
                                                                   services.files,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Form1, the main window: a view of the window model. Its controls show the model and follow its changes; every
-// event runs a handler of Form1, which changes the model. main_window.cpp builds it, main_window_follow.cpp follows
-// the model, main_window_menus.cpp runs the menus.
+// event runs a handler of Form1, which changes the model. main_window.cpp builds it (main_window_grids.cpp its tables),
+// main_window_follow.cpp follows the model, main_window_menus.cpp runs the menus.
 #pragma once
 
 #include "app/form1.h"

@@ -8,6 +8,7 @@
 #include "gui/window/report_export.h"
 #include "gui/window/scale_update_dialog.h"
 #include "gui/window/taxpayer_dialog.h"
+#include "scale/scale_in_use.h"
 #include "taxpayer/taxpayer_list.h"
 
 #include <QAction>

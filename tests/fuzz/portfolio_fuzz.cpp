@@ -10,6 +10,7 @@
 #include "platform/native.h"
 #include "portfolio/file_reading.h"
 #include "portfolio/portfolio.h"
+#include "scale/scale_in_use.h"
 #include "taxpayer/taxpayer_list.h"
 #include "tests/fuzz/export_fuzz_check.h"
 #include "totals/category.h"

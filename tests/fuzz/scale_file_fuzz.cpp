@@ -3,6 +3,7 @@
 // accepted one gives ceilings growing from A to K on every date, merges over the shipped tables date by date, and
 // places every total in the smallest category whose ceiling holds it, in the line of a table too; services go as
 // far as the last category that admits them.
+#include "scale/scale_in_use.h"
 #include "totals/category.h"
 #include "totals/category_text.h"
 

@@ -3,6 +3,7 @@
 // and the report read back from its PDF, written whole or not at all.
 #include "gui/window/module_loader.h"
 #include "gui/window/report_export.h"
+#include "scale/scale_in_use.h"
 #include "tests/gui/window_fixture.h"
 #include "tests/support/faulty_files.h"
 #include "totals/category_text.h"

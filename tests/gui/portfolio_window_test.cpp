@@ -8,6 +8,7 @@
 #include "gui/shared/qt_dialogs.h"
 #include "gui/window/module_loader.h"
 #include "portfolio/portfolio_sheet.h"
+#include "scale/scale_in_use.h"
 #include "tests/gui/window_fixture.h"
 #include "totals/category_text.h"
 

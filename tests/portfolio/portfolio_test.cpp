@@ -6,6 +6,7 @@
 #include "portfolio/client_window.h"
 #include "portfolio/portfolio.h"
 #include "portfolio/portfolio_texts.h"
+#include "scale/scale_in_use.h"
 #include "tests/support/archive_builder.h"
 #include "tests/support/recording_dialogs.h"
 #include "tests/support/temp_folder.h"

@@ -8,6 +8,7 @@
 #include "scale/page_encoding.h"
 #include "scale/page_text.h"
 #include "scale/scale_file.h"
+#include "scale/scale_in_use.h"
 #include "scale/scale_update.h"
 #include "tests/support/scale_rows.h"
 #include "tests/support/temp_folder.h"

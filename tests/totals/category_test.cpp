@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The category line of a table.
+#include "scale/scale_in_use.h"
 #include "tests/support/scale_rows.h"
 #include "totals/category.h"
 #include "totals/category_text.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole recategorization of the 2026 tab against the shipped table of 1 August 2026: each parameter deciding in
 // turn, every exclusion, the months of activity, the fee with adherents and each exemption, and the allowance.
+#include "scale/scale_in_use.h"
 #include "taxpayer/taxpayer_data.h"
 #include "totals/annual_totals.h"
 #include "totals/category.h"
