@@ -2,8 +2,8 @@
 include(GNUInstallDirs)
 
 # On Windows one program folder holds everything: both programs, 7-Zip's tool as 7z.exe, where the programs look
-# for it first, the scale and the README. tools/package-windows.sh adds Qt's and the runtime's DLLs and makes the
-# zip and the installer from it.
+# for it first, the scale, the README and its docs. tools/package-windows.sh adds Qt's and the runtime's DLLs and
+# makes the zip and the installer from it.
 if(WIN32)
     install(TARGETS sumafac-cli RUNTIME DESTINATION .)
     if(SUMAFAC_GUI)
@@ -34,6 +34,8 @@ if(WIN32)
     # the user's own scale too; the same tables, so nothing changes.
     install(FILES data/escala-monotributo.csv DESTINATION .)
     install(FILES README.md DESTINATION .)
+    # The pages and pictures the README links to, so that its links work from the program folder too.
+    install(DIRECTORY docs/ DESTINATION docs)
     return()
 endif()
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows packages of Sumafac: a portable zip, Sumafac-VERSION-windows-x64.zip, holding one folder with
 # both programs, the modules sumafac_charts.dll and sumafac_portfolio_window.dll, 7z.exe, Qt's DLLs (Qt Charts among
-# them), plugins and Spanish texts (translations/qtbase_es.qm), the runtime DLLs, the scale and the README; and the
-# installer, Sumafac-VERSION-setup.exe, made from the same folder with makensis (packaging/windows/sumafac.nsi).
+# them), plugins and Spanish texts (translations/qtbase_es.qm), the runtime DLLs, the scale, the README and its docs;
+# and the installer, Sumafac-VERSION-setup.exe, made from the same folder with makensis (packaging/windows/sumafac.nsi).
 # Installs what it needs, cross-builds in Release and prints the paths of the two packages, one a line, on standard
 # output; everything else goes to standard error.
 #   tools/package-windows.sh [BUILD_FOLDER]      (default build/windows-package; the packages are left there)
