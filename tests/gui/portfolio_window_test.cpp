@@ -32,6 +32,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <future>
 #include <thread>
 
@@ -435,6 +436,27 @@ TEST(PortfolioColours, EachStatusHasTheColourTheReadmeNames)
     for (const auto& [status, colour] : colours) {
         EXPECT_EQ(gui::statusColor(status), colour) << statusWord(status);
     }
+}
+
+// A folder is named as it is, never read as markup, wherever a system lets its name hold one.
+TEST_F(PortfolioWindowTest, TheFoldersNameShowsAsWritten)
+{
+    const std::string named = downloads.file("<i>socios");
+    std::error_code failed;
+    if (!std::filesystem::create_directory(named, failed)) {
+        GTEST_SKIP() << "this system allows no < in a folder's name: " << failed.message();
+    }
+    dialogs.folderAnswers = {named};
+    window.findChild<QAction*>("MnCartera")->trigger();
+    waitForReading(*window.portfolioWindow());
+    QLabel* shown = nullptr;
+    for (QLabel* label : window.portfolioWindow()->widget()->findChildren<QLabel*>()) {
+        shown = label->text().startsWith("Carpeta: ") ? label : shown;
+    }
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->text().endsWith("<i>socios")) << shown->text().toStdString();
+    // Drawn as markup, the tags would take no room.
+    EXPECT_GE(shown->sizeHint().width(), shown->fontMetrics().horizontalAdvance(shown->text()));
 }
 
 TEST_F(PortfolioWindowTest, CancelledAtOnceShowsNothing)
