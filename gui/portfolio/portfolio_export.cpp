@@ -82,11 +82,7 @@ std::string exportPortfolio(const Portfolio& portfolio,
     const std::string bytes = QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive)
                                   ? portfolioPdf(table, inTableOrder(portfolio, table), folder).toStdString()
                                   : portfolioSheet(inTableOrder(portfolio, table));
-    if (!platform::writeWhole(files, path, bytes)) {
-        dialogs.MsgBox("No se pudo escribir " + path +
-                           ": la carpeta no admite escritura, no existe o el disco está lleno. No quedó ningún "
-                           "archivo a medias; si ya había uno con ese nombre, quedó como estaba.",
-                       platform::vbCritical);
+    if (!writeWholeOrSay(files, dialogs, path, bytes)) {
         return {};
     }
     return path;

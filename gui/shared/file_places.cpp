@@ -28,4 +28,20 @@ QString writtenNote(const std::string& path)
                                  .replace('\\', QStringLiteral("\\\u200B"));
 }
 
+bool writeWholeOrSay(platform::Files& files,
+                     platform::Dialogs& dialogs,
+                     const std::string& path,
+                     const std::string& bytes,
+                     const std::string& what)
+{
+    if (platform::writeWhole(files, path, bytes)) {
+        return true;
+    }
+    dialogs.MsgBox("No se pudo escribir " + what + path +
+                       ": la carpeta no admite escritura, no existe o el disco está lleno. No quedó ningún archivo a "
+                       "medias; si ya había uno con ese nombre, quedó como estaba.",
+                   platform::vbCritical);
+    return false;
+}
+
 } // namespace sumafac::gui

@@ -3,6 +3,9 @@
 // periods and the portfolio's export.
 #pragma once
 
+#include "platform/dialogs.h"
+#include "platform/files.h"
+
 #include <QString>
 
 #include <string>
@@ -19,5 +22,13 @@ std::string documentsOr(const std::string& programFolder);
 // "Guardado en: " and the path, the word a window says where a file it wrote went; the path may break at its
 // separators.
 QString writtenNote(const std::string& path);
+
+// Writes bytes at path beside it first, then in its place; a file that cannot be written is said in a message that
+// names it as what (e.g. "el informe "), and leaves no file behind, a file it was to replace staying as it was.
+bool writeWholeOrSay(platform::Files& files,
+                     platform::Dialogs& dialogs,
+                     const std::string& path,
+                     const std::string& bytes,
+                     const std::string& what = {});
 
 } // namespace sumafac::gui

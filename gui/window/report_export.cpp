@@ -49,11 +49,7 @@ std::string exportReport(const WindowModel& model,
         return {};
     }
     const QByteArray page = charts.reportPdf(model, scale, taxpayer, QDate::currentDate());
-    if (!platform::writeWhole(files, path, page.toStdString())) {
-        dialogs.MsgBox("No se pudo escribir el informe " + path +
-                           ": la carpeta no admite escritura, no existe o el disco está lleno. No quedó ningún "
-                           "archivo a medias; si ya había uno con ese nombre, quedó como estaba.",
-                       platform::vbCritical);
+    if (!writeWholeOrSay(files, dialogs, path, page.toStdString(), "el informe ")) {
         return {};
     }
     return path;
