@@ -94,7 +94,8 @@ std::vector<SourceFile> filesUsed(const std::vector<ReadFile>& files, const std:
         if (reading.kind == SourceKind::Export) {
             std::set<int> exportMonths;
             for (const PackedVoucher& voucher : reading.vouchers) {
-                exportMonths.insert(voucher.month);
+                const Voucher whole = unpack(voucher);
+                exportMonths.insert(whole.year * 12 + whole.month);
             }
             for (const Voucher& voucher : reading.unpacked) {
                 exportMonths.insert(voucher.year * 12 + voucher.month);

@@ -253,58 +253,6 @@ TEST(SumafacCli, TheProgramRunsItsCommandLine)
     }
 }
 
-// --importar-escala with the agency's page saved by a browser, and with addresses that give none.
-TEST(SumafacCli, ImportsTheScaleOfTheAgencysPage)
-{
-    const testing::TempFolder folder;
-    const testing::TempFolder pages;
-    const std::string served = testing::readFile(std::string(SUMAFAC_SOURCE_DIR) + "/tests/data/pages/categorias.html");
-    std::string next = served;
-    next.replace(next.find("desde el 1/08/2026"), 18, "desde el 1/02/2027");
-    std::string broken = next;
-    broken.replace(broken.find("$&nbsp;36.028.231,33"), 20, "$&nbsp;36.028.231,3x");
-    const struct
-    {
-        std::vector<std::string> args;
-        int status;
-        std::string said; // the start of what it prints, on standard output when it exits with 0
-        std::string scaleFile;
-    } cases[] = {
-        {{"--importar-escala", pages.put("ya.html", served)}, 0, "La escala del 01/08/2026 ya estaba", ""},
-        {{"--importar-escala", pages.put("rota.html", broken)},
-         1,
-         "Sumafac: ERROR, La página no trae una escala que se pueda usar: en la categoría E, los ingresos",
-         ""},
-        {{"--importar-escala", pages.put("nueva.html", next)}, 0, "Se agregó la escala del 01/02/2027", "2027-02-01"},
-        {{"--importar-escala", pages.path() + "/falta.html"},
-         2,
-         "Sumafac: ERROR, no se puede leer el archivo",
-         "2027-02-01"},
-        {{"--importar-escala", "http://www.arca.gob.ar/monotributo/categorias.asp"},
-         2,
-         "Sumafac: ERROR, no se bajó la escala: la dirección http://www.arca.gob.ar",
-         "2027-02-01"},
-        {{"--importar-escala", "https://127.0.0.1:1/categorias.asp"},
-         2,
-         "Sumafac: ERROR, no se pudo bajar la escala de https://127.0.0.1:1/categorias.asp: el servidor no respondió",
-         "2027-02-01"},
-        {{"--importar-escala", pages.path() + "/nueva.html", "--print", "text"},
-         2,
-         "sumafac-cli: con --importar-escala solo se admite --folder",
-         "2027-02-01"},
-    };
-    for (const auto& c : cases) {
-        std::vector<std::string> args = {"--folder", folder.path()};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        std::ostringstream out;
-        std::ostringstream err;
-        EXPECT_EQ(cli::runCommandLine(args, out, err, {2026, 12, 7}), c.status) << err.str();
-        EXPECT_EQ((c.status == 0 ? out : err).str().substr(0, c.said.size()), c.said);
-        const std::string saved = folder.get("escala-monotributo.csv");
-        EXPECT_EQ(saved.empty() ? "" : saved.substr(saved.rfind('\n', saved.size() - 2) + 1, 10), c.scaleFile);
-    }
-}
-
 class Scenarios : public ::testing::TestWithParam<std::string>
 {
 };

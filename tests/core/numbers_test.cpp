@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How text becomes a number and a number text: the rules every figure on screen and in a file passes through.
+#include "core/calendar_date.h"
 #include "core/cp1252.h"
 #include "core/numbers.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <limits>
 
 namespace sumafac {
@@ -84,6 +86,22 @@ TEST(Cp1252, EveryByteComesBackAndWhatHasNoByteIsRefused)
     for (const char* text : {"\xC4\x80", "\xF0\x9F\x98\x80", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xFF"}) {
         EXPECT_EQ(cp1252FromUtf8(text), std::nullopt) << text;
     }
+}
+
+// Dates as the scale file and the agency's page write them, and today by this computer's clock and zone: a day of
+// the calendar no more than a day from the date in Greenwich.
+TEST(CalendarDate, ReadsTheDatesPeopleWriteAndTellsToday)
+{
+    for (const auto& [text, read] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"2026-08-01", "01/08/2026 2026-08-01"}, {"1/8/2026", "01/08/2026 2026-08-01"}, {"2026/08-01", ""}}) {
+        const auto date = dateOf(text);
+        EXPECT_EQ(date ? shownDate(*date) + " " + isoDate(*date) : "", read) << text;
+    }
+    const CalendarDate today = localToday();
+    ASSERT_TRUE(validDate(today.year, today.month, today.day));
+    const auto days = std::chrono::sys_days(std::chrono::year(today.year) / today.month / today.day) -
+                      std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    EXPECT_LE(std::abs(days.count()), 1);
 }
 
 } // namespace

@@ -5,8 +5,9 @@ namespace sumafac::testing {
 
 std::string headerRecord(const HeaderRecord& fields)
 {
-    // '#' is neither a digit nor a blank: a field read one place off shows at once.
-    std::string record(290, '#');
+    // A digit, as the day after the month in AFIP's own records: a field read one place off or one too wide takes it
+    // and shows at once.
+    std::string record(290, '7');
     for (const auto& [position, text] : {std::pair{2, &fields.year},
                                          {6, &fields.month},
                                          {10, &fields.typeCode},
