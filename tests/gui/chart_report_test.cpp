@@ -100,6 +100,16 @@ TEST_F(ChartReportTest, TheChartOpensFromTheMenuAndFollowsEveryPosting)
     EXPECT_GE(qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical)[0])->max(), 11447046.44);
 }
 
+// A month whose credit notes outweigh its invoices goes below 0, however the months after it lift the totals.
+TEST_F(ChartReportTest, TheAxisHoldsEveryBar)
+{
+    drop("202302", "001", "0000000500000");
+    model.setCell(FirstYearTable, 1, MonthTable::AmountColumn, "-300000,00");
+    action("Mngrafico")->trigger();
+    QChart* chart = window.findChild<QChartView*>()->chart();
+    EXPECT_LE(qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical)[0])->min(), -300000.0);
+}
+
 TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWholeOrNotAtAll)
 {
     EXPECT_FALSE(action("MnInforme")->isEnabled());
