@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The taxpayer's data as a spreadsheet cell or a flag gives each field, and as the program writes it back.
-#include "taxpayer/taxpayer_data.h"
+// The taxpayer's data as a spreadsheet cell or a flag gives each field, and as the program writes it back; the
+// program's own list of taxpayers, through real files.
+#include "platform/native.h"
+#include "taxpayer/taxpayer_list.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +68,35 @@ TEST(TaxpayerData, EachColumnReadsWhatPeopleWriteAndWritesItBack)
         const std::string refusal = setTaxpayerField(data, c.column, c.text);
         EXPECT_EQ(refusal.empty() ? taxpayerFieldText(data, c.column) : refusal, c.back) << c.column << " " << c.text;
     }
+}
+
+// A taxpayer's row is kept beside the others, a name that holds the separator or quotes written to read back; a row
+// that cannot be read, under any title the list knows, stops the saving and the file stays as it was.
+TEST(TaxpayerList, SavesBesideTheOtherRowsWhatReadsBackTheSame)
+{
+    const testing::TempFolder folder;
+    const auto files = platform::makeNativeFiles();
+    TaxpayerData ana;
+    ana.name = "Pérez; \"Ana\"";
+    ana.adherents = 2;
+    TaxpayerData luis;
+    luis.name = "Gómez";
+    EXPECT_EQ(saveTaxpayer(*files, folder.path(), "27400000005", luis), "");
+    EXPECT_EQ(saveTaxpayer(*files, folder.path(), "20123456786", ana), "");
+    const std::string saved = folder.get(TaxpayerFileName);
+    EXPECT_EQ(saved.substr(saved.find('\n') + 1),
+              "20123456786;\"Pérez; \"\"Ana\"\"\";;;;;;;;;2;;;\n27400000005;Gómez;;;;;;;;;;;;\n");
+    const TaxpayerFile read = readTaxpayerFile(*files, folder.path());
+    EXPECT_EQ(read.problem, "");
+    EXPECT_EQ(read.taxpayers, (std::map<std::string, TaxpayerData>{{"20123456786", ana}, {"27400000005", luis}}));
+
+    const std::string unread = "CUIT;Nombre;Precio-Máximo\n20123456786;Ana;caro\n";
+    folder.put(TaxpayerFileName, unread);
+    EXPECT_EQ(saveTaxpayer(*files, folder.path(), "27400000005", luis),
+              folder.path() + platform::pathSeparator() + TaxpayerFileName +
+                  ", línea 2: el precio máximo «caro» no son un importe como 1.500.000,00; corríjala o bórrela, no se "
+                  "guardó nada");
+    EXPECT_EQ(folder.get(TaxpayerFileName), unread);
 }
 
 } // namespace
