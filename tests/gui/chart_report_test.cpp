@@ -110,6 +110,19 @@ TEST_F(ChartReportTest, TheAxisHoldsEveryBar)
     EXPECT_LE(qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical)[0])->min(), -300000.0);
 }
 
+// A year with no scale table: no ceiling. Once nothing is left invoiced, the axis runs from 0 to 1, whatever it ran to.
+TEST_F(ChartReportTest, AnAxisOfNothingRunsFromZeroToOne)
+{
+    WindowFixture::drop({"11", "2015", "03", "00000001", "20123456789", "0000005000000", "00"});
+    action("Mngrafico")->trigger();
+    const auto* axis = qobject_cast<QValueAxis*>(window.findChild<QChartView*>()->chart()->axes(Qt::Vertical)[0]);
+    EXPECT_GE(axis->max(), 5000000.0);
+    model.setCell(FirstYearTable, 3, MonthTable::AmountColumn, "0,00");
+    EXPECT_TRUE(axis->isVisible());
+    EXPECT_EQ(axis->min(), 0.0);
+    EXPECT_EQ(axis->max(), 1.0);
+}
+
 TEST_F(ChartReportTest, TheReportHoldsEveryFigureAndCategoryLineAndIsWrittenWholeOrNotAtAll)
 {
     EXPECT_FALSE(action("MnInforme")->isEnabled());

@@ -556,6 +556,7 @@ TEST_F(PortfolioWindowTest, TheExportsFollowTheScreen)
     const QString text = pdfText(folder.file("cartera.pdf")).simplified();
     const QStringList pages = pdfText(folder.file("cartera.pdf")).split('\f', Qt::SkipEmptyParts);
     ASSERT_GE(pages.size(), 2);
+    EXPECT_TRUE(pages[0].simplified().startsWith("Cartera de clientes")) << pages[0].left(80).toStdString();
     for (qsizetype page = 0; page < pages.size(); ++page) {
         for (const QString& heading : {QString("CUIT"), QString("Estado"), QString("Período"), QString("Margen"),
                                        QString("Página %1").arg(page + 1)}) {

@@ -6,10 +6,12 @@
 #include "tests/gui/window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -43,6 +45,9 @@ TEST_F(TaxpayerWindowTest, DataKeptForTheCuitOnScreenReachTheCategory)
 
     QDialog* dialog = openData();
     ASSERT_NE(dialog, nullptr);
+    for (const char* field : {"Superficie", "Energia", "Alquileres", "PrecioMaximo", "Inicio", "Adherentes"}) {
+        EXPECT_NE(dialog->findChild<QLineEdit*>(field), nullptr) << field;
+    }
     dialog->findChild<QLineEdit*>("Alquileres")->setText("4 millones");
     dialog->findChild<QPushButton*>("GuardarDatos")->click();
     EXPECT_EQ(dialog->findChild<QLabel*>("ProblemaDatos")->text(),
@@ -59,7 +64,11 @@ TEST_F(TaxpayerWindowTest, DataKeptForTheCuitOnScreenReachTheCategory)
                              "facturar $ 3.503.136,81 por mes";
     EXPECT_EQ(summary(), kept);
     auto* line = qobject_cast<gui::CategoryLine*>(window.statusBar());
-    window.findChild<QAction*>("MnDetalle")->trigger();
+    // A click on the summary opens the whole line, as Ver > Detalle de la categoría does.
+    QLabel* summaryLabel = window.statusBar()->findChild<QLabel*>("CategoryText");
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), summaryLabel->mapToGlobal(QPointF(2, 2)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(summaryLabel, &release);
     const auto* details = window.findChild<QPlainTextEdit*>("CategoryDetailsText");
     ASSERT_NE(details, nullptr);
     EXPECT_EQ(details->toPlainText(), line->details());

@@ -12,6 +12,7 @@
 #include <QDropEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -51,6 +52,12 @@ TEST_F(WindowTest, ControlsAsTheWindowIsCreated)
 {
     EXPECT_EQ(window.windowTitle(), "SumaFAC");
     EXPECT_FALSE(window.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+    // A window of one size offers no grip to resize it by.
+    EXPECT_FALSE(window.statusBar()->isSizeGripEnabled());
+    // The category's summary keeps clear of the window's edges.
+    const QLabel* summary = window.statusBar()->findChild<QLabel*>("CategoryText");
+    EXPECT_GT(summary->contentsRect().left(), 0);
+    EXPECT_LT(summary->contentsRect().right(), summary->rect().right());
     struct Expected
     {
         const char* name;

@@ -283,6 +283,8 @@ TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
                          "ab"),
               "ab");
     EXPECT_EQ(pageTables("<table><tr><td>x<td").at(0).rows.at(0).size(), 2u);
+    // A tag's name runs to its last letter, a z too: an element of another name is no cell.
+    EXPECT_EQ(cells("<tr><td>a<tdz>b</tdz></td></tr>"), "ab|\n");
 }
 
 // A page that changed shape or fails a check says what is wrong and where the table is.
