@@ -90,6 +90,17 @@ TEST(Recategorization, EachParameterEachExclusionTheMonthsOfActivityTheFeeAndThe
          "B - - -", "", "", "", "6 14000000,00", "", ""},
         {"|||||1000000,00|1000000,00|1000000,00|1000000,00", "inicio=2026-06;alquileres=1.000.000", "A - - A", "A",
          "ingresos", "", "7 6857142,86", "49527,18 49527,18", "1001829,81"},
+        // Activity from the period's first month is a whole year; a total is annualized to the cent, half away from
+        // zero; what may be invoiced in December alone is the most that keeps the category, none at the ceiling.
+        {c20, "inicio=2026-01;precio_maximo=716.840,77;actividad=venta", "C - - -", "C", "ingresos", "", "", "64530,58",
+         ""},
+        {"||||||||||1,04", "inicio=2026-02", "A - - -", "A", "ingresos", "", "11 1,13", "49527,18 49527,18",
+         "11008625,21"},
+        {"||||||||||-0,01", "inicio=2026-06", "A - - -", "A", "ingresos", "", "7 -0,02", "49527,18 49527,18",
+         "7005489,44"},
+        {"||||||||||10000000,01", "inicio=2026-05", "B - - -", "B", "ingresos", "", "8 15000000,02",
+         "56379,08 56379,08", "1730121,81"},
+        {"12009410,45||||||||||0,00", "", "A - - -", "A", "ingresos", "", "", "49527,18 49527,18", "0,00"},
         // The fee: adherents pay the obra social again; each exemption takes its part away.
         {c20, "actividad=venta;adherentes=2", "C - - -", "C", "ingresos", "", "", "115919,68", ""},
         {c20, "actividad=servicios;jubilado=si", "C - - -", "C", "ingresos", "", "", "40325,57", ""},
