@@ -59,17 +59,14 @@ std::string exportOf(const Export& each, const std::string& number = "1")
            each.date + ";11;1;" + number + ";" + number + ";1;" + each.amount + "\n";
 }
 
-// pdftotext's text of a PDF; the arguments go before the file.
 // A client's error as the portfolio window writes it: a sentence, its first letter a capital.
 QString errorSentence(const Client& client)
 {
-    QString sentence = QString::fromStdString(client.error);
-    if (!sentence.isEmpty()) {
-        sentence[0] = sentence[0].toUpper();
-    }
-    return sentence;
+    const QString error = QString::fromStdString(client.error);
+    return error.left(1).toUpper() + error.mid(1);
 }
 
+// pdftotext's text of a PDF; the arguments go before the file.
 QString pdfText(const std::string& path, QStringList arguments = {})
 {
     QProcess pdftotext;

@@ -137,27 +137,5 @@ TEST(Recategorization, EachParameterEachExclusionTheMonthsOfActivityTheFeeAndThe
     }
 }
 
-// July to June: its July to December are the year before's, so activity begun in September 2025 counts ten months.
-TEST(Recategorization, TheJulyToJunePeriodCountsItsMonthsInTheirOwnYears)
-{
-    WindowModel model;
-    initialiseMonthTables(model);
-    model.setTabCaption(FirstYearTab, "2025");
-    model.setTabCaption(SecondYearTab, "2026");
-    model.setTabCaption(TwelveMonthTab, "2026/2025");
-    for (int month = 9; month <= 12; ++month) {
-        model.setCell(FirstYearTable, month, MonthTable::AmountColumn, "1000000,00");
-    }
-    for (int month = January; month <= 6; ++month) {
-        model.setCell(SecondYearTable, month, MonthTable::AmountColumn, "1000000,00");
-    }
-    SumarLosFlex(model);
-    const CategoryFacts facts = categoryFacts(model, TwelveMonthTable, shippedScale(), taxpayer("inicio=2025-09"));
-    ASSERT_TRUE(facts.recategorization);
-    ASSERT_TRUE(facts.recategorization->activityMonths);
-    EXPECT_EQ(*facts.recategorization->activityMonths, 10);
-    EXPECT_EQ(amountText(*facts.recategorization->annualizedTotal), "12000000,00");
-}
-
 } // namespace
 } // namespace sumafac
