@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
+#include <vector>
 
 namespace sumafac::platform {
 namespace {
@@ -37,6 +38,44 @@ bool isRegularFile(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// The list of handles a new process may inherit, and nothing else.
+class InheritedHandles
+{
+  public:
+    explicit InheritedHandles(std::vector<HANDLE> handles) : m_handles(std::move(handles))
+    {
+        SIZE_T size = 0;
+        ::InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        m_storage.resize(size);
+        auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(m_storage.data());
+        if (size == 0 || !::InitializeProcThreadAttributeList(list, 1, 0, &size)) {
+            return;
+        }
+        m_list = list;
+        if (!::UpdateProcThreadAttribute(m_list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, m_handles.data(),
+                                         m_handles.size() * sizeof(HANDLE), nullptr, nullptr)) {
+            ::DeleteProcThreadAttributeList(m_list);
+            m_list = nullptr;
+        }
+    }
+    ~InheritedHandles()
+    {
+        if (m_list != nullptr) {
+            ::DeleteProcThreadAttributeList(m_list);
+        }
+    }
+    InheritedHandles(const InheritedHandles&) = delete;
+    InheritedHandles& operator=(const InheritedHandles&) = delete;
+
+    bool valid() const { return m_list != nullptr; }
+    LPPROC_THREAD_ATTRIBUTE_LIST list() const { return m_list; }
+
+  private:
+    std::vector<HANDLE> m_handles;
+    std::vector<unsigned char> m_storage;
+    LPPROC_THREAD_ATTRIBUTE_LIST m_list = nullptr;
+};
+
 // Starts program with its standard input and error on NUL, so that it reads end-of-file instead of waiting at a
 // console and writes nothing over our own output; its standard output goes to output, or to NUL too. False when it
 // could not be started.
@@ -58,21 +97,33 @@ bool startTool(const std::string& program,
     if (!nul.valid()) {
         return false;
     }
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = nul.get();
-    startup.hStdOutput = output != nullptr ? output : nul.get();
-    startup.hStdError = nul.get();
+    // Only these handles go down to the tool. Without the list it would take every inheritable handle the process
+    // holds at that instant, such as a file another thread is copying for its own tool, which would then fail to open.
+    std::vector<HANDLE> handedDown = {nul.get()};
+    if (output != nullptr) {
+        handedDown.push_back(output);
+    }
+    const InheritedHandles inherited(handedDown);
+    if (!inherited.valid()) {
+        return false;
+    }
+    STARTUPINFOEXA startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    startup.StartupInfo.hStdInput = nul.get();
+    startup.StartupInfo.hStdOutput = output != nullptr ? output : nul.get();
+    startup.StartupInfo.hStdError = nul.get();
+    startup.lpAttributeList = inherited.list();
     PROCESS_INFORMATION started{};
     // No console window flashes up when the window program runs the tool.
-    const DWORD flags = NORMAL_PRIORITY_CLASS | CREATE_NO_WINDOW;
+    const DWORD flags = NORMAL_PRIORITY_CLASS | CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT;
     // The tool inherits the error mode: a crash of it then ends it at once, instead of holding it open in a
     // crash report dialog until the time limit. Our own mode is put back straight after.
     const UINT ownErrorMode = ::SetErrorMode(0);
     ::SetErrorMode(ownErrorMode | SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-    const BOOL created = ::CreateProcessA(nullptr, line->data(), nullptr, nullptr, TRUE, flags, nullptr,
-                                          workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &started);
+    const BOOL created =
+        ::CreateProcessA(nullptr, line->data(), nullptr, nullptr, TRUE, flags, nullptr,
+                         workingDir.empty() ? nullptr : workingDir.c_str(), &startup.StartupInfo, &started);
     ::SetErrorMode(ownErrorMode);
     if (!created) {
         return false;
