@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace sumafac {
 namespace {
@@ -397,26 +398,34 @@ TEST(ScaleUpdate, SavesBesideTheUsersTablesWholeOrNotAtAll)
     const ScaleTable& table = shippedScale().at(August2026);
     const std::string users = "# mis escalas\r\ndesde;categoria;tope\r\n" +
                               everyTime(scaleRows("2027-02-01", 300), "\n", "\r\n") +
-                              everyTime(scaleRows("2026-08-01", 100), "\n", "\r\n");
+                              everyTime(scaleRows("2026-08-01", 100), "\n", "\r\n") + "\r\n\r\n";
     folder.put("Escala-Monotributo.csv", users);
     EXPECT_EQ(saveTableInFolder(*files, folder.path(), August2026, table, "de prueba"), "");
     const std::string saved = folder.get("Escala-Monotributo.csv");
     EXPECT_EQ(saved.substr(0, 15), "# mis escalas\r\n");
     EXPECT_EQ(saved.find("2026-08-01;A;100,00"), std::string::npos);
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), std::count(saved.begin(), saved.end(), '\r'));
+    EXPECT_EQ(saved.find("\r\n\r\n\r\n"), std::string::npos);
     const ScaleReading reading = readScale(saved);
     ASSERT_EQ(reading.error, "");
     EXPECT_EQ(reading.scale.at(August2026), table);
     EXPECT_EQ(reading.scale.at({2027, 2, 1}).ceilings.front(), 30000);
 
     folder.put("Escala-Monotributo.csv", users + "2027-08-01;Z;1,00\r\n");
-    EXPECT_NE(saveTableInFolder(*files, folder.path(), August2026, table, "de prueba").find("línea 25"),
+    EXPECT_NE(saveTableInFolder(*files, folder.path(), August2026, table, "de prueba").find("línea 27"),
               std::string::npos);
     EXPECT_EQ(folder.get("Escala-Monotributo.csv"), users + "2027-08-01;Z;1,00\r\n");
 
     const testing::TempFolder empty;
     EXPECT_EQ(saveTableInFolder(*files, empty.path(), August2026, table, "de prueba"), "");
     EXPECT_EQ(scaleForProgramFolder(*files, empty.path()).scale, shippedScale());
+    // A table the file cannot tell as it is, services past K, is not written.
+    const std::string written = empty.get("escala-monotributo.csv");
+    ScaleTable servicesPastK = table;
+    servicesPastK.lastServicesCategory = LastCategory + 1;
+    EXPECT_NE(saveTableInFolder(*files, empty.path(), {2027, 2, 1}, servicesPastK, "").find("tal como se leyó"),
+              std::string::npos);
+    EXPECT_EQ(empty.get("escala-monotributo.csv"), written);
 }
 
 // The comparison the user reads before saving: the factor on the ceilings from the newest table before it.
@@ -438,6 +447,21 @@ TEST(ScaleUpdate, ComparesWithTheNewestTableBefore)
     EXPECT_EQ(planAddition(inUse, August2026, uneven).factor, "entre 1,1684593 y 1,1684602");
     EXPECT_EQ(planAddition(shippedScale(), August2026, august).kind, ScaleAddition::Kind::Same);
     EXPECT_EQ(planAddition(shippedScale(), {2025, 8, 1}, shippedScale().at({2025, 8, 1})).newer, August2026);
+
+    // At its edges: rounded at the eighth decimal, B counted as any category, ten million times or more far off, and
+    // ceilings past a tenth of the largest number divided down alike before dividing.
+    const auto factor = [](Cents older, Cents newer, Cents newerB) {
+        ScaleTable before;
+        before.ceilings.fill(older);
+        ScaleTable after;
+        after.ceilings.fill(newer);
+        after.ceilings[1] = newerB;
+        return planAddition({{{2026, 2, 1}, before}}, August2026, after).factor;
+    };
+    EXPECT_EQ(factor(100000000, 100000004, 200000000), "entre 1,0000000 y 2,0000000");
+    EXPECT_EQ(factor(3, 30000000, 30000000), "922337203685,4775807");
+    const Cents huge = std::numeric_limits<Cents>::max() / 5;
+    EXPECT_EQ(factor(huge, huge, huge), "1,0000000");
 }
 
 } // namespace
