@@ -153,13 +153,15 @@ TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
               "\xEF\xBF\xBD\xED\x9F\xBF\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80\xEF\xBF\xBD"},
              {"&amp;lt; &bogus; &#12345678; &#x; &#1a; &AElig; &; &#;",
               "&lt; &bogus; &#12345678; &#x; &#1a; &AElig; &; &#;"},
-             {"&#1114111;&#x4a;&#X4A;&#0001234;", "\xF4\x8F\xBF\xBFJJ\xD3\x92"},
+             {"&#1114111;&#x4a;&#X4A;&#0001234;&#x000004A;", "\xF4\x8F\xBF\xBFJJ\xD3\x92J"},
              {"a &nbsp;\t&#160;\r\n b&#8239;c\f\vd", "a b c d"},
-             // Markup that is not a cell's text: comments, declarations, a lone "<", quoted "&gt;" in a tag.
+             // Markup that is not a cell's text: comments, declarations, a lone "<", quoted "&gt;" in a tag, tags of
+             // any name, scripts and styles.
              {"x<!-- a > b -->y<!---->z", "xyz"},
              {"a--><!--c-->b", "a-->b"},
              {"1 < 2 <> <!x> <?y?><span title=\"a>b\">c</span>", "1 < 2 <> c"},
              {"x<br>y<b>z</b>", "x yz"},
+             {"a<z>b</z><Z>c</Z><script>d</script><STYLE>e</STYLE>f", "abcf"},
          }) {
         EXPECT_EQ(cells("<tr><td>" + references + "</td></tr>"), read + "|\n") << references;
     }
@@ -168,6 +170,9 @@ TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
     EXPECT_EQ(cells("<tr><td colspan='20'>x</td><td colspan=1>y</td></tr>").size(), 2u * 21 + 1);
     // End tags a browser does without, a cell outside any row, a page cut inside a tag.
     EXPECT_EQ(cells("<td>lone<tr><td>a<td>b<tr><td>c"), "lone|\na|b|\nc|\n");
+    // Text between cells is no cell's, a cell after a closed row starts one, nothing after a closed table is its.
+    EXPECT_EQ(cells("<tr><td>a</td>b<td>c</tr><td>d"), "a|c|\nd|\n");
+    EXPECT_EQ(cells("<tr><td>a</table><td>b"), "a|\n");
     EXPECT_TRUE(pageTables("<table><tr><td rowspan=").at(0).rows.at(0).at(0).empty());
     EXPECT_EQ(cells("<tr><td>" + std::string(5000, 'y') + "</td></tr>"), std::string(4096, 'y') + "|\n");
     // UTF-16 with its mark, a letter beyond the first plane by its two halves, a half alone at the end.
@@ -194,7 +199,20 @@ TEST(PageText, ReadsReferencesBlanksAndSpansAsABrowserDoes)
     EXPECT_EQ(pageAsUtf8("\xEF\xBB\xBF"
                          "ab"),
               "ab");
-    EXPECT_EQ(pageTables("<table><tr><td>x<td").at(0).rows.at(0).size(), 2u);
+    EXPECT_EQ(pageTables("<table><tr><td>x<td>y<!").at(0).rows.at(0), (std::vector<std::string>{"x", "y"}));
+
+    // No cell spans once a table has a million places, whatever it claims: the cell that makes them a million still
+    // does, the next one covers one place.
+    const auto widths = [](int big, int small, const std::string& rest) {
+        std::string page = "<table><tr>";
+        for (int cell = 0; cell < big + small; ++cell) {
+            page += cell < big ? "<td colspan=50 rowspan=50>" : "<td>";
+        }
+        const auto rows = pageTables(page + rest).at(0).rows;
+        return std::to_string(rows.at(0).size()) + " " + std::to_string(rows.back().size());
+    };
+    EXPECT_EQ(widths(399, 2499, "<td colspan=2>"), "22451 22451");
+    EXPECT_EQ(widths(400, 0, "<td colspan=2><tr><td>"), "20001 20001");
 }
 
 // A page that changed shape or fails a check says what is wrong and where the table is.
