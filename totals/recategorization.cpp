@@ -13,6 +13,8 @@ constexpr int MonthsInYear = 12;
 // stands.
 constexpr int FewestMonths = 6;
 constexpr std::int64_t Hundredths = 100;
+// Twelve times any 64-bit figure, or twice a ceiling times its months, fits here: no product needs an overflow check.
+__extension__ using Wide = __int128;
 
 // The first category whose cap of one column holds value; past K's, ExcludedCategory.
 int categoryByColumn(const TableColumns& columns,
@@ -27,18 +29,14 @@ int categoryByColumn(const TableColumns& columns,
     return category;
 }
 
-// value × 12 ÷ months, to the unit, half up; the largest value there is when it does not fit.
+// value × 12 ÷ months, to the unit, a half away from zero; the largest value there is when it does not fit.
 std::int64_t annualized(std::int64_t value, int months)
 {
-    std::int64_t twelveTimes = 0;
-    if (__builtin_mul_overflow(value, MonthsInYear, &twelveTimes)) {
-        return value < 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
-    }
-    const std::int64_t quotient = twelveTimes / months;
-    const std::int64_t remainder = twelveTimes % months;
-    return 2 * (remainder < 0 ? -remainder : remainder) < months ? quotient
-           : twelveTimes < 0                                     ? quotient - 1
-                                                                 : quotient + 1;
+    const Wide twelveTimes = Wide{value} * MonthsInYear;
+    const Wide half = months / 2;
+    const Wide rounded = (twelveTimes < 0 ? twelveTimes - half : twelveTimes + half) / months;
+    return static_cast<std::int64_t>(
+        std::clamp<Wide>(rounded, std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()));
 }
 
 // The months of the period from the one activity began, counting it; none when it began before the period.
@@ -71,34 +69,16 @@ std::optional<MonthlyFee> feeOf(const CategoryColumns& row, const TaxpayerData& 
     return fee;
 }
 
-// The most that may be invoiced in each of monthsLeft months so that the annualized total stays within ceiling:
-// none when nothing fits in 64 bits.
-std::optional<Cents> allowancePerMonth(Cents total, Cents ceiling, int activityMonths, int monthsLeft)
+// The most that may be invoiced in each of monthsLeft months so that the annualized total stays within ceiling.
+Cents allowancePerMonth(Cents total, Cents ceiling, int activityMonths, int monthsLeft)
 {
-    // With activity months M the total counts as round(T × 12 ÷ M), which stays within C while 24·T < (2C + 1)·M.
-    Cents most = ceiling;
-    if (activityMonths < MonthsInYear) {
-        std::int64_t doubled = 0;
-        std::int64_t bound = 0;
-        if (__builtin_mul_overflow(ceiling, 2, &doubled) ||
-            __builtin_mul_overflow(doubled + 1, activityMonths, &bound)) {
-            return std::nullopt;
-        }
-        most = (bound - 1) / (2 * MonthsInYear);
-    }
+    // With activity months M the total counts as round(T × 12 ÷ M), which stays within C while 24·T < (2C + 1)·M;
+    // over twelve months that is T ≤ C.
+    const auto most = static_cast<Cents>(((Wide{ceiling} * 2 + 1) * activityMonths - 1) / (2 * MonthsInYear));
     if (most <= total) {
         return 0;
     }
     return (most - total) / monthsLeft;
-}
-
-int lastMonthWithAmount(const std::vector<PeriodMonth>& months)
-{
-    int last = -1;
-    for (int i = 0; i < static_cast<int>(months.size()); ++i) {
-        last = months[i].hasAmount ? i : last;
-    }
-    return last;
 }
 
 } // namespace
@@ -112,22 +92,22 @@ struct ParameterNames
 };
 
 // In the order of Parameter.
-constexpr std::array<ParameterNames, 5> Names = {{{"ingresos", "ingresos"},
-                                                  {"superficie", "superficie"},
-                                                  {"energia", "energía"},
-                                                  {"alquileres", "alquileres"},
-                                                  {"precio_unitario", "precio unitario"}}};
+constexpr ParameterNames Names[] = {{"ingresos", "ingresos"},
+                                    {"superficie", "superficie"},
+                                    {"energia", "energía"},
+                                    {"alquileres", "alquileres"},
+                                    {"precio_unitario", "precio unitario"}};
 
 } // namespace
 
 const char* parameterCode(Parameter parameter)
 {
-    return Names.at(static_cast<std::size_t>(parameter)).code;
+    return Names[static_cast<std::size_t>(parameter)].code;
 }
 
 const char* parameterName(Parameter parameter)
 {
-    return Names.at(static_cast<std::size_t>(parameter)).words;
+    return Names[static_cast<std::size_t>(parameter)].words;
 }
 
 int categoryFor(const Ceilings& ceilings, Cents total)
@@ -171,16 +151,17 @@ recategorize(const ScaleTable& table, const std::vector<PeriodMonth>& months, Ce
     }
 
     const CategoryColumns& k = columns.back();
-    const std::array<std::pair<std::int64_t, std::int64_t>, CategoryParameters> figures = {
-        {{yearly(total), table.ceilings.back()},
-         {taxpayer.areaHundredths.value_or(0), k.areaM2 * Hundredths},
-         {0, 0},
-         {yearly(taxpayer.rent.value_or(0)), k.rent}}};
-    for (int parameter = 0; parameter < CategoryParameters; ++parameter) {
-        if (byParameter[parameter] == ExcludedCategory && !result.excludedBy) {
-            result.excludedBy = static_cast<Parameter>(parameter);
-            std::tie(result.excludedValue, result.excludedLimit) = figures[parameter];
-        }
+    // Energy is never among them; an excluding figure is always there.
+    if (byParameter[0] == ExcludedCategory) {
+        result.excludedBy = Parameter::Income;
+        std::tie(result.excludedValue, result.excludedLimit) = std::pair(yearly(total), table.ceilings.back());
+    } else if (byParameter[1] == ExcludedCategory) {
+        result.excludedBy = Parameter::Area;
+        std::tie(result.excludedValue, result.excludedLimit) =
+            std::pair(*taxpayer.areaHundredths, k.areaM2 * Hundredths);
+    } else if (byParameter[3] == ExcludedCategory) {
+        result.excludedBy = Parameter::Rent;
+        std::tie(result.excludedValue, result.excludedLimit) = std::pair(yearly(*taxpayer.rent), k.rent);
     }
     const bool sellsGoods = taxpayer.activity == Activity::Goods;
     if (!result.excludedBy && sellsGoods && taxpayer.highestUnitPrice && *taxpayer.highestUnitPrice > k.unitPrice) {
@@ -193,10 +174,11 @@ recategorize(const ScaleTable& table, const std::vector<PeriodMonth>& months, Ce
         result.deciding = result.excludedBy;
         return result;
     }
-    int category = 0;
-    for (int parameter = 0; parameter < CategoryParameters; ++parameter) {
-        // Strictly higher: on a tie the first, income, is named.
-        if (byParameter[parameter] && (!result.deciding || *byParameter[parameter] > category)) {
+    // Income is always there; another parameter decides only when strictly higher, so that a tie names income.
+    int category = *byParameter[0];
+    result.deciding = Parameter::Income;
+    for (int parameter = 1; parameter < CategoryParameters; ++parameter) {
+        if (byParameter[parameter] > category) {
             category = *byParameter[parameter];
             result.deciding = static_cast<Parameter>(parameter);
         }
@@ -204,12 +186,13 @@ recategorize(const ScaleTable& table, const std::vector<PeriodMonth>& months, Ce
     result.category = category;
     result.fee = feeOf(columns.at(category), taxpayer);
 
-    const int last = lastMonthWithAmount(months);
-    const int monthsLeft = static_cast<int>(months.size()) - 1 - last;
-    if (last >= 0 && monthsLeft > 0) {
-        if (const auto perMonth = allowancePerMonth(total, table.ceilings.at(category), activityMonths, monthsLeft)) {
-            result.allowance = MonthlyAllowance{*perMonth, monthsLeft, category};
-        }
+    // The months after the last one with an amount are those still to bill.
+    const auto lastBilled =
+        std::find_if(months.rbegin(), months.rend(), [](const PeriodMonth& month) { return month.hasAmount; });
+    const auto monthsLeft = static_cast<int>(lastBilled - months.rbegin());
+    if (lastBilled != months.rend() && monthsLeft > 0) {
+        result.allowance = MonthlyAllowance{
+            allowancePerMonth(total, table.ceilings.at(category), activityMonths, monthsLeft), monthsLeft, category};
     }
     return result;
 }

@@ -65,7 +65,7 @@ TEST(Recategorization, EachParameterEachExclusionTheMonthsOfActivityTheFeeAndThe
         std::string byParameter; // income, area, energy, rent; "-" not given
         std::string category;
         std::string deciding;
-        std::string excludedBy;
+        std::string excludedBy;     // and the figure over the limit
         std::string activityMonths; // and the annualized total
         std::string fee;            // total, and the goods' total when no activity is given
         std::string allowance;
@@ -77,11 +77,14 @@ TEST(Recategorization, EachParameterEachExclusionTheMonthsOfActivityTheFeeAndThe
         {c20, "energia=25000;actividad=servicios", "C - K -", "K", "energia", "", "", "1614446,04", ""},
         {c20, "alquileres=3.816.944,41;actividad=venta", "C - - C", "C", "ingresos", "", "", "64530,58", ""},
         {c20, "alquileres=3.816.944,42", "C - - E", "E", "alquileres", "", "", "119811,45 108267,51", ""},
-        {twelve("10550903,24"), "", "excluded - - -", "excluded", "ingresos", "ingresos", "", "", ""},
-        {c20, "superficie=200,01", "C excluded - -", "excluded", "superficie", "superficie", "", "", ""},
-        {c20, "alquileres=8.378.658,46", "C - - excluded", "excluded", "alquileres", "alquileres", "", "", ""},
-        {c20, "precio_maximo=716.840,78;actividad=venta", "C - - -", "excluded", "precio_unitario", "precio_unitario",
+        {twelve("10550903,24"), "", "excluded - - -", "excluded", "ingresos", "ingresos 126610838,88 > 126610838,75",
          "", "", ""},
+        {c20, "superficie=200,01", "C excluded - -", "excluded", "superficie", "superficie 200,01 > 200,00", "", "",
+         ""},
+        {c20, "alquileres=8.378.658,46", "C - - excluded", "excluded", "alquileres",
+         "alquileres 8378658,46 > 8378658,45", "", "", ""},
+        {c20, "precio_maximo=716.840,78;actividad=venta", "C - - -", "excluded", "precio_unitario",
+         "precio_unitario 716840,78 > 716840,77", "", "", ""},
         {c20, "precio_maximo=716.840,78;actividad=servicios", "C - - -", "C", "ingresos", "", "", "66020,12", ""},
         // Seven months of activity count as a year; six do not recategorize.
         {"|||||1000000,00|1000000,00|1000000,00|1000000,00|1000000,00|1000000,00|1000000,00", "inicio=2026-06",
@@ -122,7 +125,11 @@ TEST(Recategorization, EachParameterEachExclusionTheMonthsOfActivityTheFeeAndThe
         EXPECT_EQ(byParameter, c.byParameter) << c.data;
         EXPECT_EQ(letterOf(facts.category), c.category) << c.data;
         EXPECT_EQ(whole.deciding ? parameterCode(*whole.deciding) : "", c.deciding) << c.data;
-        EXPECT_EQ(whole.excludedBy ? parameterCode(*whole.excludedBy) : "", c.excludedBy) << c.data;
+        EXPECT_EQ(whole.excludedBy ? parameterCode(*whole.excludedBy) + (" " + amountText(whole.excludedValue) + " > " +
+                                                                         amountText(whole.excludedLimit))
+                                   : "",
+                  c.excludedBy)
+            << c.data;
         EXPECT_EQ(whole.activityMonths
                       ? std::to_string(*whole.activityMonths) + " " + amountText(*whole.annualizedTotal)
                       : "",
