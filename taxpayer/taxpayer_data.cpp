@@ -90,8 +90,9 @@ std::string setTaxpayerField(TaxpayerData& data, std::string_view column, std::s
         (column == "energia" ? data.energyHundredths : data.areaHundredths) = empty ? std::nullopt : amount;
     } else if (column == "alquileres" || column == "precio_maximo") {
         if (!empty && !amount) {
-            return std::string(column == "alquileres" ? "los alquileres " : "el precio máximo ") + shown(text) +
-                   " no son un importe como 1.500.000,00";
+            const bool rent = column == "alquileres";
+            return std::string(rent ? "los alquileres " : "el precio máximo ") + shown(text) +
+                   (rent ? " no son" : " no es") + " un importe como 1.500.000,00";
         }
         (column == "alquileres" ? data.rent : data.highestUnitPrice) = empty ? std::nullopt : amount;
     } else if (column == "inicio") {

@@ -41,7 +41,7 @@ TEST(TaxpayerData, EachColumnReadsWhatPeopleWriteAndWritesItBack)
         {"alquileres", "1500000", "1500000,00"},
         {"alquileres", "4 millones", "los alquileres «4 millones» no son un importe como 1.500.000,00"},
         {"precio_maximo", "716.840,77", "716840,77"},
-        {"precio_maximo", "caro", "el precio máximo «caro» no son un importe como 1.500.000,00"},
+        {"precio_maximo", "caro", "el precio máximo «caro» no es un importe como 1.500.000,00"},
         {"inicio", "2026-12", "2026-12"},
         {"inicio", "03/2026", "2026-03"},
         {"inicio", "1/3/2026", "2026-03"},
@@ -94,7 +94,7 @@ TEST(TaxpayerList, SavesBesideTheOtherRowsWhatReadsBackTheSame)
     folder.put(TaxpayerFileName, unread);
     EXPECT_EQ(saveTaxpayer(*files, folder.path(), "27400000005", luis),
               folder.path() + platform::pathSeparator() + TaxpayerFileName +
-                  ", línea 2: el precio máximo «caro» no son un importe como 1.500.000,00; corríjala o bórrela, no se "
+                  ", línea 2: el precio máximo «caro» no es un importe como 1.500.000,00; corríjala o bórrela, no se "
                   "guardó nada");
     EXPECT_EQ(folder.get(TaxpayerFileName), unread);
 }
