@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <tuple>
 
 namespace sumafac {
 namespace {
@@ -151,23 +150,21 @@ recategorize(const ScaleTable& table, const std::vector<PeriodMonth>& months, Ce
     }
 
     const CategoryColumns& k = columns.back();
-    // Energy is never among them; an excluding figure is always there.
-    if (byParameter[0] == ExcludedCategory) {
-        result.excludedBy = Parameter::Income;
-        std::tie(result.excludedValue, result.excludedLimit) = std::pair(yearly(total), table.ceilings.back());
-    } else if (byParameter[1] == ExcludedCategory) {
-        result.excludedBy = Parameter::Area;
-        std::tie(result.excludedValue, result.excludedLimit) =
-            std::pair(*taxpayer.areaHundredths, k.areaM2 * Hundredths);
-    } else if (byParameter[3] == ExcludedCategory) {
-        result.excludedBy = Parameter::Rent;
-        std::tie(result.excludedValue, result.excludedLimit) = std::pair(yearly(*taxpayer.rent), k.rent);
-    }
+    const auto exclude = [&result](Parameter parameter, std::int64_t value, std::int64_t limit) {
+        result.excludedBy = parameter;
+        result.excludedValue = value;
+        result.excludedLimit = limit;
+    };
+    // The first parameter past K's excludes; energy is never among them. An excluding figure is always there.
     const bool sellsGoods = taxpayer.activity == Activity::Goods;
-    if (!result.excludedBy && sellsGoods && taxpayer.highestUnitPrice && *taxpayer.highestUnitPrice > k.unitPrice) {
-        result.excludedBy = Parameter::UnitPrice;
-        result.excludedValue = *taxpayer.highestUnitPrice;
-        result.excludedLimit = k.unitPrice;
+    if (byParameter[0] == ExcludedCategory) {
+        exclude(Parameter::Income, yearly(total), table.ceilings.back());
+    } else if (byParameter[1] == ExcludedCategory) {
+        exclude(Parameter::Area, *taxpayer.areaHundredths, k.areaM2 * Hundredths);
+    } else if (byParameter[3] == ExcludedCategory) {
+        exclude(Parameter::Rent, yearly(*taxpayer.rent), k.rent);
+    } else if (sellsGoods && taxpayer.highestUnitPrice && *taxpayer.highestUnitPrice > k.unitPrice) {
+        exclude(Parameter::UnitPrice, *taxpayer.highestUnitPrice, k.unitPrice);
     }
     if (result.excludedBy) {
         result.category = ExcludedCategory;
